@@ -1,0 +1,138 @@
+// The operator's actions on the headless screen raise the toolkit's events in its order and
+// refuse what a person could not do.
+#include "widgets/headless/operator.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/event_log.h"
+
+namespace corvane::headless {
+namespace {
+
+using ::testing::ElementsAre;
+using W = WidgetId;
+
+class OperatorTest : public ::testing::Test {
+ protected:
+  OperatorTest() { screen.SetEvents(&log); }
+
+  Screen screen;
+  corvane::testing::EventLog log;
+  Operator op{screen};
+};
+
+TEST_F(OperatorTest, ButtonClickLeavesTheFieldFirst) {
+  op.Focus(W::txtAmount);
+  op.Click(W::cmdAdd);
+  EXPECT_THAT(log.lines, ElementsAre("GotFocus txtAmount", "LostFocus txtAmount",
+                                     "GotFocus cmdAdd", "Click cmdAdd"));
+  screen.widget(W::cmdEdit).SetEnabled(false);
+  EXPECT_THROW(op.Click(W::cmdEdit), ActionRefused);
+  EXPECT_THROW(op.Click(W::txtAmount), ActionRefused);
+}
+
+TEST_F(OperatorTest, TypingEditsAtTheCaretKeyByKey) {
+  TextBox& amount = screen.text_box(W::txtAmount);
+  op.Select(W::txtAmount, 0, 4);
+  op.Type(W::txtAmount, "12\b5");
+  EXPECT_EQ(amount.Text(), "15");
+  EXPECT_EQ(amount.SelStart(), 2);
+  // "1", "12", "1", "15": one Change for every change of the text.
+  EXPECT_EQ(std::count(log.lines.begin(), log.lines.end(), "Change txtAmount"), 4);
+  EXPECT_EQ(log.lines[1], "KeyPress txtAmount 49");
+}
+
+TEST_F(OperatorTest, DiscardedAndChangedKeys) {
+  log.on_key_press = [](std::int16_t& key) {
+    if (key == '-') key = 0;
+    if (key == 'a') key = 'A';
+  };
+  op.Type(W::txtReference, "a-b");
+  EXPECT_EQ(screen.text_box(W::txtReference).Text(), "Ab");
+}
+
+TEST_F(OperatorTest, LockedBoxRunsKeyPressButKeepsItsText) {
+  op.Type(W::txtTotalAmount, "9");
+  EXPECT_EQ(screen.text_box(W::txtTotalAmount).Text(), "0.00");
+  EXPECT_EQ(log.lines.back(), "KeyPress txtTotalAmount 57");
+}
+
+TEST_F(OperatorTest, TypingTakesLatin1AndRefusesTheRestWhole) {
+  op.Type(W::txtReference, "é");
+  EXPECT_EQ(log.lines.back(), "Change txtReference");
+  EXPECT_EQ(screen.text_box(W::txtReference).Text(), "é");
+  const auto before = log.lines.size();
+  EXPECT_THROW(op.Type(W::txtReference, "a€"), ActionRefused);
+  EXPECT_THROW(op.Type(W::txtReference, std::string("a\0b", 3)), ActionRefused);
+  EXPECT_THROW(op.Type(W::txtReference, "\xff"), ActionRefused);
+  EXPECT_EQ(log.lines.size(), before);
+}
+
+TEST_F(OperatorTest, BackspaceDeletesTheSelectionOrTheCharacterBefore) {
+  TextBox& ref = screen.text_box(W::txtReference);
+  ref.SetText("abcdef");
+  op.Select(W::txtReference, 1, 2);
+  op.Type(W::txtReference, "\b");
+  EXPECT_EQ(ref.Text(), "adef");
+  op.Select(W::txtReference, 0, 0);
+  op.Type(W::txtReference, "\b");
+  EXPECT_EQ(ref.Text(), "adef");
+}
+
+TEST_F(OperatorTest, RowClicksAndListKeys) {
+  ListView& list = screen.list_view(W::lstPayment);
+  EXPECT_THROW(op.ClickRow(W::lstPayment, 0), ActionRefused);
+  for (const char* text : {"a", "b", "c"}) list.Add(text);
+  op.Key(W::lstPayment, kKeyDown);
+  EXPECT_EQ(list.Selected(), 0) << "from no selection to the first row";
+  op.ClickRow(W::lstPayment, 1);
+  op.Key(W::lstPayment, kKeyDown);
+  op.Key(W::lstPayment, kKeyDown);
+  EXPECT_EQ(list.Selected(), 2);
+  op.Key(W::lstPayment, kKeyHome);
+  op.Key(W::lstPayment, kKeyUp);
+  EXPECT_EQ(list.Selected(), 0);
+  op.Key(W::lstPayment, 33);  // Page Up moves nothing
+  op.Key(W::lstPayment, kKeyEnd);
+  EXPECT_EQ(list.Selected(), 2);
+  EXPECT_THAT(std::vector(log.lines.begin(), log.lines.begin() + 4),
+              ElementsAre("GotFocus lstPayment", "KeyUp lstPayment 40", "Click lstPayment",
+                          "KeyUp lstPayment 40"));
+  list.SetEnabled(false);
+  EXPECT_THROW(op.ClickRow(W::lstPayment, 0), ActionRefused);
+}
+
+TEST_F(OperatorTest, ChoosingAComboEntry) {
+  ComboBox& types = screen.combo_box(W::cboPaymentType);
+  types.AddItem("Cash");
+  types.AddItem("Check");
+  op.Choose(W::cboPaymentType, "Check");
+  op.Choose(W::cboPaymentType, "Check");
+  EXPECT_THAT(log.lines, ElementsAre("GotFocus cboPaymentType", "Click cboPaymentType"));
+  EXPECT_THROW(op.Choose(W::cboPaymentType, "Visa"), ActionRefused);
+  types.SetLocked(true);
+  EXPECT_THROW(op.Choose(W::cboPaymentType, "Cash"), ActionRefused);
+  EXPECT_THROW(op.Choose(W::cboCreditCard, "Cash"), ActionRefused) << "disabled, no entry";
+}
+
+TEST_F(OperatorTest, PickingADate) {
+  using namespace std::chrono;
+  DatePicker& picker = screen.date_picker(W::DTPckrPaymentDate);
+  EXPECT_THROW(op.Pick(W::DTPckrPaymentDate, year{2026} / 1 / 2), ActionRefused) << "hidden";
+  picker.SetVisible(true);
+  op.Pick(W::DTPckrPaymentDate, year{2026} / 1 / 2);
+  EXPECT_EQ(picker.Value(), year{2026} / 1 / 2);
+  EXPECT_EQ(screen.Focus(), W::DTPckrPaymentDate);
+  EXPECT_THROW(op.Pick(W::DTPckrPaymentDate, year{1899} / 12 / 31), ActionRefused);
+}
+
+TEST_F(OperatorTest, FocusIsRefusedWhereAPersonCannotPutIt) {
+  EXPECT_THROW(op.Focus(W::lblAmount), ActionRefused);
+  EXPECT_THROW(op.Focus(W::Framain), ActionRefused);
+  EXPECT_THROW(op.Focus(W::cboCreditCard), ActionRefused);
+  EXPECT_EQ(screen.Focus(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace corvane::headless

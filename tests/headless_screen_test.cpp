@@ -1,0 +1,198 @@
+// The headless toolkit behaves as a real one: events inside setters, one focus owner,
+// refusals that change nothing, scripted answers.
+#include "widgets/headless/screen.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/event_log.h"
+
+namespace corvane::headless {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using W = WidgetId;
+
+class HeadlessScreenTest : public ::testing::Test {
+ protected:
+  HeadlessScreenTest() { screen.SetEvents(&log); }
+
+  Screen screen;
+  corvane::testing::EventLog log;
+};
+
+TEST_F(HeadlessScreenTest, WidgetsStartWithTheirDesignTimeSettings) {
+  TextBox& amount = screen.text_box(W::txtAmount);
+  EXPECT_EQ(amount.Text(), "0.00");
+  EXPECT_EQ(amount.SelStart(), 4);
+  EXPECT_EQ(amount.BackColor(), kButtonFace);
+  EXPECT_TRUE(screen.text_box(W::txtTotalAmount).Locked());
+  EXPECT_FALSE(screen.combo_box(W::cboCreditCard).Enabled());
+  EXPECT_EQ(screen.text_box(W::txtCreditCard).Text(), "Not Found");
+  EXPECT_EQ(screen.button(W::cmdAdd).Caption(), "New Payment");
+  EXPECT_FALSE(screen.date_picker(W::DTPckrPaymentDate).Visible());
+  EXPECT_EQ(screen.date_picker(W::DTPckrPaymentDate).Value(), std::nullopt);
+  ListView& list = screen.list_view(W::lstPayment);
+  EXPECT_TRUE(list.Enabled());
+  EXPECT_TRUE(list.HideSelection());
+  EXPECT_EQ(list.BackColor(), kWindowBackground);
+  EXPECT_EQ(screen.Focus(), std::nullopt);
+  EXPECT_LT(screen.widget(W::cboCreditCard).ZIndex(), screen.widget(W::txtCreditCard).ZIndex());
+  EXPECT_EQ(screen.widget(W::txtBalanceAmount).ZIndex(), 0);
+  EXPECT_EQ(screen.widget(W::Framain).ZIndex(), 1);
+  EXPECT_THROW(screen.text_box(W::cmdAdd), std::logic_error);
+}
+
+TEST_F(HeadlessScreenTest, TextChangeRunsInsideTheSetterOnlyWhenTheTextDiffers) {
+  TextBox& ordered = screen.text_box(W::txtOrderedAmount);
+  std::string seen_inside;
+  log.react = [&](const std::string&) { seen_inside = ordered.Text(); };
+  ordered.SetText("250.00");
+  EXPECT_THAT(log.lines, ElementsAre("Change txtOrderedAmount"));
+  EXPECT_EQ(seen_inside, "250.00");
+  ordered.SetText("250.00");
+  EXPECT_EQ(log.lines.size(), 1u);
+  EXPECT_EQ(ordered.SelStart(), 6);
+  EXPECT_EQ(ordered.SelLength(), 0);
+}
+
+TEST_F(HeadlessScreenTest, SelectionIsClampedAndCountsCodePoints) {
+  TextBox& ref = screen.text_box(W::txtReference);
+  ref.SetText("Zürich");
+  EXPECT_EQ(ref.SelStart(), 6);
+  ref.SetSelStart(2);
+  ref.SetSelLength(100);
+  EXPECT_EQ(ref.SelStart(), 2);
+  EXPECT_EQ(ref.SelLength(), 4);
+  EXPECT_THROW(ref.SetSelStart(-1), WidgetError);
+}
+
+TEST_F(HeadlessScreenTest, DropDownListSelectionRaisesClickWhenItMoves) {
+  ComboBox& types = screen.combo_box(W::cboPaymentType);
+  types.AddItem("Cash");
+  types.AddItem("Check");
+  types.SetListIndex(1);
+  types.SetListIndex(1);
+  types.SetText("Cash");
+  types.SetListIndex(-1);
+  EXPECT_THAT(log.lines, ElementsAre("Click cboPaymentType", "Click cboPaymentType"));
+  EXPECT_EQ(types.ListIndex(), -1);
+  EXPECT_EQ(types.Text(), "");
+  EXPECT_THROW(types.SetText("cash"), WidgetError);
+  EXPECT_THROW(types.SetListIndex(2), WidgetError);
+  EXPECT_EQ(types.ListIndex(), -1);
+  types.Clear();
+  EXPECT_EQ(types.ListCount(), 0);
+}
+
+TEST_F(HeadlessScreenTest, DropDownComboTextSelectsWithoutClick) {
+  ComboBox& cards = screen.combo_box(W::cboCreditCard);
+  cards.AddItem("Visa");
+  cards.AddItem("Amex");
+  cards.SetText("Amex");
+  EXPECT_EQ(cards.ListIndex(), 1);
+  cards.SetText("4111 1111");
+  EXPECT_EQ(cards.ListIndex(), -1);
+  EXPECT_EQ(cards.Text(), "4111 1111");
+  EXPECT_THAT(log.lines, IsEmpty());
+}
+
+TEST_F(HeadlessScreenTest, FocusMovesWithLostFocusBeforeGotFocus) {
+  screen.widget(W::txtAmount).SetFocus();
+  screen.widget(W::txtAmount).SetFocus();
+  screen.widget(W::cmdAdd).SetFocus();
+  EXPECT_THAT(log.lines,
+              ElementsAre("GotFocus txtAmount", "LostFocus txtAmount", "GotFocus cmdAdd"));
+  EXPECT_EQ(screen.Focus(), W::cmdAdd);
+}
+
+TEST_F(HeadlessScreenTest, FocusIsRefusedByDisabledHiddenAndCaptionWidgets) {
+  for (W id : {W::cboCreditCard, W::DTPckrPaymentDate, W::lblAmount, W::Framain}) {
+    EXPECT_THROW(screen.widget(id).SetFocus(), WidgetError) << SpecOf(id).name;
+  }
+  screen.text_box(W::txtTotalAmount).SetFocus();  // locked still takes the focus
+  EXPECT_EQ(screen.Focus(), W::txtTotalAmount);
+}
+
+TEST_F(HeadlessScreenTest, DisablingTheOwnerMovesTheFocusOnInTabOrder) {
+  screen.widget(W::txtAmount).SetFocus();  // tab index 6; 7 is the hidden picker
+  log.lines.clear();
+  screen.widget(W::txtAmount).SetEnabled(false);
+  // txtTotalAmount (8) is no tab stop: the next is cmdAdd (9).
+  EXPECT_THAT(log.lines, ElementsAre("LostFocus txtAmount", "GotFocus cmdAdd"));
+  EXPECT_EQ(screen.Focus(), W::cmdAdd);
+}
+
+TEST_F(HeadlessScreenTest, FocusWrapsAndCanEndNowhere) {
+  screen.widget(W::cmdDelete).SetFocus();
+  log.lines.clear();
+  screen.widget(W::cmdDelete).SetVisible(false);
+  // Covered by the card combo box, but visible: it counts.
+  EXPECT_THAT(log.lines, ElementsAre("LostFocus cmdDelete", "GotFocus txtCreditCard"));
+  log.lines.clear();
+  screen.widget(W::txtCreditCard).SetEnabled(false);
+  EXPECT_THAT(log.lines, ElementsAre("LostFocus txtCreditCard", "GotFocus lstPayment"));
+
+  for (W id : {W::lstPayment, W::cboPaymentType, W::txtReference, W::txtAuthorization,
+               W::txtAmount, W::cmdAdd, W::cmdEdit}) {
+    screen.widget(id).SetEnabled(false);
+  }
+  EXPECT_EQ(screen.Focus(), std::nullopt);
+  EXPECT_EQ(log.lines.back(), "LostFocus cmdEdit");
+}
+
+TEST_F(HeadlessScreenTest, ZOrderMovesAmongAllSiblings) {
+  Widget& text = screen.widget(W::txtCreditCard);
+  text.ZOrder(0);
+  EXPECT_EQ(text.ZIndex(), 0);
+  EXPECT_LT(text.ZIndex(), screen.widget(W::cboCreditCard).ZIndex());
+  text.ZOrder(1);
+  EXPECT_EQ(text.ZIndex(), 23) << "24 children of the frame";
+  EXPECT_THROW(text.ZOrder(2), WidgetError);
+}
+
+TEST_F(HeadlessScreenTest, DatePickerTakesOnlyItsRange) {
+  using namespace std::chrono;
+  DatePicker& picker = screen.date_picker(W::DTPckrPaymentDate);
+  picker.SetValueText("Dec 06, 2026");
+  EXPECT_EQ(picker.Value(), year{2026} / December / 6);
+  EXPECT_THROW(picker.SetValue(year{2061} / January / 1), WidgetError);
+  EXPECT_THROW(picker.SetValueText("tomorrow"), WidgetError);
+  EXPECT_THROW(picker.SetValue(year{2026} / February / 30), WidgetError);
+  EXPECT_EQ(picker.Value(), year{2026} / December / 6);
+  picker.SetValue(year{1900} / January / 1);
+  picker.SetValue(year{2060} / December / 31);
+}
+
+TEST_F(HeadlessScreenTest, ListSelectionFollowsItsRow) {
+  ListView& list = screen.list_view(W::lstPayment);
+  for (const char* text : {"a", "b", "c"}) list.Add(text);
+  EXPECT_EQ(list.ForeColor(0), kWindowText);
+  list.Select(2);
+  list.Remove(0);
+  EXPECT_EQ(list.Selected(), 1);
+  EXPECT_EQ(list.Text(1), "c");
+  list.Remove(1);
+  EXPECT_EQ(list.Selected(), std::nullopt);
+  EXPECT_THROW(list.SubItem(0, 7), WidgetError);
+  EXPECT_THROW(list.Text(5), WidgetError);
+  EXPECT_THAT(log.lines, IsEmpty()) << "selecting by code runs no handler";
+}
+
+TEST_F(HeadlessScreenTest, YesNoBoxesTakeQueuedAnswersAndOkBoxesLeaveThem) {
+  screen.QueueAnswer(kAnswerYes);
+  EXPECT_EQ(screen.MsgBox("Saved", kMbOkInformation, " Corvane"), kAnswerOk);
+  EXPECT_EQ(screen.MsgBox("Delete?", kMbYesNoQuestion, "Payment"), kAnswerYes);
+  EXPECT_EQ(screen.MsgBox("Delete?", kMbYesNoQuestion, "Payment"), kAnswerNo);
+  screen.Beep();
+  EXPECT_THAT(screen.TakeMessages(),
+              ElementsAre(MessageRecord{"Saved", 64, " Corvane", 1},
+                          MessageRecord{"Delete?", 36, "Payment", 6},
+                          MessageRecord{"Delete?", 36, "Payment", 7}));
+  EXPECT_EQ(screen.TakeBeeps(), 1);
+  EXPECT_THAT(screen.messages(), IsEmpty());
+}
+
+}  // namespace
+}  // namespace corvane::headless

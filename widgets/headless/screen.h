@@ -1,0 +1,76 @@
+// The in-memory toolkit: a screen that keeps every widget's state, delivers events
+// synchronously as a real toolkit does, records message boxes and beeps, and answers
+// Yes/No boxes from a queue. Tests, benchmarks and corvane-host run on it.
+// Single-threaded.
+#pragma once
+
+#include <array>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "widgets/screen.h"
+
+namespace corvane::headless {
+
+struct MessageRecord {
+  std::string prompt;
+  int style = 0;
+  std::string title;
+  int answer = 0;
+
+  bool operator==(const MessageRecord&) const = default;
+};
+
+class Screen final : public corvane::Screen {
+ public:
+  // Builds every widget of kScreenLayout with its design-time settings; nothing has the focus.
+  Screen();
+  ~Screen() override;
+  Screen(const Screen&) = delete;
+  Screen& operator=(const Screen&) = delete;
+
+  Widget& widget(WidgetId id) override;
+  std::optional<WidgetId> Focus() const override;
+  void SetEvents(Events* events) override;
+  // A box that asks Yes or No takes the first queued answer, or No; an OK box answers OK.
+  int MsgBox(std::string_view prompt, int style, std::string_view title) override;
+  void Beep() override;
+
+  void QueueAnswer(int answer);
+  void DropAnswers();
+  const std::vector<MessageRecord>& messages() const { return messages_; }
+  int beeps() const { return beeps_; }
+  // Returns the records so far and starts new ones.
+  std::vector<MessageRecord> TakeMessages();
+  int TakeBeeps();
+
+  // For the headless widgets and the operator.
+  Events* events() const { return events_; }
+  // Enabled and visible, with an enabled and visible parent, and not a label or frame.
+  bool Focusable(WidgetId id) const;
+  // Throws WidgetError when `id` is not focusable.
+  void MoveFocus(WidgetId id);
+  // Called after `id` was disabled or hidden: the focus, if there, moves on in tab order.
+  void FocusMayLeave(WidgetId id);
+  int ZIndex(WidgetId id) const;
+  void ZOrder(WidgetId id, int position);
+
+ private:
+  std::vector<WidgetId>& SiblingsOf(WidgetId id);
+  const std::vector<WidgetId>& SiblingsOf(WidgetId id) const;
+
+  std::array<std::unique_ptr<Widget>, kWidgetCount> widgets_;
+  // Front-to-back order of the control's own children and of the frame's children.
+  std::vector<WidgetId> top_order_;
+  std::vector<WidgetId> frame_order_;
+  std::optional<WidgetId> focus_;
+  Events* events_ = nullptr;
+  std::deque<int> answers_;
+  std::vector<MessageRecord> messages_;
+  int beeps_ = 0;
+};
+
+}  // namespace corvane::headless

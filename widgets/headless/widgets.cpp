@@ -1,0 +1,204 @@
+#include "widgets/headless/widgets.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "widgets/utf8.h"
+
+namespace corvane::headless {
+namespace {
+
+[[noreturn]] void Refuse(const Widget& w, const std::string& what) {
+  throw WidgetError(std::string(w.Spec().name) + ": " + what);
+}
+
+}  // namespace
+
+std::unique_ptr<Widget> MakeWidget(Screen& screen, WidgetId id) {
+  switch (SpecOf(id).kind) {
+    case WidgetKind::kTextBox:
+      return std::make_unique<HeadlessTextBox>(screen, id);
+    case WidgetKind::kComboBox:
+      return std::make_unique<HeadlessComboBox>(screen, id);
+    case WidgetKind::kCommandButton:
+      return std::make_unique<HeadlessButton>(screen, id);
+    case WidgetKind::kLabel:
+      return std::make_unique<HeadlessLabel>(screen, id);
+    case WidgetKind::kFrame:
+      return std::make_unique<HeadlessFrame>(screen, id);
+    case WidgetKind::kListView:
+      return std::make_unique<HeadlessListView>(screen, id);
+    case WidgetKind::kDatePicker:
+      return std::make_unique<HeadlessDatePicker>(screen, id);
+  }
+  return nullptr;
+}
+
+// --- text box ---
+
+HeadlessTextBox::HeadlessTextBox(Screen& screen, WidgetId id)
+    : Common(screen, id),
+      text_(SpecOf(id).text),
+      locked_(SpecOf(id).locked),
+      back_color_(SpecOf(id).BackColor()),
+      sel_start_(CodePointCount(text_)) {}
+
+void HeadlessTextBox::SetText(std::string_view text) {
+  Replace(std::string(text), CodePointCount(text));
+}
+
+void HeadlessTextBox::Replace(std::string text, int caret) {
+  const bool changed = text != text_;
+  text_ = std::move(text);
+  sel_start_ = caret;
+  sel_length_ = 0;
+  // Last step: the Change handler may set the text again.
+  if (changed && screen_.events()) screen_.events()->Change(Id());
+}
+
+void HeadlessTextBox::SetSelStart(int start) {
+  if (start < 0) Refuse(*this, "SelStart " + std::to_string(start) + " is negative");
+  sel_start_ = std::min(start, CodePointCount(text_));
+  sel_length_ = 0;
+}
+
+void HeadlessTextBox::SetSelLength(int length) {
+  if (length < 0) Refuse(*this, "SelLength " + std::to_string(length) + " is negative");
+  sel_length_ = std::min(length, CodePointCount(text_) - sel_start_);
+}
+
+void HeadlessTextBox::SelectRange(int start, int length) {
+  const int size = CodePointCount(text_);
+  sel_start_ = std::clamp(start, 0, size);
+  sel_length_ = std::clamp(length, 0, size - sel_start_);
+}
+
+void HeadlessTextBox::ApplyKey(char32_t code) {
+  const std::size_t from = ByteOffset(text_, sel_start_);
+  const std::size_t to = ByteOffset(text_, sel_start_ + sel_length_);
+  std::string text = text_.substr(0, from);
+  int caret = sel_start_;
+  std::size_t rest = to;
+  if (code == 8) {
+    if (sel_length_ == 0 && sel_start_ > 0) {
+      caret = sel_start_ - 1;
+      text.resize(ByteOffset(text_, caret));
+    }
+  } else {
+    AppendUtf8(text, code);
+    ++caret;
+  }
+  text.append(text_, rest);
+  Replace(std::move(text), caret);
+}
+
+// --- combo box ---
+
+HeadlessComboBox::HeadlessComboBox(Screen& screen, WidgetId id)
+    : Common(screen, id),
+      text_(SpecOf(id).text),
+      locked_(SpecOf(id).locked),
+      back_color_(SpecOf(id).BackColor()) {}
+
+int HeadlessComboBox::Find(std::string_view text) const {
+  const auto it = std::find(items_.begin(), items_.end(), text);
+  return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+void HeadlessComboBox::SetText(std::string_view text) {
+  const int found = Find(text);
+  if (Spec().combo_style == ComboStyle::kDropDownList) {
+    if (found < 0) Refuse(*this, "'" + std::string(text) + "' is not one of its entries");
+    SetListIndex(found);
+    return;
+  }
+  text_ = text;
+  index_ = found;
+}
+
+std::string HeadlessComboBox::List(int index) const {
+  if (index < 0 || index >= ListCount()) Refuse(*this, "no entry " + std::to_string(index));
+  return items_[index];
+}
+
+void HeadlessComboBox::SetListIndex(int index) {
+  if (index < -1 || index >= ListCount()) Refuse(*this, "no entry " + std::to_string(index));
+  if (index == index_) return;
+  index_ = index;
+  text_ = index < 0 ? std::string() : items_[index];
+  if (index >= 0 && screen_.events()) screen_.events()->Click(Id());
+}
+
+void HeadlessComboBox::Clear() {
+  items_.clear();
+  index_ = -1;
+  text_.clear();
+}
+
+// --- list view ---
+
+void HeadlessListView::AddColumn(std::string_view text, double width, Alignment alignment) {
+  columns_.push_back({std::string(text), width, alignment});
+}
+
+HeadlessListView::Row& HeadlessListView::At(int row) {
+  return const_cast<Row&>(std::as_const(*this).At(row));
+}
+
+const HeadlessListView::Row& HeadlessListView::At(int row) const {
+  if (row < 0 || row >= Count()) Refuse(*this, "no row " + std::to_string(row));
+  return rows_[row];
+}
+
+void HeadlessListView::CheckSubItem(int sub_item) {
+  if (sub_item < 1 || sub_item > kSubItems) {
+    throw WidgetError("lstPayment: no sub-item " + std::to_string(sub_item));
+  }
+}
+
+int HeadlessListView::Add(std::string_view text) {
+  rows_.emplace_back().cells[0] = text;
+  return Count() - 1;
+}
+
+void HeadlessListView::Remove(int row) {
+  At(row);
+  rows_.erase(rows_.begin() + row);
+  if (selected_ == row) {
+    selected_.reset();
+  } else if (selected_ && *selected_ > row) {
+    --*selected_;
+  }
+}
+
+void HeadlessListView::Clear() {
+  rows_.clear();
+  selected_.reset();
+}
+
+std::string HeadlessListView::SubItem(int row, int sub_item) const {
+  CheckSubItem(sub_item);
+  return At(row).cells[sub_item];
+}
+
+void HeadlessListView::SetSubItem(int row, int sub_item, std::string_view text) {
+  CheckSubItem(sub_item);
+  At(row).cells[sub_item] = text;
+}
+
+void HeadlessListView::Select(int row) {
+  At(row);
+  selected_ = row;
+}
+
+// --- date picker ---
+
+void HeadlessDatePicker::SetValue(Date value) {
+  const WidgetSpec& spec = Spec();
+  if (!value.ok() || value < spec.min_date || value > spec.max_date) {
+    Refuse(*this, "the date is outside the range it accepts");
+  }
+  value_ = value;
+}
+
+}  // namespace corvane::headless

@@ -1,0 +1,123 @@
+// The control's screen as data: every widget with its parent, place, text, tab index and
+// design-time settings. Toolkits build the screen from this table and nothing else.
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace corvane {
+
+// Colours are system colour values (0x80000000 | index) or RGB values in 0x00BBGGRR form.
+using Color = std::uint32_t;
+inline constexpr Color kWindowBackground = 0x80000005;
+inline constexpr Color kWindowText = 0x80000008;
+inline constexpr Color kButtonFace = 0x8000000F;
+inline constexpr Color kBlack = 0x000000;
+inline constexpr Color kRed = 0x0000FF;
+
+// The widgets, in front-to-back order among siblings. The values index kScreenLayout.
+enum class WidgetId : std::uint8_t {
+  txtBalanceAmount,
+  Framain,
+  txtOrderedAmount,
+  cboCreditCard,
+  txtTotalAmount,
+  cboPaymentType,
+  txtReference,
+  txtAuthorization,
+  txtAmount,
+  cmdDelete,
+  cmdEdit,
+  cmdAdd,
+  lstPayment,
+  txtCreditCard,
+  DTPckrPaymentDate,
+  txtPaymentDate,
+  lblVersionNumber,
+  lblBalanceAmount,
+  Label1,
+  lblPaymentDate,
+  lblCreditCard,
+  lblTotalAmountCaption,
+  lblPaymentType,
+  lblReference,
+  lblAuthorization,
+  lblAmount,
+};
+inline constexpr std::size_t kWidgetCount = 26;
+
+enum class WidgetKind : std::uint8_t {
+  kTextBox,
+  kComboBox,
+  kCommandButton,
+  kLabel,
+  kFrame,
+  kListView,
+  kDatePicker,
+};
+
+// kDropDownCombo takes any text; kDropDownList only the texts of its entries.
+enum class ComboStyle : std::uint8_t { kDropDownCombo, kDropDownList };
+enum class Alignment : std::uint8_t { kLeft, kRight };
+
+// Places and sizes in twips (1/1440 inch), relative to the parent's top-left corner.
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// The control's designed size, in twips.
+inline constexpr int kControlWidth = 6720;
+inline constexpr int kControlHeight = 4920;
+
+struct WidgetSpec {
+  WidgetId id{};
+  std::string_view name;
+  WidgetKind kind{};
+  std::optional<WidgetId> parent{};  // none: a direct child of the control
+  std::string_view text;             // caption of buttons, labels, frame; text of boxes
+  Rect rect{};
+  int tab_index = 0;
+  std::optional<Color> back_color{};  // none: the kind's default (DefaultBackColor)
+  Alignment alignment = Alignment::kLeft;
+  bool locked = false;
+  bool enabled = true;
+  bool visible = true;
+  bool tab_stop = true;
+  ComboStyle combo_style = ComboStyle::kDropDownCombo;
+  // List view: the report view selects whole rows, draws grid lines, never edits a row's
+  // text in place and never sorts.
+  bool full_row_select = false;
+  bool grid_lines = false;
+  bool label_edit = false;
+  bool sorted = false;
+  // Date picker: the range of dates it accepts.
+  std::chrono::year_month_day min_date{};
+  std::chrono::year_month_day max_date{};
+
+  Color BackColor() const;
+  // Labels and the frame never take the focus.
+  bool CanTakeFocus() const;
+};
+
+// Text boxes and combo boxes default to the window background, everything else to the
+// button face.
+Color DefaultBackColor(WidgetKind kind);
+
+extern const std::array<WidgetSpec, kWidgetCount> kScreenLayout;
+
+inline const WidgetSpec& SpecOf(WidgetId id) {
+  return kScreenLayout[static_cast<std::size_t>(id)];
+}
+// The widget with that name, exactly as the layout spells it.
+std::optional<WidgetId> FindWidget(std::string_view name);
+// The widgets in tab order (ascending tab index).
+std::span<const WidgetId> TabOrder();
+
+}  // namespace corvane

@@ -1,0 +1,46 @@
+// A built screen: the widgets of kScreenLayout and the services the control uses.
+// A toolkit builds it with every widget's design-time settings; the caller owns it.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "widgets/events.h"
+#include "widgets/layout.h"
+#include "widgets/surface.h"
+
+namespace corvane {
+
+// Message box styles and answers.
+inline constexpr int kMbOkInformation = 64;   // information icon, OK
+inline constexpr int kMbYesNoQuestion = 36;   // question icon, Yes and No
+inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerYes = 6;
+inline constexpr int kAnswerNo = 7;
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+
+  virtual Widget& widget(WidgetId id) = 0;
+  // Typed access; a kind that does not match the layout throws std::logic_error.
+  TextBox& text_box(WidgetId id);
+  ComboBox& combo_box(WidgetId id);
+  CommandButton& button(WidgetId id);
+  Label& label(WidgetId id);
+  Frame& frame(WidgetId id);
+  ListView& list_view(WidgetId id);
+  DatePicker& date_picker(WidgetId id);
+
+  // The widget that has the focus, if any.
+  virtual std::optional<WidgetId> Focus() const = 0;
+
+  // Widget events go to `events` (nullptr: nowhere). It must outlive the attachment.
+  virtual void SetEvents(Events* events) = 0;
+
+  // Shows a modal message box and returns the answer (kAnswerOk, kAnswerYes, kAnswerNo).
+  virtual int MsgBox(std::string_view prompt, int style, std::string_view title) = 0;
+  virtual void Beep() = 0;
+};
+
+}  // namespace corvane

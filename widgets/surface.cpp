@@ -1,0 +1,18 @@
+#include "widgets/surface.h"
+
+#include "editing/dates.h"
+#include "editing/numbers.h"
+
+namespace corvane {
+
+void DatePicker::SetValueText(std::string_view text) {
+  Date date;
+  try {
+    date = ReadDate(text);
+  } catch (const ReadError& e) {
+    throw WidgetError(std::string(Spec().name) + ": " + e.what());
+  }
+  SetValue(date);
+}
+
+}  // namespace corvane
