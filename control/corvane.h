@@ -7,9 +7,14 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
+#include <map>
+#include <string>
+#include <string_view>
 
 #include "control/fields.h"
+#include "control/host_error.h"
 #include "widgets/events.h"
 #include "widgets/screen.h"
 
@@ -32,8 +37,56 @@ class Corvane : private InstanceFields, private Events {
   const InstanceFields& fields() const { return *this; }
   Screen& screen() { return screen_; }
 
+  // --- The host operations (the automation interface). ---
+  // The ID of the first payment type with exactly that name; 0 when there is none, no
+  // table, or the ID is not a 16-bit number. Never fails.
+  std::int16_t GetPaymentID(std::string_view ptPaymentType);
+  // Loads credit cards, payment types and stored payments, all delimited text; a blank
+  // text is not given. All or nothing: throws HostError naming the record and field, and
+  // changes nothing, when a text cannot be loaded whole.
+  void WritePaymentData(std::string_view ptCreditCard, std::string_view ptPaymentType,
+                        std::string_view ptData, std::string_view ptFieldSeparator,
+                        std::string_view ptRecordSeparator);
+  // The change list: one record per payment marked "N", "U" or "D", in list order.
+  std::string ReadPaymentData();
+  // Stores the order's context and applies the mode to the buttons. Throws HostError
+  // (changing nothing) for a conversion rate that is not finite.
+  void PaymentDetails(std::int16_t piMode, std::int16_t piCountry, std::int16_t piOrderType,
+                      double pdCurCnversRate, double pdOrderedAmount,
+                      std::string_view txtDateOrderTaken);
+  // The total of all payments not marked deleted, in the displayed currency.
+  double TotalAmount();
+  // Sets and shows a new ordered amount; the balance follows. Throws HostError when the
+  // mode is not set (after showing the amount).
+  void OrderedAmount(double pdOrderedAmount);
+  std::int16_t OrderType();
+  // The non-selectable flag of the first payment type with that name; false when there is
+  // none. Never fails.
+  bool GetNonSelectableID(std::string_view ptPaymentType);
+  void EnableNewPayment(bool Value);
+
+  // --- The event AmountTotal, raised once by every completed save. ---
+  using AmountTotalHandler = std::function<void(double TotalAmount)>;
+  // Handlers run synchronously, in the order they subscribed; one may call back into the
+  // control. An exception a handler throws is ignored. Returns a key for Unsubscribe.
+  int SubscribeAmountTotal(AmountTotalHandler handler);
+  void UnsubscribeAmountTotal(int key);
+
  private:
   void UserControl_Initialize();
+  void RefreshButtons();
+  void ResetPaymentScreen();
+  void RaiseAmountTotal(double total);
+
+  // Field input rules.
+  void txtAmount_GotFocus();
+  void txtAmount_KeyPress(std::int16_t& KeyAscii);
+  void txtAmount_LostFocus();
+  void txtAuthorization_KeyPress(std::int16_t& KeyAscii);
+  void txtOrderedAmount_Change();
+  void txtPaymentDate_KeyPress(std::int16_t& KeyAscii);
+  void txtReference_KeyPress(std::int16_t& KeyAscii);
+  void txtReference_LostFocus();
 
   // Events: each handler runs to completion; a run-time failure inside it ends it
   // silently, keeping what it had already set.
@@ -46,6 +99,10 @@ class Corvane : private InstanceFields, private Events {
 
   Screen& screen_;
   Today today_;
+  std::map<int, AmountTotalHandler> amount_total_handlers_;
+  int next_handler_key_ = 0;
+  // Name -> position of the first entry with that name, kept beside mvPaymentTypes.
+  std::map<std::string, std::size_t, std::less<>> payment_type_index_;
 
   TextBox& txtBalanceAmount;
   Frame& Framain;

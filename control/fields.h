@@ -20,7 +20,7 @@ struct InstanceFields {
   std::string mtDateOrderTaken;  // as the host gave it
   double mdCurCnversRate = 0;    // 0 counts as 1
   double mdEditAmount = 0;       // the amount an open edit started from; 0 otherwise
-  std::optional<PaymentTypeTable> mvPaymentTypes;
+  std::optional<PaymentTypeTable> mvPaymentTypes;  // none until a load gives types
 };
 
 }  // namespace corvane

@@ -1,14 +1,43 @@
 // The payment-type table: one entry per payment-type record of the host's text, each the
 // list of that record's text fields (0 ID, 1 name, 2 non-selectable flag, later ones kept
-// and never read).
+// and never read). Lookups by name take the first entry with exactly that name, in
+// constant time; entries without a name are passed over.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace corvane {
 
 using PaymentTypeEntry = std::vector<std::string>;
-using PaymentTypeTable = std::vector<PaymentTypeEntry>;
+
+class PaymentTypeTable {
+ public:
+  PaymentTypeTable() = default;
+  // REQUIRES: both separators are not empty.
+  static PaymentTypeTable Parse(std::string_view text, std::string_view field_separator,
+                                std::string_view record_separator);
+
+  const std::vector<PaymentTypeEntry>& entries() const { return entries_; }
+  std::size_t size() const { return entries_.size(); }
+  // The first entry named `name`, or nullptr.
+  const PaymentTypeEntry* Find(std::string_view name) const;
+
+ private:
+  std::vector<PaymentTypeEntry> entries_;
+  std::unordered_map<std::string, std::size_t> first_by_name_;
+};
+
+// A type's ID as a 16-bit integer: the number rounded to the nearest, halves to even;
+// 0 when it is not a number or does not fit.
+std::int16_t PaymentTypeId(const PaymentTypeEntry& entry);
+// The non-selectable flag: "True" (any case) or a number other than 0 is true; anything
+// else, or a missing field, is false.
+bool IsNonSelectable(const PaymentTypeEntry& entry);
+// Field 1, or nullptr for an entry without one.
+const std::string* NameOf(const PaymentTypeEntry& entry);
 
 }  // namespace corvane

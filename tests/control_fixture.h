@@ -1,0 +1,78 @@
+// A control on the headless screen with the operator's hands, and helpers that render
+// what the screen shows as short strings, so that most checks are one EXPECT_EQ.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "control/corvane.h"
+#include "control/payment_record.h"
+#include "widgets/headless/operator.h"
+#include "widgets/headless/screen.h"
+
+namespace corvane::testing {
+
+using W = WidgetId;
+
+class ControlTest : public ::testing::Test {
+ protected:
+  static constexpr std::chrono::year_month_day kToday{std::chrono::year{2026},
+                                                      std::chrono::December,
+                                                      std::chrono::day{6}};
+
+  ControlTest() {
+    control.SubscribeAmountTotal([this](double total) { totals.push_back(total); });
+  }
+
+  // The context, then three cards, six selectable types whose IDs are their positions,
+  // and `payments`; separators "~" and "|".
+  void LoadOrder(std::string_view payments, std::int16_t mode = 1, std::int16_t order_type = 1,
+                 double rate = 0, double ordered = 250) {
+    control.PaymentDetails(mode, 44, order_type, rate, ordered, "Dec 01, 2026");
+    control.WritePaymentData("Visa|Amex|Diners|", kTypes, payments, "~", "|");
+  }
+
+  static constexpr std::string_view kTypes =
+      "0~Cash~0|1~On Account~0|2~Check~0|3~Voucher~0|4~Gift~0|5~Wire~0|";
+
+  std::string Text(W id) { return screen.text_box(id).Text(); }
+  std::string Caption(W id) { return screen.button(id).Caption(); }
+
+  // The row as "text|sub1|...|sub6".
+  std::string Row(int row) {
+    const PaymentRecord r = PaymentRecord::FromRow(screen.list_view(W::lstPayment), row);
+    std::string out = r.cells[0];
+    for (int c = 1; c < kPaymentColumnCount; ++c) out += "|" + r.cells[c];
+    return out;
+  }
+  std::vector<std::string> Rows() {
+    std::vector<std::string> rows;
+    for (int i = 0; i < screen.list_view(W::lstPayment).Count(); ++i) rows.push_back(Row(i));
+    return rows;
+  }
+  std::vector<std::string> Entries(W combo) {
+    std::vector<std::string> entries;
+    ComboBox& box = screen.combo_box(combo);
+    for (int i = 0; i < box.ListCount(); ++i) entries.push_back(box.List(i));
+    return entries;
+  }
+  // "total / balance" as the two boxes show them.
+  std::string Totals() { return Text(W::txtTotalAmount) + " / " + Text(W::txtBalanceAmount); }
+  // Enabled state of New Payment, Edit and Delete as three letters, e.g. "yyn".
+  std::string Buttons() {
+    std::string out;
+    for (W id : {W::cmdAdd, W::cmdEdit, W::cmdDelete}) {
+      out += screen.widget(id).Enabled() ? 'y' : 'n';
+    }
+    return out;
+  }
+
+  headless::Screen screen;
+  Corvane control{screen, [] { return kToday; }};
+  headless::Operator op{screen};
+  std::vector<double> totals;  // AmountTotal as the host received it
+};
+
+}  // namespace corvane::testing

@@ -1,0 +1,187 @@
+// The host operations: context and buttons, ordered amount and balance, lookups by name,
+// the total, and the change list read back.
+#include <gmock/gmock.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tests/control_fixture.h"
+
+namespace corvane::testing {
+namespace {
+
+using HostOperationsTest = ControlTest;
+
+TEST_F(HostOperationsTest, ModeDecidesTheButtons) {
+  const struct {
+    std::int16_t mode;
+    std::string buttons;
+  } cases[] = {{1, "yyy"}, {2, "ynn"}, {0, "nnn"}, {3, "nnn"}, {1, "yyy"}, {-7, "yyy"}};
+  for (const auto& c : cases) {
+    control.PaymentDetails(c.mode, 0, 1, 0, 0, "");
+    EXPECT_EQ(Buttons(), c.buttons) << "mode " << c.mode;
+  }
+}
+
+TEST_F(HostOperationsTest, CallOrderDecidesEditAndDelete) {
+  LoadOrder("2~R~A~10~d~S|");
+  EXPECT_EQ(Buttons(), "ynn");
+  control.PaymentDetails(1, 0, 1, 0, 250, "");
+  EXPECT_EQ(Buttons(), "yyy") << "PaymentDetails after the load turns them on at once";
+}
+
+TEST_F(HostOperationsTest, LoadBeforeDetailsOffersAndConvertsAsForNoContext) {
+  control.WritePaymentData("", kTypes, "2~R~A~10~d~S|", "~", "|");
+  control.PaymentDetails(1, 0, 2, 2, 250, "");
+  EXPECT_EQ(Entries(W::cboPaymentType), (std::vector<std::string>{"Check", "Wire", "On Account"}));
+  EXPECT_EQ(Row(0), "Check|R|A|10.00|d|S|");
+  EXPECT_EQ(Totals(), "10.00 / 240.00");
+}
+
+TEST_F(HostOperationsTest, OrderedAmountMovesTheBalance) {
+  LoadOrder("2~R~A~100~d~S|");
+  control.OrderedAmount(250);
+  EXPECT_EQ(Totals(), "100.00 / 150.00");
+  control.OrderedAmount(80);
+  EXPECT_EQ(Totals(), "100.00 / -20.00");
+  EXPECT_EQ(Text(W::txtOrderedAmount), "80.00");
+  EXPECT_EQ(control.fields().mdOrderedAmount, 80);
+}
+
+TEST_F(HostOperationsTest, OrderedAmountOnOrderTypeTwoFollowsTheBalance) {
+  LoadOrder("0~R~A~100~d~S|", 1, 2);
+  control.EnableNewPayment(false);
+  control.OrderedAmount(105);
+  EXPECT_TRUE(screen.widget(W::cmdAdd).Enabled()) << "balance 5.00";
+  control.OrderedAmount(100);
+  EXPECT_FALSE(screen.widget(W::cmdAdd).Enabled()) << "balance 0.00";
+
+  LoadOrder("0~R~A~100~d~S|", 1, 1);
+  control.OrderedAmount(100);
+  EXPECT_TRUE(screen.widget(W::cmdAdd).Enabled()) << "order type 1 leaves it alone";
+  LoadOrder("0~R~A~100~d~S|", 0, 2);
+  control.EnableNewPayment(true);
+  control.OrderedAmount(100);
+  EXPECT_TRUE(screen.widget(W::cmdAdd).Enabled()) << "mode 0 leaves it alone";
+}
+
+TEST_F(HostOperationsTest, OrderedAmountBeforeDetailsShowsTheAmountThenFails) {
+  try {
+    control.OrderedAmount(12.5);
+    ADD_FAILURE() << "no error";
+  } catch (const HostError& e) {
+    EXPECT_STREQ(e.what(), "OrderedAmount: the mode is not set; call PaymentDetails first");
+  }
+  EXPECT_EQ(Text(W::txtOrderedAmount), "12.50");
+  EXPECT_EQ(Text(W::txtBalanceAmount), "12.50");
+}
+
+TEST_F(HostOperationsTest, NonFiniteNumbersAreRefusedBeforeAnythingChanges) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_THROW(control.PaymentDetails(1, 0, 1, inf, 10, "x"), HostError);
+  EXPECT_THROW(control.PaymentDetails(1, 0, 1, nan, 10, "x"), HostError);
+  EXPECT_THROW(control.PaymentDetails(1, 0, 1, 1, inf, "x"), HostError);
+  EXPECT_EQ(control.fields().mtMode, "");
+  EXPECT_EQ(control.fields().mtDateOrderTaken, "");
+  control.PaymentDetails(1, 0, 1, 0, 10, "x");
+  EXPECT_THROW(control.OrderedAmount(nan), HostError);
+  EXPECT_EQ(Text(W::txtOrderedAmount), "10.00");
+}
+
+TEST_F(HostOperationsTest, TotalIsInTheDisplayedCurrency) {
+  LoadOrder("2~R~A~10~d~S|", 1, 1, 2);
+  EXPECT_EQ(control.TotalAmount(), 20);
+  screen.list_view(W::lstPayment).SetSubItem(0, kColIsUpdate, "U");
+  EXPECT_EQ(control.ReadPaymentData(), "d~2~R~A~10~S~U|");
+}
+
+TEST_F(HostOperationsTest, CountryAndOrderTypeAreKept) {
+  control.PaymentDetails(1, 44, 2, 0, 0, "");
+  const std::string before = Totals() + Buttons();
+  control.PaymentDetails(1, -1, 2, 0, 0, "");
+  EXPECT_EQ(Totals() + Buttons(), before);
+  EXPECT_EQ(control.OrderType(), 2);
+  EXPECT_EQ(control.fields().miCountry, -1);
+}
+
+TEST_F(HostOperationsTest, EnableNewPaymentTouchesOnlyNewPayment) {
+  control.PaymentDetails(1, 0, 1, 0, 0, "");
+  control.EnableNewPayment(false);
+  EXPECT_EQ(Buttons(), "nyy");
+}
+
+TEST_F(HostOperationsTest, LookupsByName) {
+  EXPECT_EQ(control.GetPaymentID("Cash"), 0);
+  EXPECT_FALSE(control.GetNonSelectableID("Cash"));
+  control.WritePaymentData("",
+                           "8.0~Card~True|2.5~Half~-1|3.5~Odd~0|x~Bad~yes|40000~Big~False|"
+                           "9~Card~0||7|1~Flagless|",
+                           "", "~", "|");
+  const struct {
+    std::string_view name;
+    std::int16_t id;
+    bool non_selectable;
+  } cases[] = {
+      {"Card", 8, true},        // the first of two wins
+      {"card", 0, false},       // names are case-sensitive
+      {"Half", 2, true},        // halves to even; any number but 0 is true
+      {"Odd", 4, false},        {"Bad", 0, false},   {"Big", 0, false},
+      {"Flagless", 1, false},   {"", 0, false},      {"Nothing", 0, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(control.GetPaymentID(c.name), c.id) << c.name;
+    EXPECT_EQ(control.GetNonSelectableID(c.name), c.non_selectable) << c.name;
+  }
+}
+
+class ReadPaymentDataTest : public ControlTest {
+ protected:
+  void Mark(int row, std::string_view mark) {
+    screen.list_view(W::lstPayment).SetSubItem(row, kColIsUpdate, mark);
+  }
+};
+
+TEST_F(ReadPaymentDataTest, WritesMarkedRowsWithIdsAndHostAmounts) {
+  control.PaymentDetails(1, 0, 1, 1.5, 500, "");
+  control.WritePaymentData("", "10~Cash~0|11~Card~0|12~Check~0|", 
+                           "2~r1~a1~12.5~d1~S1|1~r2~a2~20~d2~S2|0~r3~a3~1~d3~S3|", "~", "|");
+  Mark(0, "U");
+  Mark(2, "D");
+  EXPECT_EQ(control.ReadPaymentData(), "d1~12~r1~a1~12.5~S1~U|d3~10~r3~a3~1~S3~D|");
+}
+
+TEST_F(ReadPaymentDataTest, NamesWithoutAMatchingTypeGoOutAsNames) {
+  LoadOrder("2~r~a~25~d~S|");
+  Mark(0, "N");
+  control.WritePaymentData("", "0~Other~0||", "", "~", "|");  // reloads: the list starts over
+  EXPECT_EQ(control.ReadPaymentData(), "");
+  screen.list_view(W::lstPayment).Add("Check");
+  for (int c = 1; c <= 6; ++c) screen.list_view(W::lstPayment).SetSubItem(0, c, "");
+  screen.list_view(W::lstPayment).SetSubItem(0, kColAmount, "25.00");
+  Mark(0, "N");
+  EXPECT_EQ(control.ReadPaymentData(), "~Check~~~25~~N|") << "an empty record is passed over";
+}
+
+TEST_F(ReadPaymentDataTest, WithoutAnyTableTheNameGoesOut) {
+  ListView& list = screen.list_view(W::lstPayment);
+  list.Add("Cash");
+  list.SetSubItem(0, kColAmount, "0.30");
+  Mark(0, "N");
+  EXPECT_EQ(control.ReadPaymentData(), "Cash0.3N") << "no separators stored yet";
+}
+
+TEST_F(ReadPaymentDataTest, AnAmountThatIsNoNumberFailsWithTheRow) {
+  LoadOrder("2~r~a~25~d~S|2~r~a~25~d~S|");
+  screen.list_view(W::lstPayment).SetSubItem(1, kColAmount, "lots");
+  Mark(1, "U");
+  try {
+    control.ReadPaymentData();
+    ADD_FAILURE() << "no error";
+  } catch (const HostError& e) {
+    EXPECT_STREQ(e.what(), "ReadPaymentData: payment row 2: amount 'lots' is not a number");
+  }
+}
+
+}  // namespace
+}  // namespace corvane::testing
