@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -77,6 +78,31 @@ class Corvane : private InstanceFields, private Events {
   void RefreshButtons();
   void ResetPaymentScreen();
   void RaiseAmountTotal(double total);
+
+  // Payment type and credit card selection.
+  void cboPaymentType_Click();
+  void cboCreditCard_Click();
+  // List selection.
+  void lstPayment_Click();
+  void lstPayment_KeyUp(std::int16_t& KeyCode, std::int16_t Shift);
+  // Checks of a save; false after telling the operator what is wrong.
+  bool ValidatePayment();
+  // New payment and save.
+  void cmdAdd_Click();
+  void StartEntry();
+  void TopUpSelectedPayment();
+  void CommitEntry();
+  void RecomputeTotals();
+  // The total of every payment not marked deleted, carried at two decimals from row to
+  // row as the total box carries it, with row `replaced_row` (if any) counted at `amount`;
+  // infinite when the sum overflows.
+  double SumOfPayments(int replaced_row = -1, double amount = 0);
+  // Edit and cancel.
+  void cmdEdit_Click();
+  void StartEdit();
+  void CancelEntry();
+  // Delete and undelete.
+  void cmdDelete_Click();
 
   // Field input rules.
   void txtAmount_GotFocus();

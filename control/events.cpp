@@ -16,7 +16,26 @@ void AtHandlerEdge(Handler&& handler) noexcept {
 
 }  // namespace
 
-void Corvane::Click(WidgetId) {}
+void Corvane::Click(WidgetId id) {
+  AtHandlerEdge([&] {
+    switch (id) {
+      case WidgetId::cmdAdd:
+        return cmdAdd_Click();
+      case WidgetId::cmdEdit:
+        return cmdEdit_Click();
+      case WidgetId::cmdDelete:
+        return cmdDelete_Click();
+      case WidgetId::lstPayment:
+        return lstPayment_Click();
+      case WidgetId::cboPaymentType:
+        return cboPaymentType_Click();
+      case WidgetId::cboCreditCard:
+        return cboCreditCard_Click();
+      default:
+        return;
+    }
+  });
+}
 
 void Corvane::GotFocus(WidgetId id) {
   AtHandlerEdge([&] {
@@ -54,6 +73,10 @@ void Corvane::KeyPress(WidgetId id, std::int16_t& key_ascii) {
   });
 }
 
-void Corvane::KeyUp(WidgetId, std::int16_t&, std::int16_t) {}
+void Corvane::KeyUp(WidgetId id, std::int16_t& key_code, std::int16_t shift) {
+  AtHandlerEdge([&] {
+    if (id == WidgetId::lstPayment) lstPayment_KeyUp(key_code, shift);
+  });
+}
 
 }  // namespace corvane

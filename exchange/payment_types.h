@@ -14,6 +14,11 @@ namespace corvane {
 
 using PaymentTypeEntry = std::vector<std::string>;
 
+// Payment type IDs with rules of their own: card payments choose a credit card; payments
+// of the other kind need no reference.
+inline constexpr std::int16_t kCardTypeId = 8;
+inline constexpr std::int16_t kNoReferenceTypeId = 1;
+
 class PaymentTypeTable {
  public:
   PaymentTypeTable() = default;

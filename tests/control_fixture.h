@@ -69,6 +69,34 @@ class ControlTest : public ::testing::Test {
     return out;
   }
 
+  // A text box as the operator sees it: its text, then "locked", "disabled", "grey" (button
+  // face) where they hold.
+  std::string Look(W id) {
+    const TextBox& box = screen.text_box(id);
+    std::string out = "'" + box.Text() + "'";
+    if (box.Locked()) out += " locked";
+    if (!box.Enabled()) out += " disabled";
+    if (box.BackColor() == kButtonFace) out += " grey";
+    return out;
+  }
+  std::string Focus() {
+    const std::optional<W> f = screen.Focus();
+    return f ? std::string(SpecOf(*f).name) : "none";
+  }
+  // The editing state: mtAction, the captions of New Payment and Edit, and the focus.
+  std::string State() {
+    return "'" + control.fields().mtAction + "' " + Caption(W::cmdAdd) + "/" +
+           Caption(W::cmdEdit) + " focus " + Focus();
+  }
+  // The prompts and titles of the message boxes shown since the last call.
+  std::vector<std::string> Messages() {
+    std::vector<std::string> out;
+    for (const headless::MessageRecord& m : screen.TakeMessages()) {
+      out.push_back(m.prompt + " [" + m.title + "] " + std::to_string(m.style));
+    }
+    return out;
+  }
+
   headless::Screen screen;
   Corvane control{screen, [] { return kToday; }};
   headless::Operator op{screen};

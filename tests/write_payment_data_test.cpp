@@ -166,6 +166,22 @@ TEST_F(WritePaymentDataTest, BadCallsChangeNothingAndSayWhy) {
   }
 }
 
+TEST_F(WritePaymentDataTest, ALoadEndsAnEntryUnderWay) {
+  LoadOrder("2~R~A~10~d~S1|");
+  op.Click(W::cmdAdd);
+  op.Type(W::txtAmount, "5");
+  control.WritePaymentData("Visa|", kTypes, "2~R~A~20~d~S2|", "~", "|");
+  EXPECT_EQ(control.fields().mtAction, "");
+  EXPECT_EQ(control.fields().mdEditAmount, 0);
+  EXPECT_EQ(Caption(W::cmdAdd) + "/" + Caption(W::cmdEdit), "New Payment/Edit");
+  EXPECT_FALSE(screen.widget(W::DTPckrPaymentDate).Visible());
+  const ComboBox& cards = screen.combo_box(W::cboCreditCard);
+  EXPECT_TRUE(cards.Locked());
+  EXPECT_EQ(cards.BackColor(), kButtonFace);
+  op.ClickRow(W::lstPayment, 0);
+  EXPECT_EQ(Look(W::txtAmount), "'20.00' locked grey") << "shown as on an idle screen";
+}
+
 TEST_F(WritePaymentDataTest, TypePositionsReadAsWholeNumbers) {
   LoadOrder(" 2~R~A~1~d~S|2.0~R~A~1~d~S|");
   EXPECT_EQ(Rows()[0].substr(0, 6), "Check|");

@@ -1,0 +1,55 @@
+// Delete marks a stored payment deleted (or removes one never stored); Undelete takes the
+// mark back. Both keep the total and the balance.
+#include "control/corvane.h"
+#include "control/payment_record.h"
+#include "editing/numbers.h"
+
+namespace corvane {
+
+void Corvane::cmdDelete_Click() {
+  const bool undelete = cmdDelete.Caption() == "Undelete";
+  std::optional<int> row = lstPayment.Selected();
+  if (!row) return;  // nothing to act on: not even a question
+  // Only a deleted payment can be undeleted, and only once; only a live one deleted.
+  if (undelete != (lstPayment.SubItem(*row, kColIsUpdate) == kMarkDeleted)) return;
+  const char* question = undelete ? "Do you want to Undelete the selected payment record"
+                                  : "Do you want to delete the selected payment record";
+  if (screen_.MsgBox(question, kMbYesNoQuestion, "Payment") != kAnswerYes) return;
+  row = lstPayment.Selected();
+  if (!row) return;
+
+  const double amount = LenientNumber(lstPayment.SubItem(*row, kColAmount));
+  const double total = LenientNumber(txtTotalAmount.Text()) + (undelete ? amount : -amount);
+  txtTotalAmount.SetText(FormatAmount(total));
+  txtBalanceAmount.SetText(
+      FormatAmount(StrictNumber(txtOrderedAmount.Text()) - StrictNumber(txtTotalAmount.Text())));
+
+  if (undelete) {
+    lstPayment.SetForeColor(*row, kBlack);
+    // The mark the payment had before its delete: an edit is not lost.
+    lstPayment.SetSubItem(*row, kColIsUpdate, lstPayment.Tag(*row));
+    lstPayment.SetTag(*row, "");
+    cmdDelete.SetCaption("Delete");
+    cmdDelete.SetEnabled(false);
+    return;
+  }
+  if (!lstPayment.SubItem(*row, kColPaymentSequence).empty()) {
+    lstPayment.SetForeColor(*row, kRed);
+    lstPayment.SetTag(*row, lstPayment.SubItem(*row, kColIsUpdate));
+    lstPayment.SetSubItem(*row, kColIsUpdate, kMarkDeleted);
+    cmdDelete.SetCaption("Undelete");
+  } else {
+    lstPayment.Remove(*row);
+    cmdDelete.SetEnabled(false);
+  }
+  cmdEdit.SetEnabled(false);
+  cboPaymentType.SetEnabled(false);
+  cboPaymentType.SetListIndex(-1);
+  txtReference.SetText("");
+  txtAuthorization.SetText("");
+  txtAmount.SetText("0.00");
+  txtPaymentDate.SetText("");
+  if (miOrderType == 2) cmdAdd.SetEnabled(true);
+}
+
+}  // namespace corvane

@@ -1,0 +1,317 @@
+// Operator sessions on payments already in the list: selecting, editing, cancelling,
+// deleting and undeleting.
+#include <gmock/gmock.h>
+
+#include "tests/control_fixture.h"
+
+namespace corvane::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Offered: Check, Card, On Account (positions 2, 5, 1); IDs Check 2, Card 8, On Account 1.
+constexpr std::string_view kTypes8 = "0~Cash~0|1~On Account~0|2~Check~0|3~Voucher~0|4~Gift~0|8~Card~0|";
+
+class StoredPaymentsTest : public ControlTest {
+ protected:
+  // Three stored payments: a check of 100, a card of 50, one on account of 25.
+  void Stored(std::int16_t mode = 1, std::int16_t order_type = 1, double ordered = 300) {
+    control.PaymentDetails(mode, 0, order_type, 0, ordered, "Dec 01, 2026");
+    control.WritePaymentData("Visa|Amex|", kTypes8,
+                             "2~C100~A1~100~Nov 02, 2026~S1|5~Visa~A2~50~~S2|"
+                             "1~~~25~Nov 04, 2026~S3|",
+                             "~", "|");
+  }
+  void Answer(int answer) { screen.QueueAnswer(answer); }
+  std::string Mark(int row) { return screen.list_view(W::lstPayment).SubItem(row, kColIsUpdate); }
+};
+
+TEST_F(StoredPaymentsTest, ClickShowsTheRowLocked) {
+  Stored();
+  op.ClickRow(W::lstPayment, 0);
+  EXPECT_EQ(Look(W::txtReference), "'C100' locked grey");
+  EXPECT_EQ(Look(W::txtAuthorization), "'A1' locked grey");
+  EXPECT_EQ(Look(W::txtAmount), "'100.00' locked grey");
+  EXPECT_EQ(Look(W::txtPaymentDate), "'Nov 02, 2026' locked grey");
+  EXPECT_EQ(screen.combo_box(W::cboPaymentType).Text(), "Check");
+  EXPECT_EQ(Buttons(), "yyy");
+  EXPECT_EQ(Caption(W::cmdDelete), "Delete");
+}
+
+TEST_F(StoredPaymentsTest, WhatMayBeDoneDependsOnModeMarkAndSequence) {
+  const struct {
+    std::int16_t mode;
+    std::string_view mark;
+    std::string_view sequence;
+    std::string caption;
+    std::string edit_delete;  // enabled states of Edit and Delete
+  } cases[] = {
+      {1, "", "S", "Delete", "yy"},     {1, "N", "", "Delete", "yy"},
+      {1, "U", "S", "Delete", "yy"},    {1, "D", "S", "Undelete", "ny"},
+      {2, "", "S", "Delete", "nn"},     {2, "U", "S", "Delete", "nn"},
+      {2, "N", "", "Delete", "yy"},     {2, "D", "", "Delete", "yy"},
+      {0, "", "S", "Delete", "nn"},     {0, "D", "S", "Undelete", "ny"},
+      {3, "", "S", "Delete", "nn"},
+  };
+  for (const auto& c : cases) {
+    Stored(c.mode);
+    ListView& list = screen.list_view(W::lstPayment);
+    list.SetSubItem(0, kColIsUpdate, c.mark);
+    list.SetSubItem(0, kColPaymentSequence, c.sequence);
+    op.ClickRow(W::lstPayment, 0);
+    EXPECT_EQ(Caption(W::cmdDelete), c.caption) << c.mode << " '" << c.mark << "'";
+    EXPECT_EQ(Buttons().substr(1), c.edit_delete) << c.mode << " '" << c.mark << "'";
+  }
+}
+
+TEST_F(StoredPaymentsTest, ArrowsHomeAndEndShowTheRowTheyMoveTo) {
+  Stored();
+  op.ClickRow(W::lstPayment, 0);
+  op.Key(W::lstPayment, 40);
+  EXPECT_EQ(Text(W::txtAmount), "50.00");
+  op.Key(W::lstPayment, 35);
+  EXPECT_EQ(Text(W::txtAmount), "25.00");
+  op.Key(W::lstPayment, 36);
+  EXPECT_EQ(Text(W::txtAmount), "100.00");
+  screen.list_view(W::lstPayment).Select(2);
+  op.Key(W::lstPayment, 34);  // Page Down moves nothing and shows nothing
+  EXPECT_EQ(Text(W::txtAmount), "100.00");
+}
+
+TEST_F(StoredPaymentsTest, CardRowPutsItsReferenceInTheCardBoxByTypeId) {
+  Stored();
+  op.ClickRow(W::lstPayment, 1);
+  EXPECT_EQ(screen.combo_box(W::cboCreditCard).Text(), "Visa");
+  EXPECT_EQ(screen.combo_box(W::cboCreditCard).ListIndex(), 0);
+  op.ClickRow(W::lstPayment, 0);
+  EXPECT_EQ(screen.combo_box(W::cboCreditCard).Text(), "Visa") << "a check leaves it alone";
+}
+
+TEST_F(StoredPaymentsTest, BeforeTheModeAClickChangesNothing) {
+  control.WritePaymentData("", kTypes8, "2~C~A~1~d~S|", "~", "|");
+  op.ClickRow(W::lstPayment, 0);
+  EXPECT_EQ(Look(W::txtReference), "'' locked grey");
+}
+
+TEST_F(StoredPaymentsTest, OrderTypeTwoSelection) {
+  control.PaymentDetails(1, 0, 2, 0, 175, "Dec 01, 2026");
+  control.WritePaymentData("", kTypes8, "0~a~~100~Nov 02, 2026~S1|5~Visa~~75~~S2|", "~", "|");
+  EXPECT_THAT(Entries(W::cboPaymentType), ElementsAre("Cash"));
+  op.ClickRow(W::lstPayment, 0);
+  EXPECT_EQ(Buttons(), "nnn") << "balance 0.00";
+  EXPECT_EQ(Text(W::txtAmount), "100.00") << "the row's, over the type's proposal";
+  EXPECT_EQ(Text(W::txtPaymentDate), "Nov 02, 2026");
+  control.OrderedAmount(200);
+  // Card is not an entry on order type 2: the selection ends at the type, buttons set.
+  op.ClickRow(W::lstPayment, 1);
+  EXPECT_EQ(Buttons(), "ynn");
+  EXPECT_EQ(Text(W::txtAmount), "100.00");
+}
+
+TEST_F(StoredPaymentsTest, EditingAStoredPaymentMarksItUpdated) {
+  Stored();
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  EXPECT_EQ(State(), "'Edit' Save/Cancel focus cboPaymentType");
+  EXPECT_EQ(control.fields().mdEditAmount, 100);
+  EXPECT_EQ(Look(W::txtReference), "'C100'");
+  EXPECT_EQ(Look(W::txtAmount), "'100.00'");
+  EXPECT_FALSE(screen.list_view(W::lstPayment).HideSelection());
+  EXPECT_EQ(screen.list_view(W::lstPayment).BackColor(), kButtonFace);
+  EXPECT_EQ(screen.date_picker(W::DTPckrPaymentDate).Value(), std::chrono::year{2026} / 11 / 2);
+  op.Type(W::txtAmount, "120");
+  op.Click(W::cmdAdd);
+  EXPECT_THAT(totals, ElementsAre(195));
+  EXPECT_EQ(Row(0), "Check|C100|A1|120.00|Nov 02, 2026|S1|U");
+  EXPECT_EQ(control.ReadPaymentData(), "Nov 02, 2026~2~C100~A1~120~S1~U|");
+}
+
+TEST_F(StoredPaymentsTest, EditingANewPaymentKeepsItNew) {
+  Stored();
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R");
+  op.Type(W::txtAmount, "5");
+  op.Click(W::cmdAdd);
+  op.Click(W::cmdEdit);
+  op.Type(W::txtAmount, "6");
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(Row(3), "Check|R||6.00|Dec 01, 2026||N");
+}
+
+TEST_F(StoredPaymentsTest, EditTotalCheckSubtractsTheAmountItStartedFrom) {
+  Stored(1, 1, 225);  // total 175
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  screen.text_box(W::txtAmount).SetText("150.01");
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(Messages().size(), 1u);
+  screen.text_box(W::txtAmount).SetText("150");
+  op.Click(W::cmdAdd);
+  EXPECT_THAT(totals, ElementsAre(225));
+  // After a cancelled edit a new payment is checked against the total plus itself only.
+  control.OrderedAmount(230);
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  op.Click(W::cmdEdit);
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R");
+  op.Type(W::txtAmount, "5");
+  op.Click(W::cmdAdd);
+  EXPECT_THAT(Messages(), IsEmpty());
+  EXPECT_THAT(totals, ElementsAre(225, 230));
+}
+
+TEST_F(StoredPaymentsTest, EditOfOnAccountShowsButClosesTheReferences) {
+  Stored();
+  op.ClickRow(W::lstPayment, 2);
+  op.Click(W::cmdEdit);
+  EXPECT_EQ(Look(W::txtReference), "'' locked disabled grey");
+  EXPECT_EQ(Look(W::txtAmount), "'25.00'");
+}
+
+TEST_F(StoredPaymentsTest, EditOfACardRowAndOfARowWithoutDate) {
+  Stored();
+  op.ClickRow(W::lstPayment, 1);
+  op.Click(W::cmdEdit);
+  EXPECT_TRUE(screen.widget(W::cboCreditCard).Enabled());
+  EXPECT_EQ(screen.combo_box(W::cboCreditCard).Text(), "Visa");
+  EXPECT_EQ(Look(W::txtReference), "'Visa'");
+  EXPECT_EQ(screen.date_picker(W::DTPckrPaymentDate).Value(), kToday);
+}
+
+TEST_F(StoredPaymentsTest, EditWithoutTypeTextDoesNothing) {
+  Stored();
+  screen.list_view(W::lstPayment).SetText(0, "");
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  EXPECT_EQ(State(), "'' New Payment/Edit focus cmdEdit");
+}
+
+TEST_F(StoredPaymentsTest, EditWhileNewPaymentIsOffLeavesOnlyCancel) {
+  Stored();
+  control.EnableNewPayment(false);
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  EXPECT_THROW(op.Click(W::cmdAdd), headless::ActionRefused);
+  op.Click(W::cmdEdit);
+  EXPECT_EQ(State(), "'' New Payment/Edit focus lstPayment");
+}
+
+TEST_F(StoredPaymentsTest, CancelShowsTheSelectedRowAgain) {
+  Stored();
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  op.Type(W::txtAmount, "7");
+  op.Click(W::cmdEdit);
+  EXPECT_EQ(State(), "'' New Payment/Edit focus lstPayment");
+  EXPECT_EQ(Row(0), "Check|C100|A1|100.00|Nov 02, 2026|S1|");
+  EXPECT_EQ(Look(W::txtAmount), "'100.00' locked grey");
+  EXPECT_EQ(Buttons(), "yyy");
+  EXPECT_EQ(control.fields().mdEditAmount, 0);
+  EXPECT_FALSE(screen.widget(W::DTPckrPaymentDate).Visible());
+  EXPECT_THAT(totals, IsEmpty());
+}
+
+TEST_F(StoredPaymentsTest, CancelOfAnAddOnAnEmptyList) {
+  control.PaymentDetails(1, 0, 1, 0, 10, "Dec 01, 2026");
+  control.WritePaymentData("", kTypes8, "", "~", "|");
+  op.Click(W::cmdAdd);
+  op.Type(W::txtAmount, "4");
+  op.Click(W::cmdEdit);
+  EXPECT_EQ(Look(W::txtAmount), "'0.00' locked grey");
+  EXPECT_EQ(Look(W::txtCreditCard), "'' locked grey");
+  EXPECT_EQ(Buttons(), "ynn");
+  EXPECT_EQ(screen.combo_box(W::cboPaymentType).ListIndex(), -1);
+}
+
+TEST_F(StoredPaymentsTest, DeleteAndUndeleteAStoredPayment) {
+  Stored();
+  op.ClickRow(W::lstPayment, 1);
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  EXPECT_THAT(Messages(),
+              ElementsAre("Do you want to delete the selected payment record [Payment] 36"));
+  EXPECT_EQ(Mark(1), "D");
+  EXPECT_EQ(screen.list_view(W::lstPayment).ForeColor(1), kRed);
+  EXPECT_EQ(Totals(), "125.00 / 175.00");
+  EXPECT_EQ(Caption(W::cmdDelete), "Undelete");
+  EXPECT_EQ(Buttons(), "yny");
+  EXPECT_EQ(Look(W::txtAmount), "'0.00' locked grey");
+  EXPECT_FALSE(screen.widget(W::cboPaymentType).Enabled());
+  EXPECT_EQ(control.ReadPaymentData(), "~8~Visa~A2~50~S2~D|");
+
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  EXPECT_THAT(Messages(),
+              ElementsAre("Do you want to Undelete the selected payment record [Payment] 36"));
+  EXPECT_EQ(Mark(1), "");
+  EXPECT_EQ(screen.list_view(W::lstPayment).ForeColor(1), kBlack);
+  EXPECT_EQ(Totals(), "175.00 / 125.00");
+  EXPECT_EQ(Caption(W::cmdDelete), "Delete");
+  EXPECT_EQ(Buttons(), "ynn");
+  EXPECT_THAT(totals, IsEmpty()) << "no AmountTotal for either";
+}
+
+TEST_F(StoredPaymentsTest, UndeleteGivesBackTheMarkFromBeforeTheDelete) {
+  Stored();
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  op.Type(W::txtAmount, "90");
+  op.Click(W::cmdAdd);
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  EXPECT_EQ(Mark(0), "U");
+  EXPECT_EQ(control.ReadPaymentData(), "Nov 02, 2026~2~C100~A1~90~S1~U|");
+}
+
+TEST_F(StoredPaymentsTest, DeletingAnUnsavedPaymentRemovesIt) {
+  Stored();
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R");
+  op.Type(W::txtAmount, "5");
+  op.Click(W::cmdAdd);
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  EXPECT_EQ(screen.list_view(W::lstPayment).Count(), 3);
+  EXPECT_EQ(Caption(W::cmdDelete), "Delete");
+  EXPECT_EQ(Buttons(), "ynn");
+  EXPECT_EQ(Totals(), "175.00 / 125.00");
+  EXPECT_EQ(control.ReadPaymentData(), "");
+}
+
+TEST_F(StoredPaymentsTest, NoChangesNothingAndNoSelectionAsksNothing) {
+  Stored();
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdDelete);  // no answer queued: No
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Mark(0), "");
+  EXPECT_EQ(Buttons(), "yyy");
+  EXPECT_EQ(Totals(), "175.00 / 125.00");
+
+  Stored();  // the reload leaves no row selected; mode 1 keeps Delete on
+  control.PaymentDetails(1, 0, 1, 0, 300, "");
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  EXPECT_THAT(Messages(), IsEmpty());
+}
+
+TEST_F(StoredPaymentsTest, DeleteOnOrderTypeTwoAllowsANewPayment) {
+  Stored(0, 2, 175);
+  control.PaymentDetails(1, 0, 2, 0, 175, "");  // Delete enabled, no row clicked yet
+  screen.list_view(W::lstPayment).Select(0);
+  control.EnableNewPayment(false);
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  EXPECT_TRUE(screen.widget(W::cmdAdd).Enabled());
+  EXPECT_EQ(Caption(W::cmdDelete), "Undelete");
+  Answer(kAnswerYes);
+  control.EnableNewPayment(false);
+  op.Click(W::cmdDelete);
+  EXPECT_FALSE(screen.widget(W::cmdAdd).Enabled());
+}
+
+}  // namespace
+}  // namespace corvane::testing

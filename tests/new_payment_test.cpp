@@ -1,0 +1,355 @@
+// Operator sessions: New Payment, the payment type's fields, the checks of a save, and the
+// save itself.
+#include <gmock/gmock.h>
+
+#include "tests/control_fixture.h"
+
+namespace corvane::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+// Offered in this order: Check (2), Card (8), Blocked (6, not selectable), On Account (1).
+constexpr std::string_view kShopTypes =
+    "0~Cash~0|1~On Account~0|2~Check~0|3~Voucher~0|4~Gift~0|8~Card~0|6~Blocked~True|";
+
+class NewPaymentTest : public ControlTest {
+ protected:
+  void Shop(std::string_view payments = "", std::int16_t order_type = 1, double ordered = 250,
+            std::string_view cards = "Visa|Amex|") {
+    control.PaymentDetails(1, 44, order_type, 0, ordered, "Dec 01, 2026");
+    control.WritePaymentData(cards, kShopTypes, payments, "~", "|");
+  }
+  void Save() { op.Click(W::cmdAdd); }
+};
+
+TEST_F(NewPaymentTest, AFirstPaymentFromNewToSaved) {
+  Shop();
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(State(), "'Add' Save/Cancel focus txtReference");
+  EXPECT_EQ(Buttons(), "yyn");
+  EXPECT_FALSE(screen.widget(W::lstPayment).Enabled());
+  EXPECT_EQ(screen.combo_box(W::cboPaymentType).Text(), "Check");
+  EXPECT_TRUE(screen.widget(W::cboPaymentType).Enabled());
+  EXPECT_EQ(Look(W::txtPaymentDate), "'Dec 01, 2026' locked");
+  EXPECT_TRUE(screen.widget(W::DTPckrPaymentDate).Visible());
+  EXPECT_EQ(screen.date_picker(W::DTPckrPaymentDate).Value(),
+            std::chrono::year{2026} / 12 / 1);
+
+  op.Type(W::txtReference, "1001");
+  op.Type(W::txtAmount, "100");  // entering the amount selected "0.00": typing replaces it
+  Save();
+  EXPECT_THAT(totals, ElementsAre(100));
+  EXPECT_THAT(Messages(), IsEmpty());
+  EXPECT_THAT(Rows(), ElementsAre("Check|1001||100.00|Dec 01, 2026||N"));
+  EXPECT_EQ(screen.list_view(W::lstPayment).Selected(), 0);
+  EXPECT_EQ(Totals(), "100.00 / 150.00");
+  EXPECT_EQ(State(), "'' New Payment/Edit focus lstPayment");
+  EXPECT_EQ(control.fields().mdEditAmount, 0);
+  EXPECT_EQ(Buttons(), "yyy") << "the saved row is selected and open in mode 1";
+  EXPECT_EQ(Look(W::txtReference), "'1001' locked grey");
+  EXPECT_EQ(Look(W::txtAmount), "'100.00' locked grey");
+  EXPECT_EQ(Look(W::txtPaymentDate), "'Dec 01, 2026' locked grey");
+  EXPECT_FALSE(screen.widget(W::DTPckrPaymentDate).Visible());
+  EXPECT_FALSE(screen.widget(W::cboPaymentType).Enabled());
+  EXPECT_EQ(control.ReadPaymentData(), "Dec 01, 2026~2~1001~~100~~N|");
+}
+
+TEST_F(NewPaymentTest, ThePickedDateIsSavedInItsOwnForm) {
+  Shop();
+  op.Click(W::cmdAdd);
+  op.Pick(W::DTPckrPaymentDate, std::chrono::year{2026} / 3 / 4);
+  op.Type(W::txtReference, "7");
+  op.Type(W::txtAmount, "5");
+  Save();
+  EXPECT_THAT(Rows(), ElementsAre("Check|7||5.00|Mar 04, 2026||N"));
+}
+
+struct CheckCase {
+  const char* name;
+  std::int16_t order_type;
+  const char* type;
+  std::string reference;
+  std::string authorization;
+  std::string amount;
+  std::vector<std::string> messages;
+  const char* focus;
+};
+
+class SaveChecksTest : public NewPaymentTest,
+                       public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(SaveChecksTest, FirstFailingCheckSpeaks) {
+  const CheckCase& c = GetParam();
+  Shop("", c.order_type, 100);
+  op.Click(W::cmdAdd);
+  op.Choose(W::cboPaymentType, c.type);
+  // Pasted rather than typed: the key filters would refuse blanks.
+  if (screen.widget(W::txtReference).Enabled()) screen.text_box(W::txtReference).SetText(c.reference);
+  screen.text_box(W::txtAuthorization).SetText(c.authorization);
+  screen.text_box(W::txtAmount).SetText(c.amount);
+  Save();
+  EXPECT_EQ(Messages(), c.messages);
+  if (c.messages.empty()) {
+    EXPECT_EQ(State(), "'' New Payment/Edit focus lstPayment");
+    EXPECT_EQ(totals.size(), 1u);
+  } else {
+    EXPECT_EQ(State(), std::string("'Add' Save/Cancel focus ") + c.focus);
+    EXPECT_THAT(totals, IsEmpty());
+  }
+}
+
+const std::string k20 = "12345678901234567890";
+INSTANTIATE_TEST_SUITE_P(
+    InOrder, SaveChecksTest,
+    ::testing::Values(
+        CheckCase{"NotSelectable", 1, "Blocked", "", "", "0",
+                  {"Blocked cannot be selected from the center for use on a new or existing "
+                   "payment. [ Corvane] 64"},
+                  "cboPaymentType"},
+        CheckCase{"ReferenceBeforeAmount", 1, "Check", "", "", "0",
+                  {"Please enter the Reference Number [Corvane] 64"}, "txtReference"},
+        CheckCase{"BlankReferenceIsPresent", 1, "Check", "   ", "", "5", {}, ""},
+        CheckCase{"NoReferenceForOnAccount", 1, "On Account", "", "", "5", {}, ""},
+        CheckCase{"NoReferenceOnOrderTypeTwo", 2, "Cash", "", "", "5", {}, ""},
+        CheckCase{"AuthorizationOf20", 1, "Check", "R", "  " + k20 + " ", "5", {}, ""},
+        CheckCase{"AuthorizationOf21", 1, "Check", "R", k20 + "1", "5",
+                  {"Autorization Number cannot exceed 20 characters [ Corvane] 64"},
+                  "txtAuthorization"},
+        CheckCase{"ReferenceOf21", 1, "Check", " " + k20 + "1", k20 + "1", "5",
+                  {"Autorization Number cannot exceed 20 characters [ Corvane] 64"},
+                  "txtAuthorization"},
+        CheckCase{"ReferenceOf21Alone", 1, "Check", k20 + "1", "", "5",
+                  {"Reference Number cannot exceed  20 characters [ Corvane] 64"},
+                  "txtReference"},
+        CheckCase{"GroupedCardNumber", 1, "Check", "4111 1111 1111 1111", "", "5", {}, ""},
+        CheckCase{"ZeroAmount", 1, "Check", "R", "", "0.00",
+                  {"Please enter the Payment Amount [ Corvane] 64"}, "txtAmount"},
+        CheckCase{"EmptyAmount", 1, "Check", "R", "", "",
+                  {"Please enter the Payment Amount [ Corvane] 64"}, "txtAmount"},
+        CheckCase{"WordAmount", 1, "Check", "R", "", "abc",
+                  {"Please enter the Payment Amount [ Corvane] 64"}, "txtAmount"},
+        CheckCase{"LeadingNumberCounts", 1, "Check", "R", "", "12abc", {}, ""},
+        CheckCase{"AmountTooLargeToTotal", 3, "Check", "R", "", std::string(400, '9'),
+                  {"Please enter the Payment Amount [ Corvane] 64"}, "txtAmount"},
+        CheckCase{"TotalAtTheOrderedAmount", 1, "Check", "R", "", "100", {}, ""},
+        CheckCase{"TotalOverTheOrderedAmount", 4, "Check", "R", "", "100.01",
+                  {"The Total Amount of all payments has to be less than or equal to Ordered "
+                   "Amount  [ Corvane] 64"},
+                  "txtAmount"},
+        CheckCase{"NoTotalCheckOnOrderTypeThree", 3, "Check", "R", "", "100.01", {}, ""}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(NewPaymentTest, TotalCheckCountsTheListAtTheCentAndWritesTheDateFirst) {
+  Shop("2~a~~60~d~S|", 1, 100);
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R");
+  screen.text_box(W::txtAmount).SetText("40.01");
+  Save();
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Text(W::txtPaymentDate), "Dec 01, 2026");
+  screen.text_box(W::txtAmount).SetText("40");
+  Save();
+  EXPECT_THAT(totals, ElementsAre(100));
+  EXPECT_EQ(Totals(), "100.00 / 0.00");
+}
+
+TEST_F(NewPaymentTest, NoOrderTypeCheckLeavesANegativeBalance) {
+  Shop("2~a~~60~d~S|", 0, 100);
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R");
+  op.Type(W::txtAmount, "50");
+  Save();
+  EXPECT_EQ(Totals(), "110.00 / -10.00");
+}
+
+TEST_F(NewPaymentTest, CardTypeWithCardsOpensTheCardList) {
+  Shop();
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "  4111111111111111 ");
+  op.Choose(W::cboPaymentType, "Card");
+  const ComboBox& cards = screen.combo_box(W::cboCreditCard);
+  EXPECT_TRUE(cards.Enabled());
+  EXPECT_EQ(cards.BackColor(), kWindowBackground);
+  EXPECT_LT(cards.ZIndex(), screen.widget(W::txtCreditCard).ZIndex());
+  EXPECT_EQ(Focus(), "cboCreditCard");
+  EXPECT_EQ(Look(W::txtReference), "'4111 1111 1111 1111'");
+
+  op.Choose(W::cboCreditCard, "Amex");
+  EXPECT_EQ(Look(W::txtReference), "'Amex'");
+  EXPECT_EQ(Focus(), "txtAuthorization");
+}
+
+TEST_F(NewPaymentTest, CardTypeWithNotFoundShowsTheTextBox) {
+  Shop("", 1, 250, "Not Found|");
+  op.Click(W::cmdAdd);
+  op.Choose(W::cboPaymentType, "Card");
+  EXPECT_LT(screen.widget(W::txtCreditCard).ZIndex(), screen.widget(W::cboCreditCard).ZIndex());
+  EXPECT_EQ(Look(W::txtCreditCard), "'Not Found' disabled");
+  EXPECT_EQ(Look(W::txtReference), "''");
+  EXPECT_EQ(Look(W::txtAuthorization), "''");
+  EXPECT_EQ(Focus(), "txtReference");
+}
+
+TEST_F(NewPaymentTest, CardTypeWithoutCardsIsHandledAsAList) {
+  Shop("", 1, 250, "");
+  op.Click(W::cmdAdd);
+  op.Choose(W::cboPaymentType, "Card");
+  EXPECT_EQ(Focus(), "cboCreditCard");
+  EXPECT_EQ(screen.combo_box(W::cboCreditCard).ListCount(), 0);
+}
+
+TEST_F(NewPaymentTest, OnAccountClosesTheReferenceFields) {
+  Shop();
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R1");
+  op.Choose(W::cboPaymentType, "On Account");
+  EXPECT_EQ(Look(W::txtReference), "'' disabled grey");
+  EXPECT_EQ(Look(W::txtAuthorization), "'' disabled grey");
+  EXPECT_EQ(Look(W::txtCreditCard), "'' disabled grey");
+  EXPECT_EQ(Focus(), "txtAmount");
+  op.Choose(W::cboPaymentType, "Check");
+  EXPECT_EQ(Look(W::txtReference), "''");
+  EXPECT_EQ(Focus(), "txtReference");
+}
+
+TEST_F(NewPaymentTest, OrderTypeTwoProposesWhatIsLeftToPay) {
+  control.PaymentDetails(1, 0, 2, 0, 100, "Nov 30, 2026");
+  control.WritePaymentData("Visa|", "0~Cash~0|8~Card~0|", "", "~", "|");
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(Text(W::txtAmount), "100.00");
+  EXPECT_EQ(Text(W::txtPaymentDate), "Nov 30, 2026");
+  EXPECT_EQ(Look(W::txtReference), "'' disabled grey");
+  EXPECT_NE(Focus(), "txtAmount") << "no focus move on order type 2";
+  Save();
+  EXPECT_THAT(Rows(), ElementsAre("Cash|||100.00|Nov 30, 2026||N"));
+}
+
+TEST_F(NewPaymentTest, EmptyTypeListOpensWithNoType) {
+  control.PaymentDetails(1, 0, 1, 0, 100, "Dec 01, 2026");
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(screen.combo_box(W::cboPaymentType).ListIndex(), -1);
+  EXPECT_EQ(State(), "'Add' Save/Cancel focus cmdAdd");
+}
+
+TEST_F(NewPaymentTest, FailuresEndTheClickSilently) {
+  Shop();
+  control.PaymentDetails(1, 0, 1, 0, 250, "not a date");
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(State(), "'Add' Save/Cancel focus cmdAdd");
+  EXPECT_TRUE(screen.widget(W::DTPckrPaymentDate).Visible());
+  EXPECT_FALSE(screen.widget(W::cboPaymentType).Enabled()) << "the type list stays closed";
+  EXPECT_THAT(Messages(), IsEmpty());
+}
+
+TEST_F(NewPaymentTest, NewPaymentBeforeTheModeDoesNothing) {
+  control.WritePaymentData("", kShopTypes, "", "~", "|");
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(State(), "'' New Payment/Edit focus cmdAdd");
+}
+
+TEST_F(NewPaymentTest, DeletedRowsStayOutOfTheTotal) {
+  Shop("2~a~~10~d~S1|2~b~~20~d~S2|2~c~~30~d~S3|");
+  screen.list_view(W::lstPayment).SetSubItem(0, kColIsUpdate, "D");
+  screen.list_view(W::lstPayment).SetSubItem(1, kColIsUpdate, "d");
+  screen.list_view(W::lstPayment).SetSubItem(2, kColAmount, "x30");
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R");
+  op.Type(W::txtAmount, "1");
+  Save();
+  EXPECT_THAT(totals, ElementsAre(21)) << "D out, d in, a text without a number 0";
+}
+
+class TopUpTest : public NewPaymentTest {
+ protected:
+  void TopUp(std::string_view payments, int row) {
+    Shop(payments, 2, 100);
+    op.ClickRow(W::lstPayment, row);
+    op.Click(W::cmdAdd);
+  }
+};
+
+TEST_F(TopUpTest, SelectedPaymentTakesTheOrderedAmount) {
+  TopUp("0~a~~40~d~S1|", 0);
+  EXPECT_THAT(Rows(), ElementsAre("Cash|a||100.00|d|S1|U"));
+  EXPECT_EQ(Totals(), "100.00 / 0.00");
+  EXPECT_EQ(Text(W::txtAmount), "100.00");
+  EXPECT_FALSE(screen.widget(W::cmdAdd).Enabled());
+  // Disabled under the focus, New Payment passes it on in tab order.
+  EXPECT_EQ(State(), "'' New Payment/Edit focus txtCreditCard");
+  EXPECT_THAT(totals, IsEmpty());
+}
+
+TEST_F(TopUpTest, TotalCountsEveryPayment) {
+  TopUp("0~a~~40~d~S1|0~b~~30~d~S2|", 1);
+  EXPECT_THAT(Rows(), ElementsAre("Cash|a||40.00|d|S1|", "Cash|b||100.00|d|S2|U"));
+  EXPECT_EQ(Totals(), "140.00 / -40.00");
+}
+
+TEST_F(TopUpTest, NewPaymentStaysNewAndDeletedOneStaysDeleted) {
+  Shop("0~a~~40~d~S1|", 2, 100);
+  screen.list_view(W::lstPayment).SetSubItem(0, kColIsUpdate, "N");
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdAdd);
+  EXPECT_THAT(Rows(), ElementsAre("Cash|a||100.00|d|S1|N"));
+
+  Shop("0~a~~40~d~S1|", 2, 100);
+  screen.list_view(W::lstPayment).SetSubItem(0, kColIsUpdate, "D");
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdAdd);
+  EXPECT_THAT(Rows(), ElementsAre("Cash|a||40.00|d|S1|D"));
+}
+
+TEST_F(TopUpTest, WithoutRowsItIsANormalEntry) {
+  Shop("", 2, 100);
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(control.fields().mtAction, "Add");
+}
+
+class AmountTotalTest : public NewPaymentTest {
+ protected:
+  void EnterAndSave() {
+    op.Click(W::cmdAdd);
+    op.Type(W::txtReference, "R");
+    op.Type(W::txtAmount, "10");
+    Save();
+  }
+};
+
+TEST_F(AmountTotalTest, HandlerSeesTheNewRowAndTotalBeforeTheBalance) {
+  Shop();
+  std::string seen;
+  control.SubscribeAmountTotal([&](double) {
+    seen = Rows().back() + " " + Totals() + " '" + control.fields().mtAction + "'";
+  });
+  EnterAndSave();
+  EXPECT_EQ(seen, "Check|R||10.00|Dec 01, 2026||N 10.00 / 250.00 'Add'");
+  EXPECT_EQ(Totals(), "10.00 / 240.00");
+}
+
+TEST_F(AmountTotalTest, AFailingHandlerDoesNotStopTheSave) {
+  Shop();
+  control.SubscribeAmountTotal([](double) { throw std::runtime_error("host bug"); });
+  EnterAndSave();
+  EXPECT_THAT(totals, ElementsAre(10));
+  EXPECT_EQ(State(), "'' New Payment/Edit focus lstPayment");
+}
+
+TEST_F(AmountTotalTest, HandlerMayReloadTheControlMidSave) {
+  Shop();
+  const int key = control.SubscribeAmountTotal([&](double) {
+    control.WritePaymentData("", kShopTypes, "2~x~~1~d~S9|", "~", "|");
+    control.OrderedAmount(50);
+  });
+  EnterAndSave();
+  control.UnsubscribeAmountTotal(key);
+  EXPECT_THAT(Rows(), ElementsAre("Check|x||1.00|d|S9|"));
+  EXPECT_EQ(Totals(), "1.00 / 49.00");
+  EXPECT_EQ(State(), "'' New Payment/Edit focus lstPayment");
+  EnterAndSave();
+  EXPECT_THAT(totals, ElementsAre(10, 11));
+}
+
+}  // namespace
+}  // namespace corvane::testing
