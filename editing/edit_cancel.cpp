@@ -28,12 +28,13 @@ void Corvane::StartEdit() {
   cboPaymentType.SetLocked(false);
   cboPaymentType.SetEnabled(true);
   cboPaymentType.SetBackColor(kWindowBackground);
-  for (int i = 0; i < cboPaymentType.ListCount(); ++i) {
-    if (cboPaymentType.List(i) == row[kColPaymentType]) {
-      cboPaymentType.SetListIndex(i);  // the type's handling runs here
-      break;
-    }
+  int entry = -1;
+  for (int i = 0; i < cboPaymentType.ListCount() && entry < 0; ++i) {
+    if (cboPaymentType.List(i) == row[kColPaymentType]) entry = i;
   }
+  // A type that is not on offer shows no type rather than another one: the save keeps the
+  // row's own type unless the operator chooses one.
+  cboPaymentType.SetListIndex(entry);  // the type's handling runs here when it moves
   if (GetPaymentID(cboPaymentType.Text()) == kCardTypeId) {
     cboCreditCard.SetEnabled(true);
     cboCreditCard.SetBackColor(kWindowBackground);

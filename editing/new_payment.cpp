@@ -94,7 +94,7 @@ void Corvane::CommitEntry() {
       const std::optional<int> selected = lstPayment.Selected();
       if (!selected) throw WidgetError("lstPayment: no row is selected");
       row = *selected;
-      lstPayment.SetText(row, cboPaymentType.Text());
+      if (cboPaymentType.ListIndex() >= 0) lstPayment.SetText(row, cboPaymentType.Text());
     }
     lstPayment.SetSubItem(row, kColReference, txtReference.Text());
     lstPayment.SetSubItem(row, kColAuthorization, txtAuthorization.Text());

@@ -180,6 +180,25 @@ TEST_F(StoredPaymentsTest, EditOfACardRowAndOfARowWithoutDate) {
   EXPECT_EQ(screen.date_picker(W::DTPckrPaymentDate).Value(), kToday);
 }
 
+TEST_F(StoredPaymentsTest, EditOfATypeNotOnOfferKeepsTheType) {
+  control.PaymentDetails(1, 0, 1, 0, 300, "Dec 01, 2026");
+  control.WritePaymentData("", kTypes8, "2~C~~10~Nov 01, 2026~S1|0~R~~20~Nov 02, 2026~S2|",
+                           "~", "|");
+  op.ClickRow(W::lstPayment, 0);  // Check: selected in the type list
+  op.ClickRow(W::lstPayment, 1);  // Cash is never offered: the list keeps Check
+  op.Click(W::cmdEdit);
+  EXPECT_EQ(screen.combo_box(W::cboPaymentType).ListIndex(), -1) << "not Check";
+  op.Type(W::txtAmount, "25");
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(Row(1), "Cash|R||25.00|Nov 02, 2026|S2|U");
+  EXPECT_EQ(control.ReadPaymentData(), "Nov 02, 2026~0~R~~25~S2~U|");
+  op.Click(W::cmdEdit);
+  op.Choose(W::cboPaymentType, "Check");  // empties the reference
+  op.Type(W::txtReference, "R2");
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(Row(1), "Check|R2||25.00|Nov 02, 2026|S2|U") << "a type the operator chooses is taken";
+}
+
 TEST_F(StoredPaymentsTest, EditWithoutTypeTextDoesNothing) {
   Stored();
   screen.list_view(W::lstPayment).SetText(0, "");

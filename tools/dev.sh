@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Set-up, build and run, from a fresh Debian 12 machine (as root) to a developer's desk.
-#   tools/dev.sh demo   installs what is missing, builds, and runs the demo host
+#   tools/dev.sh demo   installs what is missing, builds, and runs the sample order through
+#                       corvane-host, printing each request with its answer
 #   tools/dev.sh test   installs what is missing, builds and runs every test twice:
 #                       the normal build (build/), then AddressSanitizer + UBSan (build-asan/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (the README says why each is there).
-packages=(g++ make cmake libgtest-dev libgmock-dev)
+packages=(g++ make cmake libgtest-dev libgmock-dev nlohmann-json3-dev)
 
 install_missing() {
   local missing=() p
@@ -36,7 +37,9 @@ case "${1:-}" in
   demo)
     install_missing
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    ./build/examples/corvane_headless_host
+    script=examples/scripts/sample-order.jsonl
+    paste -d '\n' <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$script" | sed 's/^/> /') \
+      <(./build/tools/corvane-host "$script" | sed 's/^/< /')
     ;;
   test)
     install_missing

@@ -1,0 +1,30 @@
+// The host's calls: the nine operations of the automation interface by name, with typed
+// arguments, and `invoke` by dispatch number with automation variants.
+#pragma once
+
+#include <string_view>
+
+#include "control/corvane.h"
+#include "control/dispatch.h"
+#include "tools/corvane_host/arguments.h"
+
+namespace corvane::host {
+
+// True for the name of one of the nine operations.
+bool IsHostCall(std::string_view verb);
+
+// Checks every argument, then calls the operation and gives its result (null when it has
+// none). Throws RequestError before the call for a wrong count or type; the control's own
+// HostError passes through.
+Json CallHost(Corvane& control, const Arguments& args);
+
+// ["invoke", dispatchNumber, args...]: the JSON arguments become variants, the dispatch
+// layer calls the operation. Throws RequestError, DispatchError or HostError.
+Json InvokeByNumber(Corvane& control, const Arguments& args);
+
+// A JSON scalar as an automation argument: an integer that fits 16 bits is a 16-bit
+// integer, any other number a double. Throws RequestError for an array or an object.
+Variant ToVariant(const Json& value, std::string_view where);
+Json FromVariant(const Variant& value);
+
+}  // namespace corvane::host

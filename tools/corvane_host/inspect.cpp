@@ -1,0 +1,132 @@
+#include "tools/corvane_host/inspect.h"
+
+#include <cstdio>
+#include <optional>
+
+#include "editing/dates.h"
+#include "widgets/surface.h"
+
+namespace corvane::host {
+namespace {
+
+std::string_view AlignmentText(Alignment alignment) {
+  return alignment == Alignment::kRight ? "right" : "left";
+}
+
+Json TextBoxJson(const TextBox& box) {
+  return {{"kind", "TextBox"},          {"text", box.Text()},
+          {"enabled", box.Enabled()},   {"locked", box.Locked()},
+          {"visible", box.Visible()},   {"backColor", ColorText(box.BackColor())},
+          {"selStart", box.SelStart()}, {"selLength", box.SelLength()},
+          {"focused", box.HasFocus()},  {"zOrder", box.ZIndex()}};
+}
+
+Json ComboBoxJson(const ComboBox& box) {
+  Json items = Json::array();
+  for (int i = 0; i < box.ListCount(); ++i) items.push_back(box.List(i));
+  return {{"kind", "ComboBox"},           {"text", box.Text()},
+          {"listIndex", box.ListIndex()}, {"items", std::move(items)},
+          {"enabled", box.Enabled()},     {"locked", box.Locked()},
+          {"visible", box.Visible()},     {"backColor", ColorText(box.BackColor())},
+          {"focused", box.HasFocus()},    {"zOrder", box.ZIndex()}};
+}
+
+Json ListViewJson(const ListView& list) {
+  Json columns = Json::array();
+  for (const ColumnHeader& column : list.Columns()) {
+    columns.push_back({{"text", column.text},
+                       {"width", column.width},
+                       {"alignment", AlignmentText(column.alignment)}});
+  }
+  Json rows = Json::array();
+  for (int row = 0; row < list.Count(); ++row) {
+    Json sub_items = Json::array();
+    for (int i = 1; i <= ListView::kSubItems; ++i) sub_items.push_back(list.SubItem(row, i));
+    rows.push_back({{"text", list.Text(row)},
+                    {"subItems", std::move(sub_items)},
+                    {"foreColor", ColorText(list.ForeColor(row))}});
+  }
+  const std::optional<int> selected = list.Selected();
+  return {{"kind", "ListView"},
+          {"enabled", list.Enabled()},
+          {"hideSelection", list.HideSelection()},
+          {"backColor", ColorText(list.BackColor())},
+          {"focused", list.HasFocus()},
+          {"selected", selected ? Json(*selected) : Json(nullptr)},
+          {"columns", std::move(columns)},
+          {"rows", std::move(rows)}};
+}
+
+Json DatePickerJson(const DatePicker& picker) {
+  const std::optional<DatePicker::Date> value = picker.Value();
+  return {{"kind", "DTPicker"},
+          {"visible", picker.Visible()},
+          {"value", value ? Json(FormatIsoDate(*value)) : Json(nullptr)},
+          {"customFormat", picker.CustomFormat()}};
+}
+
+Json PaymentTypesJson(const std::optional<PaymentTypeTable>& table) {
+  if (!table) return nullptr;
+  Json records = Json::array();
+  for (const PaymentTypeEntry& entry : table->entries()) records.push_back(entry);
+  return records;
+}
+
+}  // namespace
+
+std::string ColorText(Color color) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(color));
+  return text;
+}
+
+Json InspectWidget(Screen& screen, WidgetId id) {
+  switch (SpecOf(id).kind) {
+    case WidgetKind::kTextBox:
+      return TextBoxJson(screen.text_box(id));
+    case WidgetKind::kComboBox:
+      return ComboBoxJson(screen.combo_box(id));
+    case WidgetKind::kCommandButton: {
+      const CommandButton& button = screen.button(id);
+      return {{"kind", "CommandButton"},
+              {"caption", button.Caption()},
+              {"enabled", button.Enabled()},
+              {"focused", button.HasFocus()}};
+    }
+    case WidgetKind::kLabel:
+      return {{"kind", "Label"}, {"caption", screen.label(id).Caption()}};
+    case WidgetKind::kFrame:
+      return {{"kind", "Frame"}, {"caption", screen.frame(id).Caption()}};
+    case WidgetKind::kListView:
+      return ListViewJson(screen.list_view(id));
+    case WidgetKind::kDatePicker:
+      return DatePickerJson(screen.date_picker(id));
+  }
+  return nullptr;
+}
+
+Json InspectScreen(Screen& screen) {
+  Json all = Json::object();
+  for (const WidgetSpec& spec : kScreenLayout) {
+    all[std::string(spec.name)] = InspectWidget(screen, spec.id);
+  }
+  return all;
+}
+
+Json InspectState(const InstanceFields& fields, const Screen& screen) {
+  const std::optional<WidgetId> focus = screen.Focus();
+  return {{"mtMode", fields.mtMode},
+          {"mtAction", fields.mtAction},
+          {"mtFieldSeparator", fields.mtFieldSeparator},
+          {"mtRecordSeparator", fields.mtRecordSeparator},
+          {"miCountry", fields.miCountry},
+          {"miOrderType", fields.miOrderType},
+          {"mdOrderedAmount", fields.mdOrderedAmount},
+          {"mtDateOrderTaken", fields.mtDateOrderTaken},
+          {"mdCurCnversRate", fields.mdCurCnversRate},
+          {"mdEditAmount", fields.mdEditAmount},
+          {"paymentTypes", PaymentTypesJson(fields.mvPaymentTypes)},
+          {"focus", focus ? Json(std::string(SpecOf(*focus).name)) : Json(nullptr)}};
+}
+
+}  // namespace corvane::host

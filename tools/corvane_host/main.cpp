@@ -1,0 +1,65 @@
+// corvane-host: hosts one Corvane control and drives it one JSON request per line.
+// See docs/host-protocol.md for the verbs and the answers.
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/corvane_host/options.h"
+#include "tools/corvane_host/session.h"
+
+namespace {
+
+constexpr int kUsageExit = 2;
+
+int Run(std::istream& in, const corvane::host::Options& options) {
+  corvane::host::Session session(options.today);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (std::optional<corvane::host::Json> answer = session.HandleLine(line)) {
+      std::cout << corvane::host::AnswerLine(*answer) << '\n' << std::flush;
+    }
+  }
+  if (in.bad()) {
+    std::cerr << "corvane-host: reading the input failed\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string_view> args(argv + 1, argv + argc);
+  corvane::host::Options options;
+  try {
+    options = corvane::host::ParseOptions(args);
+  } catch (const corvane::host::UsageError& e) {
+    const std::string_view usage = corvane::host::kUsage;
+    std::cerr << "corvane-host: " << e.what() << '\n' << usage.substr(0, usage.find('\n') + 1);
+    return kUsageExit;
+  }
+  if (options.help) {
+    std::cout << corvane::host::kUsage;
+    return 0;
+  }
+  try {
+    if (!options.script) return Run(std::cin, options);
+    std::error_code error;
+    std::ifstream script;
+    if (!std::filesystem::is_directory(*options.script, error)) {
+      script.open(*options.script, std::ios::binary);
+    }
+    if (!script.is_open()) {
+      std::cerr << "corvane-host: cannot read the script '" << *options.script << "'\n";
+      return kUsageExit;
+    }
+    return Run(script, options);
+  } catch (const std::exception& e) {
+    std::cerr << "corvane-host: " << e.what() << '\n';
+    return 1;
+  }
+}

@@ -1,0 +1,131 @@
+#include "tools/corvane_host/session.h"
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "tools/corvane_host/host_calls.h"
+#include "tools/corvane_host/inspect.h"
+#include "tools/corvane_host/operator_actions.h"
+
+namespace corvane::host {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// nlohmann's messages start with "[json.exception.<kind>.<id>] "; the rest is the reason.
+std::string ParseErrorText(const std::exception& e) {
+  std::string what = e.what();
+  if (const std::size_t end = what.find("] ");
+      !what.empty() && what[0] == '[' && end != std::string::npos) {
+    what.erase(0, end + 2);
+  }
+  return "not a JSON line: " + what;
+}
+
+Json MessageJson(const headless::MessageRecord& message) {
+  return {{"prompt", message.prompt},
+          {"style", message.style},
+          {"title", message.title},
+          {"answer", message.answer}};
+}
+
+}  // namespace
+
+Session::Session(std::optional<std::chrono::year_month_day> today) : today_(today) {
+  CreateControl();
+}
+
+Session::~Session() = default;
+
+void Session::CreateControl() {
+  Corvane::Today today;
+  if (today_) today = [date = *today_] { return date; };
+  auto screen = std::make_unique<headless::Screen>();
+  auto control = std::make_unique<Corvane>(*screen, std::move(today));
+  control->SubscribeAmountTotal([this](double total) {
+    events_.push_back(Json{{"AmountTotal", total}});
+  });
+  control_.reset();
+  operator_ = std::make_unique<headless::Operator>(*screen);
+  screen_ = std::move(screen);
+  control_ = std::move(control);
+}
+
+std::optional<Json> Session::HandleLine(std::string_view line) {
+  std::size_t first = 0;
+  while (first < line.size() && IsBlank(line[first])) ++first;
+  if (first == line.size() || line[first] == '#') return std::nullopt;
+  return Respond([&] {
+    Json request;
+    try {
+      request = Json::parse(line);
+    } catch (const Json::exception& e) {  // a syntax error or a number out of range
+      throw RequestError(ParseErrorText(e));
+    }
+    return Execute(request);
+  });
+}
+
+Json Session::Handle(const Json& request) {
+  return Respond([&] { return Execute(request); });
+}
+
+Json Session::Respond(const std::function<Json()>& work) {
+  events_.clear();
+  Json answer = {{"ok", true}, {"result", nullptr}};
+  try {
+    answer["result"] = work();
+  } catch (const std::exception& e) {
+    answer["ok"] = false;
+    answer["error"] = e.what();
+  } catch (...) {
+    answer["ok"] = false;
+    answer["error"] = "unknown failure";
+  }
+  Json messages = Json::array();
+  for (const headless::MessageRecord& message : screen_->TakeMessages()) {
+    messages.push_back(MessageJson(message));
+  }
+  answer["events"] = std::move(events_);
+  answer["messages"] = std::move(messages);
+  answer["beeps"] = screen_->TakeBeeps();
+  events_.clear();
+  return answer;
+}
+
+Json Session::Execute(const Json& request) {
+  if (!request.is_array() || request.empty() || !request[0].is_string()) {
+    throw RequestError("a request is a JSON array whose first element is a verb");
+  }
+  const Arguments args(request);
+  const std::string_view verb = args.verb();
+  if (IsHostCall(verb)) return CallHost(*control_, args);
+  if (verb == "invoke") return InvokeByNumber(*control_, args);
+  if (IsOperatorAction(verb)) return Act(*screen_, *operator_, args);
+  if (verb == "get") {
+    args.ExpectCount(1);
+    return InspectWidget(*screen_, args.Widget(1));
+  }
+  if (verb == "screen") {
+    args.ExpectCount(0);
+    return InspectScreen(*screen_);
+  }
+  if (verb == "state") {
+    args.ExpectCount(0);
+    return InspectState(control_->fields(), *screen_);
+  }
+  if (verb == "new") {
+    args.ExpectCount(0);
+    CreateControl();
+    return nullptr;
+  }
+  throw RequestError("unknown verb '" + std::string(verb) + "'");
+}
+
+std::string AnswerLine(const Json& answer) {
+  return answer.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+}  // namespace corvane::host
