@@ -101,6 +101,8 @@ class Corvane : private InstanceFields, private Events {
   void cmdEdit_Click();
   void StartEdit();
   void CancelEntry();
+  // The buttons back to New Payment and Edit (off), the list open again.
+  void ReopenList();
   // Delete and undelete.
   void cmdDelete_Click();
 

@@ -48,7 +48,8 @@ class Arguments {
   Arguments(const Operation& op, std::span<Variant> args) : op_(op), args_(args) {
     if (args.size() != op.arity) {
       throw DispatchError(std::string(op.name) + ": takes " + std::to_string(op.arity) +
-                          " arguments, not " + std::to_string(args.size()));
+                          (op.arity == 1 ? " argument, not " : " arguments, not ") +
+                          std::to_string(args.size()));
     }
   }
 
@@ -58,13 +59,12 @@ class Arguments {
   }
   std::int16_t Int16(std::size_t i) const {
     if (const auto* value = std::get_if<std::int16_t>(&args_[i])) return *value;
-    if (const auto* value = std::get_if<double>(&args_[i]); value && std::isfinite(*value) &&
-                                                           *value == std::floor(*value)) {
-      if (*value < std::numeric_limits<std::int16_t>::min() ||
-          *value > std::numeric_limits<std::int16_t>::max()) {
-        throw DispatchError(Where(i) + " overflows a 16-bit integer");
-      }
-      return static_cast<std::int16_t>(*value);
+    // A whole number too large for 16 bits arrives as a double: that is an overflow.
+    if (const auto* value = std::get_if<double>(&args_[i]);
+        value && *value == std::floor(*value) &&
+        (*value < std::numeric_limits<std::int16_t>::min() ||
+         *value > std::numeric_limits<std::int16_t>::max())) {
+      throw DispatchError(Where(i) + " overflows a 16-bit integer");
     }
     Mismatch(i, Type::kInt16);
   }

@@ -46,10 +46,10 @@ std::string_view NameOf(std::int32_t dispid);
 
 // Calls operation `dispid` with `args` in declaration order. Arguments passed by reference
 // are in `args` as given; no operation changes them.
-// Conversions: a 16-bit parameter takes a 16-bit integer, or a double holding a whole
-// number in range (a whole number out of range is a 16-bit overflow); a double parameter
-// takes a double or a 16-bit integer; text takes text; a boolean a boolean. Anything else
-// is a type mismatch. Throws DispatchError, or HostError from the operation itself.
+// Conversions: a 16-bit parameter takes a 16-bit integer (a double holding a whole number
+// beyond 16 bits is a 16-bit overflow); a double parameter takes a double or a 16-bit
+// integer; text takes text; a boolean a boolean. Anything else is a type mismatch.
+// Throws DispatchError, or HostError from the operation itself.
 Variant Invoke(Corvane& control, std::int32_t dispid, std::span<Variant> args);
 
 }  // namespace corvane

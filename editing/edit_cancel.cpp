@@ -70,13 +70,17 @@ void Corvane::StartEdit() {
   cboPaymentType.SetFocus();
 }
 
-void Corvane::CancelEntry() {
+void Corvane::ReopenList() {
   cmdAdd.SetCaption("New Payment");
   cmdEdit.SetCaption("Edit");
   cmdEdit.SetEnabled(false);
   lstPayment.SetEnabled(true);
   lstPayment.SetHideSelection(true);
   lstPayment.SetBackColor(kWindowBackground);
+}
+
+void Corvane::CancelEntry() {
+  ReopenList();
   mtAction.clear();
   mdEditAmount = 0;
   for (auto [box, text] : {std::pair{&txtReference, ""}, std::pair{&txtAuthorization, ""},

@@ -79,12 +79,7 @@ void Corvane::TopUpSelectedPayment() {
 
 void Corvane::CommitEntry() {
   mdEditAmount = 0;
-  cmdAdd.SetCaption("New Payment");
-  cmdEdit.SetCaption("Edit");
-  cmdEdit.SetEnabled(false);
-  lstPayment.SetEnabled(true);
-  lstPayment.SetHideSelection(true);
-  lstPayment.SetBackColor(kWindowBackground);
+  ReopenList();
 
   if (mtAction == "Add" || mtAction == "Edit") {
     int row;

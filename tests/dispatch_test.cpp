@@ -19,7 +19,7 @@ TEST_F(DispatchTest, NamesAndNumbers) {
 }
 
 TEST_F(DispatchTest, CallsReachTheTypedOperations) {
-  std::vector<Variant> details{std::int16_t{1}, std::int16_t{44}, 2.0, std::int16_t{0}, 250.0,
+  std::vector<Variant> details{std::int16_t{1}, std::int16_t{44}, std::int16_t{2}, std::int16_t{0}, 250.0,
                                std::string("Dec 01, 2026")};
   EXPECT_EQ(Invoke(control, 0x60030015, details), Variant{});
   std::vector<Variant> load{std::string(""), std::string(kTypes),

@@ -104,25 +104,26 @@ TEST_F(SessionTest, HostCallArgumentsFollowTheAutomationTypes) {
     const char* error;
   } cases[] = {
       {R"(["PaymentDetails", 32768, 44, 1, 0, 250, ""])",
-       "type mismatch: argument 1 of PaymentDetails must be an integer from -32768 to 32767"},
+       "PaymentDetails: argument 1 overflows a 16-bit integer"},
       {R"(["PaymentDetails", 1, -32769, 1, 0, 250, ""])",
-       "type mismatch: argument 2 of PaymentDetails must be an integer from -32768 to 32767"},
+       "PaymentDetails: argument 2 overflows a 16-bit integer"},
       {R"(["PaymentDetails", 1, 44, 1.0, 0, 250, ""])",
-       "type mismatch: argument 3 of PaymentDetails must be an integer from -32768 to 32767"},
+       "type mismatch: PaymentDetails: argument 3 must be a 16-bit integer"},
       {R"(["PaymentDetails", 1, 44, "1", 0, 250, ""])",
-       "type mismatch: argument 3 of PaymentDetails must be an integer from -32768 to 32767"},
+       "type mismatch: PaymentDetails: argument 3 must be a 16-bit integer"},
       {R"(["PaymentDetails", 1, 44, 1, "0", 250, ""])",
-       "type mismatch: argument 4 of PaymentDetails must be a number"},
+       "type mismatch: PaymentDetails: argument 4 must be a double"},
       {R"(["PaymentDetails", 1, 44, 1, 0, 250, null])",
-       "type mismatch: argument 6 of PaymentDetails must be a string"},
-      {R"(["PaymentDetails", 1, 44, 1, 0, 250])", "PaymentDetails takes 6 arguments, not 5"},
-      {R"(["GetPaymentID", 2])", "type mismatch: argument 1 of GetPaymentID must be a string"},
+       "type mismatch: PaymentDetails: argument 6 must be text"},
+      {R"(["PaymentDetails", 1, 44, 1, 0, 250])", "PaymentDetails: takes 6 arguments, not 5"},
+      {R"(["GetPaymentID", 2])", "type mismatch: GetPaymentID: argument 1 must be text"},
       {R"(["EnableNewPayment", 1])",
-       "type mismatch: argument 1 of EnableNewPayment must be true or false"},
+       "type mismatch: EnableNewPayment: argument 1 must be a boolean"},
       {R"(["OrderedAmount", [250]])",
-       "type mismatch: argument 1 of OrderedAmount must be a number"},
+       "type mismatch: argument 1 of OrderedAmount must be a string, a number, a boolean or "
+       "null"},
       {R"(["WritePaymentData", "", "", "", "~", 124])",
-       "type mismatch: argument 5 of WritePaymentData must be a string"},
+       "type mismatch: WritePaymentData: argument 5 must be text"},
   };
   for (const auto& c : cases) EXPECT_EQ(Error(c.line), c.error);
   // None of them reached the control.
@@ -165,8 +166,10 @@ TEST_F(SessionTest, ControlErrorsAnswerFalseWithTheHostsMessage) {
 }
 
 TEST_F(SessionTest, InvokeConvertsJsonToVariants) {
-  // 0x60030015 PaymentDetails: a whole double is taken for a 16-bit parameter.
-  EXPECT_EQ(Result(R"(["invoke", 1610809365, 1, 44, 2.0, 0, 250, "Dec 01, 2026"])"), nullptr);
+  // 0x60030015 PaymentDetails: a 16-bit parameter takes only a JSON integer.
+  EXPECT_EQ(Error(R"(["invoke", 1610809365, 1, 44, 2.0, 0, 250, "Dec 01, 2026"])"),
+            "type mismatch: PaymentDetails: argument 3 must be a 16-bit integer");
+  EXPECT_EQ(Result(R"(["invoke", 1610809365, 1, 44, 2, 0, 250, "Dec 01, 2026"])"), nullptr);
   EXPECT_EQ(Result(R"(["invoke", 1610809404])"), 2) << "0x6003003C OrderType";
   Result(kLoad);
   EXPECT_EQ(Result(R"(["invoke", 1610809350, "Check"])"), 2) << "0x60030006 GetPaymentID";

@@ -1,5 +1,5 @@
-// The host's calls: the nine operations of the automation interface by name, with typed
-// arguments, and `invoke` by dispatch number with automation variants.
+// The host's calls: the nine operations of the automation interface by name, and `invoke`
+// by dispatch number; both reach the control through the dispatch layer.
 #pragma once
 
 #include <string_view>
@@ -13,9 +13,9 @@ namespace corvane::host {
 // True for the name of one of the nine operations.
 bool IsHostCall(std::string_view verb);
 
-// Checks every argument, then calls the operation and gives its result (null when it has
-// none). Throws RequestError before the call for a wrong count or type; the control's own
-// HostError passes through.
+// Calls the operation named by the verb and gives its result (null when it has none).
+// Throws RequestError or DispatchError before the call for a wrong count or type; the
+// control's own HostError passes through.
 Json CallHost(Corvane& control, const Arguments& args);
 
 // ["invoke", dispatchNumber, args...]: the JSON arguments become variants, the dispatch
