@@ -1,5 +1,6 @@
 #include "widgets/screen.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -21,5 +22,24 @@ Label& Screen::label(WidgetId id) { return As<Label>(widget(id)); }
 Frame& Screen::frame(WidgetId id) { return As<Frame>(widget(id)); }
 ListView& Screen::list_view(WidgetId id) { return As<ListView>(widget(id)); }
 DatePicker& Screen::date_picker(WidgetId id) { return As<DatePicker>(widget(id)); }
+
+bool Screen::Focusable(WidgetId id) {
+  if (!SpecOf(id).CanTakeFocus()) return false;
+  for (std::optional<WidgetId> w = id; w; w = SpecOf(*w).parent) {
+    const Widget& each = widget(*w);
+    if (!each.Enabled() || !each.Visible()) return false;
+  }
+  return true;
+}
+
+std::optional<WidgetId> Screen::NextInTabOrder(WidgetId from) {
+  const std::span<const WidgetId> order = TabOrder();
+  const auto here = std::ranges::find(order, from) - order.begin();
+  for (std::size_t step = 1; step < order.size(); ++step) {
+    const WidgetId candidate = order[(here + step) % order.size()];
+    if (SpecOf(candidate).tab_stop && Focusable(candidate)) return candidate;
+  }
+  return std::nullopt;
+}
 
 }  // namespace corvane

@@ -34,6 +34,11 @@ class Screen {
 
   // The widget that has the focus, if any.
   virtual std::optional<WidgetId> Focus() const = 0;
+  // Enabled and visible, with an enabled and visible parent, and not a label or frame.
+  bool Focusable(WidgetId id);
+  // Where the focus goes when `from` can no longer hold it: the next widget in tab order,
+  // wrapping, that is a tab stop and focusable; none when there is none.
+  std::optional<WidgetId> NextInTabOrder(WidgetId from);
 
   // Widget events go to `events` (nullptr: nowhere). It must outlive the attachment.
   virtual void SetEvents(Events* events) = 0;

@@ -23,37 +23,10 @@ std::optional<WidgetId> Screen::Focus() const { return focus_; }
 void Screen::SetEvents(Events* events) { events_ = events; }
 
 int Screen::MsgBox(std::string_view prompt, int style, std::string_view title) {
-  int answer = kAnswerOk;
-  if ((style & 7) == 4) {  // Yes and No
-    answer = kAnswerNo;
-    if (!answers_.empty()) {
-      answer = answers_.front();
-      answers_.pop_front();
-    }
-  }
-  messages_.push_back({std::string(prompt), style, std::string(title), answer});
-  return answer;
+  return services_.MsgBox(prompt, style, title);
 }
 
-void Screen::Beep() { ++beeps_; }
-
-void Screen::QueueAnswer(int answer) { answers_.push_back(answer); }
-
-void Screen::DropAnswers() { answers_.clear(); }
-
-std::vector<MessageRecord> Screen::TakeMessages() { return std::exchange(messages_, {}); }
-
-int Screen::TakeBeeps() { return std::exchange(beeps_, 0); }
-
-bool Screen::Focusable(WidgetId id) const {
-  const WidgetSpec& spec = SpecOf(id);
-  if (!spec.CanTakeFocus()) return false;
-  for (std::optional<WidgetId> w = id; w; w = SpecOf(*w).parent) {
-    const Widget& widget = *widgets_[static_cast<std::size_t>(*w)];
-    if (!widget.Enabled() || !widget.Visible()) return false;
-  }
-  return true;
-}
+void Screen::Beep() { services_.Beep(); }
 
 void Screen::MoveFocus(WidgetId id) {
   if (!Focusable(id)) {
@@ -69,13 +42,7 @@ void Screen::MoveFocus(WidgetId id) {
 
 void Screen::FocusMayLeave(WidgetId id) {
   if (focus_ != id) return;
-  const std::span<const WidgetId> order = TabOrder();
-  const auto here = std::ranges::find(order, id) - order.begin();
-  std::optional<WidgetId> next;
-  for (std::size_t step = 1; step < order.size() && !next; ++step) {
-    const WidgetId candidate = order[(here + step) % order.size()];
-    if (SpecOf(candidate).tab_stop && Focusable(candidate)) next = candidate;
-  }
+  const std::optional<WidgetId> next = NextInTabOrder(id);
   focus_ = next;
   if (!events_) return;
   events_->LostFocus(id);

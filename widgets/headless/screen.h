@@ -5,24 +5,17 @@
 #pragma once
 
 #include <array>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "widgets/screen.h"
+#include "widgets/scripted_services.h"
 
 namespace corvane::headless {
 
-struct MessageRecord {
-  std::string prompt;
-  int style = 0;
-  std::string title;
-  int answer = 0;
-
-  bool operator==(const MessageRecord&) const = default;
-};
+using corvane::MessageRecord;
 
 class Screen final : public corvane::Screen {
  public:
@@ -39,18 +32,16 @@ class Screen final : public corvane::Screen {
   int MsgBox(std::string_view prompt, int style, std::string_view title) override;
   void Beep() override;
 
-  void QueueAnswer(int answer);
-  void DropAnswers();
-  const std::vector<MessageRecord>& messages() const { return messages_; }
-  int beeps() const { return beeps_; }
-  // Returns the records so far and starts new ones.
-  std::vector<MessageRecord> TakeMessages();
-  int TakeBeeps();
+  // The recorded boxes and beeps, and the queue of answers.
+  ScriptedServices& services() { return services_; }
+  void QueueAnswer(int answer) { services_.QueueAnswer(answer); }
+  const std::vector<MessageRecord>& messages() const { return services_.messages(); }
+  int beeps() const { return services_.beeps(); }
+  std::vector<MessageRecord> TakeMessages() { return services_.TakeMessages(); }
+  int TakeBeeps() { return services_.TakeBeeps(); }
 
   // For the headless widgets and the operator.
   Events* events() const { return events_; }
-  // Enabled and visible, with an enabled and visible parent, and not a label or frame.
-  bool Focusable(WidgetId id) const;
   // Throws WidgetError when `id` is not focusable.
   void MoveFocus(WidgetId id);
   // Called after `id` was disabled or hidden: the focus, if there, moves on in tab order.
@@ -68,9 +59,7 @@ class Screen final : public corvane::Screen {
   std::vector<WidgetId> frame_order_;
   std::optional<WidgetId> focus_;
   Events* events_ = nullptr;
-  std::deque<int> answers_;
-  std::vector<MessageRecord> messages_;
-  int beeps_ = 0;
+  ScriptedServices services_;
 };
 
 }  // namespace corvane::headless

@@ -92,10 +92,10 @@ class HeadlessComboBox final : public Common<ComboBox> {
   Color BackColor() const override { return back_color_; }
   void SetBackColor(Color color) override { back_color_ = color; }
 
+ private:
   // The first entry with exactly that text, or -1.
   int Find(std::string_view text) const;
 
- private:
   std::vector<std::string> items_;
   int index_ = -1;
   std::string text_;
