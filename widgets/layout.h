@@ -100,6 +100,8 @@ struct WidgetSpec {
   // Date picker: the range of dates it accepts.
   std::chrono::year_month_day min_date{};
   std::chrono::year_month_day max_date{};
+  // Label: the field it names, for keyboard users and screen readers.
+  std::optional<WidgetId> buddy{};
 
   Color BackColor() const;
   // Labels and the frame never take the focus.

@@ -4,19 +4,26 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "tools/corvane_host/options.h"
 #include "tools/corvane_host/session.h"
+#ifdef CORVANE_HOST_WITH_QT
+#include <QApplication>
+
+#include "tools/corvane_host/qt_screen.h"
+#endif
 
 namespace {
 
 constexpr int kUsageExit = 2;
 
-int Run(std::istream& in, const corvane::host::Options& options) {
-  corvane::host::Session session(options.today);
+int Run(std::istream& in, const corvane::host::Options& options,
+        corvane::host::ScreenFactory make_screen) {
+  corvane::host::Session session(options.today, std::move(make_screen));
   std::string line;
   while (std::getline(in, line)) {
     if (std::optional<corvane::host::Json> answer = session.HandleLine(line)) {
@@ -46,8 +53,26 @@ int main(int argc, char** argv) {
     std::cout << corvane::host::kUsage;
     return 0;
   }
+  corvane::host::ScreenFactory make_screen = corvane::host::MakeHeadlessScreen;
+#ifdef CORVANE_HOST_WITH_QT
+  std::unique_ptr<QApplication> app;
+  if (options.toolkit == corvane::host::ToolkitChoice::kQt) {
+    // A real window on a display; without one, Qt's offscreen platform.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    app = std::make_unique<QApplication>(argc, argv);
+    make_screen = corvane::host::MakeQtScreen;
+  }
+#else
+  if (options.toolkit == corvane::host::ToolkitChoice::kQt) {
+    std::cerr << "corvane-host: this build has no Qt toolkit; use --toolkit headless\n";
+    return kUsageExit;
+  }
+#endif
   try {
-    if (!options.script) return Run(std::cin, options);
+    if (!options.script) return Run(std::cin, options, make_screen);
     std::error_code error;
     std::ifstream script;
     if (!std::filesystem::is_directory(*options.script, error)) {
@@ -57,7 +82,7 @@ int main(int argc, char** argv) {
       std::cerr << "corvane-host: cannot read the script '" << *options.script << "'\n";
       return kUsageExit;
     }
-    return Run(script, options);
+    return Run(script, options, make_screen);
   } catch (const std::exception& e) {
     std::cerr << "corvane-host: " << e.what() << '\n';
     return 1;

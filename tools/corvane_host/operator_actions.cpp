@@ -12,7 +12,7 @@ constexpr std::array<std::string_view, 8> kActions = {
     "click", "key", "focus", "type", "select", "choose", "pick", "answer",
 };
 
-void Click(headless::Operator& person, const Arguments& args) {
+void Click(Operator& person, const Arguments& args) {
   if (args.size() == 1) {
     const WidgetId button = args.Widget(1);
     if (SpecOf(button).kind == WidgetKind::kListView) {
@@ -29,13 +29,13 @@ void Click(headless::Operator& person, const Arguments& args) {
   person.ClickRow(list, args.Int(2));
 }
 
-void Answer(headless::Screen& screen, const Arguments& args) {
+void Answer(ScriptedServices& services, const Arguments& args) {
   args.ExpectCount(1);
   const Json& answer = args.at(1);
   if (answer == "yes") {
-    screen.QueueAnswer(kAnswerYes);
+    services.QueueAnswer(kAnswerYes);
   } else if (answer == "no") {
-    screen.QueueAnswer(kAnswerNo);
+    services.QueueAnswer(kAnswerNo);
   } else {
     throw RequestError("answer takes \"yes\" or \"no\"");
   }
@@ -50,7 +50,7 @@ bool IsOperatorAction(std::string_view verb) {
   return false;
 }
 
-Json Act(headless::Screen& screen, headless::Operator& person, const Arguments& args) {
+Json Act(ScriptedServices& services, Operator& person, const Arguments& args) {
   const std::string_view verb = args.verb();
   if (verb == "click") {
     Click(person, args);
@@ -79,7 +79,7 @@ Json Act(headless::Screen& screen, headless::Operator& person, const Arguments& 
     const WidgetId picker = args.Widget(1);
     person.Pick(picker, args.IsoDate(2));
   } else if (verb == "answer") {
-    Answer(screen, args);
+    Answer(services, args);
   } else {
     throw RequestError("unknown action '" + std::string(verb) + "'");
   }

@@ -1,12 +1,12 @@
-// The operator's verbs: mouse and keyboard on the headless screen, and the answers queued
+// The operator's verbs: mouse and keyboard on the screen, and the answers queued
 // for the next Yes/No box.
 #pragma once
 
 #include <string_view>
 
 #include "tools/corvane_host/arguments.h"
-#include "widgets/headless/operator.h"
-#include "widgets/headless/screen.h"
+#include "widgets/operator.h"
+#include "widgets/scripted_services.h"
 
 namespace corvane::host {
 
@@ -14,8 +14,8 @@ namespace corvane::host {
 bool IsOperatorAction(std::string_view verb);
 
 // Carries out one action; the result is always null. Throws RequestError for a request
-// that names no such widget or has bad arguments, and headless::ActionRefused for an
+// that names no such widget or has bad arguments, and ActionRefused for an
 // action a person could not do; either way nothing changed.
-Json Act(headless::Screen& screen, headless::Operator& person, const Arguments& args);
+Json Act(ScriptedServices& services, Operator& person, const Arguments& args);
 
 }  // namespace corvane::host

@@ -9,17 +9,16 @@ const char kUsage[] =
     "usage: corvane-host [--toolkit headless|qt] [--today YYYY-MM-DD] [SCRIPT]\n"
     "Hosts one Corvane control and answers one JSON request per line of SCRIPT (standard\n"
     "input when none is named, or \"-\") with one JSON line on standard output.\n"
-    "  --toolkit   the widget toolkit: headless (default)\n"
+    "  --toolkit   the widget toolkit: headless (default), or qt: real Qt widgets in a\n"
+    "              window (offscreen when there is no display)\n"
     "  --today     the date the control takes as today (default: the local date)\n"
     "  --help      this text\n";
 
 namespace {
 
-void SetToolkit(std::string_view toolkit) {
-  if (toolkit == "headless") return;
-  if (toolkit == "qt") {
-    throw UsageError("the Qt toolkit is not built yet; use --toolkit headless");
-  }
+ToolkitChoice ReadToolkit(std::string_view toolkit) {
+  if (toolkit == "headless") return ToolkitChoice::kHeadless;
+  if (toolkit == "qt") return ToolkitChoice::kQt;
   throw UsageError("unknown toolkit '" + std::string(toolkit) + "' (headless or qt)");
 }
 
@@ -62,7 +61,7 @@ Options ParseOptions(std::span<const std::string_view> args) {
         value = args[++i];
       }
       if (name == "--toolkit") {
-        SetToolkit(*value);
+        options.toolkit = ReadToolkit(*value);
       } else {
         options.today = ReadToday(*value);
       }

@@ -16,8 +16,11 @@ class UsageError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+enum class ToolkitChoice { kHeadless, kQt };
+
 struct Options {
   bool help = false;
+  ToolkitChoice toolkit = ToolkitChoice::kHeadless;
   // The date the control takes as today; none: the machine's local date.
   std::optional<std::chrono::year_month_day> today;
   // The script to read; none (or "-"): standard input.
@@ -25,7 +28,7 @@ struct Options {
 };
 
 // Reads the arguments after the program name. Throws UsageError for an unknown option, a
-// missing value, a toolkit other than headless, a bad date or a second script.
+// missing value, an unknown toolkit, a bad date or a second script.
 Options ParseOptions(std::span<const std::string_view> args);
 
 extern const char kUsage[];

@@ -24,7 +24,7 @@ std::string ParseErrorText(const std::exception& e) {
   return "not a JSON line: " + what;
 }
 
-Json MessageJson(const headless::MessageRecord& message) {
+Json MessageJson(const MessageRecord& message) {
   return {{"prompt", message.prompt},
           {"style", message.style},
           {"title", message.title},
@@ -33,7 +33,8 @@ Json MessageJson(const headless::MessageRecord& message) {
 
 }  // namespace
 
-Session::Session(std::optional<std::chrono::year_month_day> today) : today_(today) {
+Session::Session(std::optional<std::chrono::year_month_day> today, ScreenFactory make_screen)
+    : today_(today), make_screen_(std::move(make_screen)) {
   CreateControl();
 }
 
@@ -42,14 +43,13 @@ Session::~Session() = default;
 void Session::CreateControl() {
   Corvane::Today today;
   if (today_) today = [date = *today_] { return date; };
-  auto screen = std::make_unique<headless::Screen>();
-  auto control = std::make_unique<Corvane>(*screen, std::move(today));
+  HostedScreen hosted = make_screen_();
+  auto control = std::make_unique<Corvane>(*hosted.screen, std::move(today));
   control->SubscribeAmountTotal([this](double total) {
     events_.push_back(Json{{"AmountTotal", total}});
   });
   control_.reset();
-  operator_ = std::make_unique<headless::Operator>(*screen);
-  screen_ = std::move(screen);
+  hosted_ = std::move(hosted);
   control_ = std::move(control);
 }
 
@@ -85,12 +85,12 @@ Json Session::Respond(const std::function<Json()>& work) {
     answer["error"] = "unknown failure";
   }
   Json messages = Json::array();
-  for (const headless::MessageRecord& message : screen_->TakeMessages()) {
+  for (const MessageRecord& message : hosted_.services->TakeMessages()) {
     messages.push_back(MessageJson(message));
   }
   answer["events"] = std::move(events_);
   answer["messages"] = std::move(messages);
-  answer["beeps"] = screen_->TakeBeeps();
+  answer["beeps"] = hosted_.services->TakeBeeps();
   events_.clear();
   return answer;
 }
@@ -103,18 +103,18 @@ Json Session::Execute(const Json& request) {
   const std::string_view verb = args.verb();
   if (IsHostCall(verb)) return CallHost(*control_, args);
   if (verb == "invoke") return InvokeByNumber(*control_, args);
-  if (IsOperatorAction(verb)) return Act(*screen_, *operator_, args);
+  if (IsOperatorAction(verb)) return Act(*hosted_.services, *hosted_.person, args);
   if (verb == "get") {
     args.ExpectCount(1);
-    return InspectWidget(*screen_, args.Widget(1));
+    return InspectWidget(*hosted_.screen, args.Widget(1));
   }
   if (verb == "screen") {
     args.ExpectCount(0);
-    return InspectScreen(*screen_);
+    return InspectScreen(*hosted_.screen);
   }
   if (verb == "state") {
     args.ExpectCount(0);
-    return InspectState(control_->fields(), *screen_);
+    return InspectState(control_->fields(), *hosted_.screen);
   }
   if (verb == "new") {
     args.ExpectCount(0);

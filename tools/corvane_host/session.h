@@ -1,5 +1,5 @@
-// One hosting session: a headless screen with a Corvane control on it and the operator's
-// hands, driven one request at a time. Every request gets one answer object:
+// One hosting session: a screen with a Corvane control on it and the operator's hands,
+// driven one request at a time. Every request gets one answer object:
 //   {"ok", "result", ["error",] "events", "messages", "beeps"}
 // and no request, however malformed, ends the session.
 #pragma once
@@ -14,15 +14,16 @@
 
 #include "control/corvane.h"
 #include "tools/corvane_host/arguments.h"
-#include "widgets/headless/operator.h"
-#include "widgets/headless/screen.h"
+#include "tools/corvane_host/hosted_screen.h"
 
 namespace corvane::host {
 
 class Session {
  public:
   // `today` is the date the control takes as today; none: the machine's local date.
-  explicit Session(std::optional<std::chrono::year_month_day> today);
+  // `make_screen` builds each screen the session hosts the control on.
+  explicit Session(std::optional<std::chrono::year_month_day> today,
+                   ScreenFactory make_screen = MakeHeadlessScreen);
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -41,9 +42,9 @@ class Session {
   void CreateControl();
 
   std::optional<std::chrono::year_month_day> today_;
+  ScreenFactory make_screen_;
   // Declared in this order so that the control goes before its screen.
-  std::unique_ptr<headless::Screen> screen_;
-  std::unique_ptr<headless::Operator> operator_;
+  HostedScreen hosted_;
   std::unique_ptr<Corvane> control_;
   // AmountTotal events of the request being handled.
   std::vector<Json> events_;

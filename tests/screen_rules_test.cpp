@@ -1,28 +1,29 @@
-// The headless toolkit behaves as a real one: events inside setters, one focus owner,
-// refusals that change nothing, scripted answers.
-#include "widgets/headless/screen.h"
-
+// Every toolkit keeps the same rules: events inside setters, one focus owner, refusals
+// that change nothing, scripted answers.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "tests/event_log.h"
+#include "tests/toolkit_rig.h"
 
-namespace corvane::headless {
+namespace corvane::testing {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using W = WidgetId;
 
-class HeadlessScreenTest : public ::testing::Test {
+class ScreenRulesTest : public ::testing::TestWithParam<std::string> {
  protected:
-  HeadlessScreenTest() { screen.SetEvents(&log); }
+  ScreenRulesTest() { screen.SetEvents(&log); }
+  ~ScreenRulesTest() override { screen.SetEvents(nullptr); }
 
-  Screen screen;
-  corvane::testing::EventLog log;
+  std::unique_ptr<ToolkitRig> rig = MakeRig(GetParam());
+  Screen& screen = rig->screen();
+  EventLog log;
 };
 
-TEST_F(HeadlessScreenTest, WidgetsStartWithTheirDesignTimeSettings) {
+TEST_P(ScreenRulesTest, WidgetsStartWithTheirDesignTimeSettings) {
   TextBox& amount = screen.text_box(W::txtAmount);
   EXPECT_EQ(amount.Text(), "0.00");
   EXPECT_EQ(amount.SelStart(), 4);
@@ -44,7 +45,7 @@ TEST_F(HeadlessScreenTest, WidgetsStartWithTheirDesignTimeSettings) {
   EXPECT_THROW(screen.text_box(W::cmdAdd), std::logic_error);
 }
 
-TEST_F(HeadlessScreenTest, TextChangeRunsInsideTheSetterOnlyWhenTheTextDiffers) {
+TEST_P(ScreenRulesTest, TextChangeRunsInsideTheSetterOnlyWhenTheTextDiffers) {
   TextBox& ordered = screen.text_box(W::txtOrderedAmount);
   std::string seen_inside;
   log.react = [&](const std::string&) { seen_inside = ordered.Text(); };
@@ -57,7 +58,7 @@ TEST_F(HeadlessScreenTest, TextChangeRunsInsideTheSetterOnlyWhenTheTextDiffers) 
   EXPECT_EQ(ordered.SelLength(), 0);
 }
 
-TEST_F(HeadlessScreenTest, SelectionIsClampedAndCountsCodePoints) {
+TEST_P(ScreenRulesTest, SelectionIsClampedAndCountsCodePoints) {
   TextBox& ref = screen.text_box(W::txtReference);
   ref.SetText("Zürich");
   EXPECT_EQ(ref.SelStart(), 6);
@@ -68,7 +69,7 @@ TEST_F(HeadlessScreenTest, SelectionIsClampedAndCountsCodePoints) {
   EXPECT_THROW(ref.SetSelStart(-1), WidgetError);
 }
 
-TEST_F(HeadlessScreenTest, DropDownListSelectionRaisesClickWhenItMoves) {
+TEST_P(ScreenRulesTest, DropDownListSelectionRaisesClickWhenItMoves) {
   ComboBox& types = screen.combo_box(W::cboPaymentType);
   types.AddItem("Cash");
   types.AddItem("Check");
@@ -86,7 +87,7 @@ TEST_F(HeadlessScreenTest, DropDownListSelectionRaisesClickWhenItMoves) {
   EXPECT_EQ(types.ListCount(), 0);
 }
 
-TEST_F(HeadlessScreenTest, DropDownComboTextSelectsWithoutClick) {
+TEST_P(ScreenRulesTest, DropDownComboTextSelectsWithoutClick) {
   ComboBox& cards = screen.combo_box(W::cboCreditCard);
   cards.AddItem("Visa");
   cards.AddItem("Amex");
@@ -98,7 +99,7 @@ TEST_F(HeadlessScreenTest, DropDownComboTextSelectsWithoutClick) {
   EXPECT_THAT(log.lines, IsEmpty());
 }
 
-TEST_F(HeadlessScreenTest, FocusMovesWithLostFocusBeforeGotFocus) {
+TEST_P(ScreenRulesTest, FocusMovesWithLostFocusBeforeGotFocus) {
   screen.widget(W::txtAmount).SetFocus();
   screen.widget(W::txtAmount).SetFocus();
   screen.widget(W::cmdAdd).SetFocus();
@@ -107,7 +108,7 @@ TEST_F(HeadlessScreenTest, FocusMovesWithLostFocusBeforeGotFocus) {
   EXPECT_EQ(screen.Focus(), W::cmdAdd);
 }
 
-TEST_F(HeadlessScreenTest, FocusIsRefusedByDisabledHiddenAndCaptionWidgets) {
+TEST_P(ScreenRulesTest, FocusIsRefusedByDisabledHiddenAndCaptionWidgets) {
   for (W id : {W::cboCreditCard, W::DTPckrPaymentDate, W::lblAmount, W::Framain}) {
     EXPECT_THROW(screen.widget(id).SetFocus(), WidgetError) << SpecOf(id).name;
   }
@@ -115,7 +116,7 @@ TEST_F(HeadlessScreenTest, FocusIsRefusedByDisabledHiddenAndCaptionWidgets) {
   EXPECT_EQ(screen.Focus(), W::txtTotalAmount);
 }
 
-TEST_F(HeadlessScreenTest, DisablingTheOwnerMovesTheFocusOnInTabOrder) {
+TEST_P(ScreenRulesTest, DisablingTheOwnerMovesTheFocusOnInTabOrder) {
   screen.widget(W::txtAmount).SetFocus();  // tab index 6; 7 is the hidden picker
   log.lines.clear();
   screen.widget(W::txtAmount).SetEnabled(false);
@@ -124,7 +125,7 @@ TEST_F(HeadlessScreenTest, DisablingTheOwnerMovesTheFocusOnInTabOrder) {
   EXPECT_EQ(screen.Focus(), W::cmdAdd);
 }
 
-TEST_F(HeadlessScreenTest, FocusWrapsAndCanEndNowhere) {
+TEST_P(ScreenRulesTest, FocusWrapsAndCanEndNowhere) {
   screen.widget(W::cmdDelete).SetFocus();
   log.lines.clear();
   screen.widget(W::cmdDelete).SetVisible(false);
@@ -142,7 +143,7 @@ TEST_F(HeadlessScreenTest, FocusWrapsAndCanEndNowhere) {
   EXPECT_EQ(log.lines.back(), "LostFocus cmdEdit");
 }
 
-TEST_F(HeadlessScreenTest, ZOrderMovesAmongAllSiblings) {
+TEST_P(ScreenRulesTest, ZOrderMovesAmongAllSiblings) {
   Widget& text = screen.widget(W::txtCreditCard);
   text.ZOrder(0);
   EXPECT_EQ(text.ZIndex(), 0);
@@ -152,7 +153,7 @@ TEST_F(HeadlessScreenTest, ZOrderMovesAmongAllSiblings) {
   EXPECT_THROW(text.ZOrder(2), WidgetError);
 }
 
-TEST_F(HeadlessScreenTest, DatePickerTakesOnlyItsRange) {
+TEST_P(ScreenRulesTest, DatePickerTakesOnlyItsRange) {
   using namespace std::chrono;
   DatePicker& picker = screen.date_picker(W::DTPckrPaymentDate);
   picker.SetValueText("Dec 06, 2026");
@@ -165,7 +166,7 @@ TEST_F(HeadlessScreenTest, DatePickerTakesOnlyItsRange) {
   picker.SetValue(year{2060} / December / 31);
 }
 
-TEST_F(HeadlessScreenTest, ListSelectionFollowsItsRow) {
+TEST_P(ScreenRulesTest, ListSelectionFollowsItsRow) {
   ListView& list = screen.list_view(W::lstPayment);
   for (const char* text : {"a", "b", "c"}) list.Add(text);
   EXPECT_EQ(list.ForeColor(0), kWindowText);
@@ -180,19 +181,23 @@ TEST_F(HeadlessScreenTest, ListSelectionFollowsItsRow) {
   EXPECT_THAT(log.lines, IsEmpty()) << "selecting by code runs no handler";
 }
 
-TEST_F(HeadlessScreenTest, YesNoBoxesTakeQueuedAnswersAndOkBoxesLeaveThem) {
-  screen.QueueAnswer(kAnswerYes);
+TEST_P(ScreenRulesTest, YesNoBoxesTakeQueuedAnswersAndOkBoxesLeaveThem) {
+  ScriptedServices& services = rig->services();
+  services.QueueAnswer(kAnswerYes);
   EXPECT_EQ(screen.MsgBox("Saved", kMbOkInformation, " Corvane"), kAnswerOk);
   EXPECT_EQ(screen.MsgBox("Delete?", kMbYesNoQuestion, "Payment"), kAnswerYes);
   EXPECT_EQ(screen.MsgBox("Delete?", kMbYesNoQuestion, "Payment"), kAnswerNo);
   screen.Beep();
-  EXPECT_THAT(screen.TakeMessages(),
+  EXPECT_THAT(services.TakeMessages(),
               ElementsAre(MessageRecord{"Saved", 64, " Corvane", 1},
                           MessageRecord{"Delete?", 36, "Payment", 6},
                           MessageRecord{"Delete?", 36, "Payment", 7}));
-  EXPECT_EQ(screen.TakeBeeps(), 1);
-  EXPECT_THAT(screen.messages(), IsEmpty());
+  EXPECT_EQ(services.TakeBeeps(), 1);
+  EXPECT_THAT(services.messages(), IsEmpty());
 }
 
+INSTANTIATE_TEST_SUITE_P(Toolkits, ScreenRulesTest, ::testing::ValuesIn(Toolkits()),
+                         [](const auto& info) { return info.param; });
+
 }  // namespace
-}  // namespace corvane::headless
+}  // namespace corvane::testing

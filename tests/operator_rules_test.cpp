@@ -1,38 +1,39 @@
-// The operator's actions on the headless screen raise the toolkit's events in its order and
-// refuse what a person could not do.
-#include "widgets/headless/operator.h"
-
+// The operator's actions raise the toolkit's events in its order and refuse what a
+// person could not do, the same on every toolkit.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "tests/event_log.h"
+#include "tests/toolkit_rig.h"
 
-namespace corvane::headless {
+namespace corvane::testing {
 namespace {
 
 using ::testing::ElementsAre;
 using W = WidgetId;
 
-class OperatorTest : public ::testing::Test {
+class OperatorTest : public ::testing::TestWithParam<std::string> {
  protected:
   OperatorTest() { screen.SetEvents(&log); }
+  ~OperatorTest() override { screen.SetEvents(nullptr); }
 
-  Screen screen;
-  corvane::testing::EventLog log;
-  Operator op{screen};
+  std::unique_ptr<ToolkitRig> rig = MakeRig(GetParam());
+  Screen& screen = rig->screen();
+  Operator& op = rig->op();
+  EventLog log;
 };
 
-TEST_F(OperatorTest, ButtonClickLeavesTheFieldFirst) {
+TEST_P(OperatorTest, ButtonClickLeavesTheFieldFirst) {
   op.Focus(W::txtAmount);
   op.Click(W::cmdAdd);
   EXPECT_THAT(log.lines, ElementsAre("GotFocus txtAmount", "LostFocus txtAmount",
                                      "GotFocus cmdAdd", "Click cmdAdd"));
   screen.widget(W::cmdEdit).SetEnabled(false);
-  EXPECT_THROW(op.Click(W::cmdEdit), ActionRefused);
-  EXPECT_THROW(op.Click(W::txtAmount), ActionRefused);
+  EXPECT_THROW(op.Click(W::cmdEdit), corvane::ActionRefused);
+  EXPECT_THROW(op.Click(W::txtAmount), corvane::ActionRefused);
 }
 
-TEST_F(OperatorTest, TypingEditsAtTheCaretKeyByKey) {
+TEST_P(OperatorTest, TypingEditsAtTheCaretKeyByKey) {
   TextBox& amount = screen.text_box(W::txtAmount);
   op.Select(W::txtAmount, 0, 4);
   op.Type(W::txtAmount, "12\b5");
@@ -43,7 +44,7 @@ TEST_F(OperatorTest, TypingEditsAtTheCaretKeyByKey) {
   EXPECT_EQ(log.lines[1], "KeyPress txtAmount 49");
 }
 
-TEST_F(OperatorTest, DiscardedAndChangedKeys) {
+TEST_P(OperatorTest, DiscardedAndChangedKeys) {
   log.on_key_press = [](std::int16_t& key) {
     if (key == '-') key = 0;
     if (key == 'a') key = 'A';
@@ -52,24 +53,24 @@ TEST_F(OperatorTest, DiscardedAndChangedKeys) {
   EXPECT_EQ(screen.text_box(W::txtReference).Text(), "Ab");
 }
 
-TEST_F(OperatorTest, LockedBoxRunsKeyPressButKeepsItsText) {
+TEST_P(OperatorTest, LockedBoxRunsKeyPressButKeepsItsText) {
   op.Type(W::txtTotalAmount, "9");
   EXPECT_EQ(screen.text_box(W::txtTotalAmount).Text(), "0.00");
   EXPECT_EQ(log.lines.back(), "KeyPress txtTotalAmount 57");
 }
 
-TEST_F(OperatorTest, TypingTakesLatin1AndRefusesTheRestWhole) {
+TEST_P(OperatorTest, TypingTakesLatin1AndRefusesTheRestWhole) {
   op.Type(W::txtReference, "é");
   EXPECT_EQ(log.lines.back(), "Change txtReference");
   EXPECT_EQ(screen.text_box(W::txtReference).Text(), "é");
   const auto before = log.lines.size();
-  EXPECT_THROW(op.Type(W::txtReference, "a€"), ActionRefused);
-  EXPECT_THROW(op.Type(W::txtReference, std::string("a\0b", 3)), ActionRefused);
-  EXPECT_THROW(op.Type(W::txtReference, "\xff"), ActionRefused);
+  EXPECT_THROW(op.Type(W::txtReference, "a€"), corvane::ActionRefused);
+  EXPECT_THROW(op.Type(W::txtReference, std::string("a\0b", 3)), corvane::ActionRefused);
+  EXPECT_THROW(op.Type(W::txtReference, "\xff"), corvane::ActionRefused);
   EXPECT_EQ(log.lines.size(), before);
 }
 
-TEST_F(OperatorTest, BackspaceDeletesTheSelectionOrTheCharacterBefore) {
+TEST_P(OperatorTest, BackspaceDeletesTheSelectionOrTheCharacterBefore) {
   TextBox& ref = screen.text_box(W::txtReference);
   ref.SetText("abcdef");
   op.Select(W::txtReference, 1, 2);
@@ -80,9 +81,9 @@ TEST_F(OperatorTest, BackspaceDeletesTheSelectionOrTheCharacterBefore) {
   EXPECT_EQ(ref.Text(), "adef");
 }
 
-TEST_F(OperatorTest, RowClicksAndListKeys) {
+TEST_P(OperatorTest, RowClicksAndListKeys) {
   ListView& list = screen.list_view(W::lstPayment);
-  EXPECT_THROW(op.ClickRow(W::lstPayment, 0), ActionRefused);
+  EXPECT_THROW(op.ClickRow(W::lstPayment, 0), corvane::ActionRefused);
   for (const char* text : {"a", "b", "c"}) list.Add(text);
   op.Key(W::lstPayment, kKeyDown);
   EXPECT_EQ(list.Selected(), 0) << "from no selection to the first row";
@@ -100,39 +101,42 @@ TEST_F(OperatorTest, RowClicksAndListKeys) {
               ElementsAre("GotFocus lstPayment", "KeyUp lstPayment 40", "Click lstPayment",
                           "KeyUp lstPayment 40"));
   list.SetEnabled(false);
-  EXPECT_THROW(op.ClickRow(W::lstPayment, 0), ActionRefused);
+  EXPECT_THROW(op.ClickRow(W::lstPayment, 0), corvane::ActionRefused);
 }
 
-TEST_F(OperatorTest, ChoosingAComboEntry) {
+TEST_P(OperatorTest, ChoosingAComboEntry) {
   ComboBox& types = screen.combo_box(W::cboPaymentType);
   types.AddItem("Cash");
   types.AddItem("Check");
   op.Choose(W::cboPaymentType, "Check");
   op.Choose(W::cboPaymentType, "Check");
   EXPECT_THAT(log.lines, ElementsAre("GotFocus cboPaymentType", "Click cboPaymentType"));
-  EXPECT_THROW(op.Choose(W::cboPaymentType, "Visa"), ActionRefused);
+  EXPECT_THROW(op.Choose(W::cboPaymentType, "Visa"), corvane::ActionRefused);
   types.SetLocked(true);
-  EXPECT_THROW(op.Choose(W::cboPaymentType, "Cash"), ActionRefused);
-  EXPECT_THROW(op.Choose(W::cboCreditCard, "Cash"), ActionRefused) << "disabled, no entry";
+  EXPECT_THROW(op.Choose(W::cboPaymentType, "Cash"), corvane::ActionRefused);
+  EXPECT_THROW(op.Choose(W::cboCreditCard, "Cash"), corvane::ActionRefused) << "disabled, no entry";
 }
 
-TEST_F(OperatorTest, PickingADate) {
+TEST_P(OperatorTest, PickingADate) {
   using namespace std::chrono;
   DatePicker& picker = screen.date_picker(W::DTPckrPaymentDate);
-  EXPECT_THROW(op.Pick(W::DTPckrPaymentDate, year{2026} / 1 / 2), ActionRefused) << "hidden";
+  EXPECT_THROW(op.Pick(W::DTPckrPaymentDate, year{2026} / 1 / 2), corvane::ActionRefused) << "hidden";
   picker.SetVisible(true);
   op.Pick(W::DTPckrPaymentDate, year{2026} / 1 / 2);
   EXPECT_EQ(picker.Value(), year{2026} / 1 / 2);
   EXPECT_EQ(screen.Focus(), W::DTPckrPaymentDate);
-  EXPECT_THROW(op.Pick(W::DTPckrPaymentDate, year{1899} / 12 / 31), ActionRefused);
+  EXPECT_THROW(op.Pick(W::DTPckrPaymentDate, year{1899} / 12 / 31), corvane::ActionRefused);
 }
 
-TEST_F(OperatorTest, FocusIsRefusedWhereAPersonCannotPutIt) {
-  EXPECT_THROW(op.Focus(W::lblAmount), ActionRefused);
-  EXPECT_THROW(op.Focus(W::Framain), ActionRefused);
-  EXPECT_THROW(op.Focus(W::cboCreditCard), ActionRefused);
+TEST_P(OperatorTest, FocusIsRefusedWhereAPersonCannotPutIt) {
+  EXPECT_THROW(op.Focus(W::lblAmount), corvane::ActionRefused);
+  EXPECT_THROW(op.Focus(W::Framain), corvane::ActionRefused);
+  EXPECT_THROW(op.Focus(W::cboCreditCard), corvane::ActionRefused);
   EXPECT_EQ(screen.Focus(), std::nullopt);
 }
 
+INSTANTIATE_TEST_SUITE_P(Toolkits, OperatorTest, ::testing::ValuesIn(Toolkits()),
+                         [](const auto& info) { return info.param; });
+
 }  // namespace
-}  // namespace corvane::headless
+}  // namespace corvane::testing

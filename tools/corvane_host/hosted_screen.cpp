@@ -1,0 +1,17 @@
+#include "tools/corvane_host/hosted_screen.h"
+
+#include "widgets/headless/operator.h"
+#include "widgets/headless/screen.h"
+
+namespace corvane::host {
+
+HostedScreen MakeHeadlessScreen() {
+  auto screen = std::make_unique<headless::Screen>();
+  HostedScreen hosted;
+  hosted.services = &screen->services();
+  hosted.person = std::make_unique<headless::Operator>(*screen);
+  hosted.screen = std::move(screen);
+  return hosted;
+}
+
+}  // namespace corvane::host

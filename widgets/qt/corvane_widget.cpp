@@ -1,0 +1,53 @@
+#include "widgets/qt/corvane_widget.h"
+
+#include <QVBoxLayout>
+
+namespace corvane::qt {
+
+CorvaneWidget::CorvaneWidget(QWidget* parent, ScriptedServices* scripted,
+                             Corvane::Today today)
+    : QWidget(parent), screen_(std::make_unique<Screen>(scripted, this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(screen_->surface());
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setFocusProxy(nullptr);
+  control_ = std::make_unique<Corvane>(*screen_, std::move(today));
+  control_->SubscribeAmountTotal([this](double total) { emit AmountTotal(total); });
+}
+
+// The control goes first: it detaches from the screen, which then takes its widgets.
+CorvaneWidget::~CorvaneWidget() { control_.reset(); }
+
+std::int16_t CorvaneWidget::GetPaymentID(std::string_view payment_type) {
+  return control_->GetPaymentID(payment_type);
+}
+
+void CorvaneWidget::WritePaymentData(std::string_view credit_cards,
+                                     std::string_view payment_types, std::string_view payments,
+                                     std::string_view field_separator,
+                                     std::string_view record_separator) {
+  control_->WritePaymentData(credit_cards, payment_types, payments, field_separator,
+                             record_separator);
+}
+
+std::string CorvaneWidget::ReadPaymentData() { return control_->ReadPaymentData(); }
+
+void CorvaneWidget::PaymentDetails(std::int16_t mode, std::int16_t country,
+                                   std::int16_t order_type, double conversion_rate,
+                                   double ordered_amount, std::string_view date_order_taken) {
+  control_->PaymentDetails(mode, country, order_type, conversion_rate, ordered_amount,
+                           date_order_taken);
+}
+
+double CorvaneWidget::TotalAmount() { return control_->TotalAmount(); }
+void CorvaneWidget::OrderedAmount(double ordered_amount) {
+  control_->OrderedAmount(ordered_amount);
+}
+std::int16_t CorvaneWidget::OrderType() { return control_->OrderType(); }
+bool CorvaneWidget::GetNonSelectableID(std::string_view payment_type) {
+  return control_->GetNonSelectableID(payment_type);
+}
+void CorvaneWidget::EnableNewPayment(bool value) { control_->EnableNewPayment(value); }
+
+}  // namespace corvane::qt

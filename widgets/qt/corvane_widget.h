@@ -1,0 +1,54 @@
+// Corvane as a Qt widget: a host puts it in a layout or on a form and calls the host
+// operations on it. The host operations throw corvane::HostError (and WritePaymentData's
+// refusals name the record and field); nothing ever escapes into Qt's event loop.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "control/corvane.h"
+#include "widgets/qt/screen.h"
+
+namespace corvane::qt {
+
+class CorvaneWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  // With `scripted`, message boxes and beeps go there instead of to the person (it must
+  // outlive the widget); `today` fixes the date the control takes as today.
+  explicit CorvaneWidget(QWidget* parent = nullptr, ScriptedServices* scripted = nullptr,
+                         Corvane::Today today = nullptr);
+  ~CorvaneWidget() override;
+
+  Corvane& control() { return *control_; }
+  Screen& screen() { return *screen_; }
+
+  // The host operations, as Corvane has them.
+  std::int16_t GetPaymentID(std::string_view payment_type);
+  void WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
+                        std::string_view payments, std::string_view field_separator,
+                        std::string_view record_separator);
+  std::string ReadPaymentData();
+  void PaymentDetails(std::int16_t mode, std::int16_t country, std::int16_t order_type,
+                      double conversion_rate, double ordered_amount,
+                      std::string_view date_order_taken);
+  double TotalAmount();
+  void OrderedAmount(double ordered_amount);
+  std::int16_t OrderType();
+  bool GetNonSelectableID(std::string_view payment_type);
+  void EnableNewPayment(bool value);
+
+ signals:
+  // Raised by every completed save with the new total, in the displayed currency.
+  void AmountTotal(double total);
+
+ private:
+  std::unique_ptr<Screen> screen_;
+  std::unique_ptr<Corvane> control_;
+};
+
+}  // namespace corvane::qt

@@ -1,0 +1,173 @@
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <cmath>
+
+#include "widgets/qt/rows_model.h"
+#include "widgets/qt/widgets.h"
+
+namespace corvane::qt {
+namespace {
+
+void CheckSubItem(int sub_item) {
+  if (sub_item < 1 || sub_item > ListView::kSubItems) {
+    throw WidgetError("lstPayment: no sub-item " + std::to_string(sub_item));
+  }
+}
+
+}  // namespace
+
+// A report view over a model of the rows: whole rows selected one at a time, grid lines,
+// no editing in place, no sorting. Only Up, Down, Home and End move the selection.
+QtListView::QtListView(Screen& screen, WidgetId id, QWidget* parent)
+    : Common(screen, id, parent),
+      model_(new RowsModel([&screen](Color c) { return screen.Resolve(c); }, this)) {
+  setModel(model_);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSortingEnabled(false);
+  setShowGrid(Spec().grid_lines);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  setFocusPolicy(Qt::StrongFocus);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  horizontalHeader()->setSectionsMovable(false);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  ApplyPalette();
+  connect(this, &QAbstractItemView::clicked, this, [this] {
+    if (!screen_.InCode()) screen_.Raise([this](Events& events) { events.Click(Id()); });
+  });
+}
+
+QtListView::~QtListView() = default;
+
+void QtListView::AddColumn(std::string_view text, double width, Alignment alignment) {
+  model_->AddColumn({std::string(text), width, alignment});
+  const int column = static_cast<int>(model_->columns().size()) - 1;
+  if (width == 0) {
+    setColumnHidden(column, true);  // carries data only
+  } else {
+    horizontalHeader()->resizeSection(column,
+                                      screen_.Px(static_cast<int>(std::lround(width))));
+  }
+}
+
+std::vector<ColumnHeader> QtListView::Columns() const { return model_->columns(); }
+
+int QtListView::Count() const { return model_->size(); }
+int QtListView::Add(std::string_view text) { return model_->Append(text); }
+void QtListView::Remove(int row) {
+  const bool was_selected = Selected() == row;
+  screen_.AsCode([&] {
+    model_->Remove(row);
+    // Qt's view would select a neighbour of the row it lost; the list selects nothing.
+    if (was_selected) selectionModel()->clearSelection();
+  });
+}
+void QtListView::Clear() {
+  screen_.AsCode([&] { model_->Clear(); });
+}
+
+std::string QtListView::Text(int row) const { return model_->at(row).cells[0]; }
+void QtListView::SetText(int row, std::string_view text) { model_->SetCell(row, 0, text); }
+
+std::string QtListView::SubItem(int row, int sub_item) const {
+  CheckSubItem(sub_item);
+  return model_->at(row).cells[sub_item];
+}
+
+void QtListView::SetSubItem(int row, int sub_item, std::string_view text) {
+  CheckSubItem(sub_item);
+  model_->SetCell(row, sub_item, text);
+}
+
+Color QtListView::ForeColor(int row) const { return model_->at(row).fore_color; }
+void QtListView::SetForeColor(int row, Color color) { model_->SetForeColor(row, color); }
+std::string QtListView::Tag(int row) const { return model_->at(row).tag; }
+void QtListView::SetTag(int row, std::string_view tag) { model_->SetTag(row, tag); }
+
+std::optional<int> QtListView::Selected() const {
+  const QModelIndexList cells = selectionModel()->selectedIndexes();
+  if (cells.isEmpty()) return std::nullopt;
+  return cells.first().row();
+}
+
+void QtListView::Select(int row) {
+  model_->at(row);
+  model_->Flush();
+  screen_.AsCode([&] {
+    const QModelIndex index = model_->index(row, 0);
+    selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+  });
+}
+
+QRect QtListView::RowRect(int row) {
+  model_->Flush();
+  const QModelIndex index = model_->index(row, 0);
+  scrollTo(index);
+  return visualRect(index);
+}
+
+void QtListView::SetHideSelection(bool hide) {
+  hide_selection_ = hide;
+  ApplyPalette();
+}
+
+void QtListView::SetBackColor(Color color) {
+  back_color_ = color;
+  ApplyPalette();
+}
+
+// HideSelection: while the list has no focus, the selected row looks like any other.
+void QtListView::ApplyPalette() {
+  QPalette p = palette();
+  p.setColor(QPalette::Base, screen_.Resolve(back_color_));
+  const QPalette::ColorGroup active = QPalette::Active;
+  p.setColor(QPalette::Inactive, QPalette::Highlight,
+             hide_selection_ ? p.color(QPalette::Base) : p.color(active, QPalette::Highlight));
+  p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+             hide_selection_ ? p.color(QPalette::Text)
+                             : p.color(active, QPalette::HighlightedText));
+  setPalette(p);
+}
+
+void QtListView::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  const int count = Count();
+  if (count == 0) return;
+  const std::optional<int> at = Selected();
+  switch (event->key()) {
+    case Qt::Key_Up:
+      return Select(at ? std::max(*at - 1, 0) : 0);
+    case Qt::Key_Down:
+      return Select(at ? std::min(*at + 1, count - 1) : 0);
+    case Qt::Key_Home:
+      return Select(0);
+    case Qt::Key_End:
+      return Select(count - 1);
+    default:
+      return;  // Page keys and letters move nothing
+  }
+}
+
+void QtListView::keyReleaseEvent(QKeyEvent* event) {
+  event->accept();
+  if (event->isAutoRepeat()) return;
+  int code = VirtualKeyOf(event->key());
+  if (code == 0 && event->nativeVirtualKey() <= 255) {
+    code = static_cast<int>(event->nativeVirtualKey());
+  }
+  auto key = static_cast<std::int16_t>(code);
+  std::int16_t shift = 0;
+  if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
+  if (event->modifiers() & Qt::ControlModifier) shift |= 2;
+  if (event->modifiers() & Qt::AltModifier) shift |= 4;
+  screen_.Raise([&](Events& events) { events.KeyUp(Id(), key, shift); });
+}
+
+}  // namespace corvane::qt

@@ -1,0 +1,240 @@
+#include "widgets/qt/screen.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+#include <cmath>
+#include <utility>
+
+#include "widgets/qt/text.h"
+#include "widgets/qt/widgets.h"
+
+namespace corvane::qt {
+namespace {
+
+// Focus moves Qt makes for itself, not the operator's.
+bool IsQtsOwnMove(const QFocusEvent& event) {
+  return event.reason() == Qt::ActiveWindowFocusReason || event.reason() == Qt::PopupFocusReason;
+}
+
+// Watches the focus events of every widget of the surface.
+class FocusWatch final : public QObject {
+ public:
+  FocusWatch(Screen& screen, QObject* parent) : QObject(parent), screen_(screen) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
+    const auto& focus = static_cast<const QFocusEvent&>(*event);
+    const std::optional<WidgetId> id = screen_.IdOf(watched);
+    if (!id || screen_.InCode()) return false;
+    if (IsQtsOwnMove(focus)) {
+      // Qt gave the focus back on its own (a window activated, a pop-up closed): it goes
+      // where the control has it, once Qt is done.
+      if (event->type() == QEvent::FocusIn && screen_.Focus() != id) {
+        QTimer::singleShot(0, this, [this] { screen_.SyncQtFocus(); });
+      }
+      return false;
+    }
+    if (event->type() == QEvent::FocusIn) {
+      screen_.OperatorFocus(*id);
+    } else if (!screen_.IdOf(QApplication::focusWidget())) {
+      screen_.OperatorLeft();
+    }
+    return false;
+  }
+
+ private:
+  Screen& screen_;
+};
+
+QWidget* Make(Screen& screen, const WidgetSpec& spec, QWidget* parent, Widget*& as_widget) {
+  auto make = [&](auto* w) {
+    as_widget = w;
+    return static_cast<QWidget*>(w);
+  };
+  switch (spec.kind) {
+    case WidgetKind::kTextBox:
+      return make(new QtTextBox(screen, spec.id, parent));
+    case WidgetKind::kComboBox:
+      return make(new QtComboBox(screen, spec.id, parent));
+    case WidgetKind::kCommandButton:
+      return make(new QtButton(screen, spec.id, parent));
+    case WidgetKind::kLabel:
+      return make(new QtLabel(screen, spec.id, parent));
+    case WidgetKind::kFrame:
+      return make(new QtFrame(screen, spec.id, parent));
+    case WidgetKind::kListView:
+      return make(new QtListView(screen, spec.id, parent));
+    case WidgetKind::kDatePicker:
+      return make(new QtDatePicker(screen, spec.id, parent));
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Screen::Screen(ScriptedServices* scripted, QWidget* parent)
+    : surface_(new QWidget(parent)), scripted_(scripted) {
+  surface_->setObjectName("Corvane");
+  dpi_ = surface_->logicalDpiX();
+  surface_->setFixedSize(Px(kControlWidth), Px(kControlHeight));
+  AsCode([this] { Build(); });
+}
+
+Screen::~Screen() { delete surface_.data(); }
+
+void Screen::Build() {
+  auto* watch = new FocusWatch(*this, surface_);
+  for (const WidgetSpec& spec : kScreenLayout) {
+    QWidget* parent = spec.parent ? qwidget(*spec.parent) : surface_.data();
+    const auto i = static_cast<std::size_t>(spec.id);
+    qwidgets_[i] = Make(*this, spec, parent, widgets_[i]);
+    QWidget* w = qwidgets_[i];
+    w->setObjectName(ToQt(spec.name));
+    w->setGeometry(Px(spec.rect.left), Px(spec.rect.top), Px(spec.rect.width),
+                   Px(spec.rect.height));
+    w->setEnabled(spec.enabled);
+    w->setVisible(spec.visible);
+    w->installEventFilter(watch);
+  }
+  // Earlier in the table is further in front.
+  for (auto it = kScreenLayout.rbegin(); it != kScreenLayout.rend(); ++it) qwidget(it->id)->raise();
+  QWidget* previous = nullptr;
+  for (WidgetId id : TabOrder()) {
+    if (!SpecOf(id).CanTakeFocus()) continue;
+    if (previous) QWidget::setTabOrder(previous, qwidget(id));
+    previous = qwidget(id);
+  }
+  for (const WidgetSpec& spec : kScreenLayout) {
+    if (!spec.buddy) continue;
+    static_cast<QLabel*>(qwidget(spec.id))->setBuddy(qwidget(*spec.buddy));
+    qwidget(*spec.buddy)->setAccessibleName(ToQt(spec.text));
+  }
+}
+
+std::optional<WidgetId> Screen::IdOf(const QObject* w) const {
+  for (; w && w != surface_; w = w->parent()) {
+    for (std::size_t i = 0; i < kWidgetCount; ++i) {
+      if (qwidgets_[i] == w) return static_cast<WidgetId>(i);
+    }
+  }
+  return std::nullopt;
+}
+
+int Screen::Px(int twips) const { return static_cast<int>(std::lround(twips * dpi_ / 1440)); }
+
+QColor Screen::Resolve(Color color) const {
+  if ((color & 0x80000000u) == 0) {
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+  }
+  const QPalette palette = QApplication::palette();
+  switch (color & 0xFF) {
+    case 0x05:
+      return palette.color(QPalette::Base);  // window background: input fields
+    case 0x08:
+      return palette.color(QPalette::Text);  // window text
+    case 0x0F:
+      return palette.color(QPalette::Button);  // button face
+    default:
+      return palette.color(QPalette::Window);
+  }
+}
+
+void Screen::AsCode(const std::function<void()>& change) {
+  ++in_code_;
+  try {
+    change();
+  } catch (...) {
+    --in_code_;
+    throw;
+  }
+  --in_code_;
+}
+
+void Screen::Raise(const std::function<void(Events&)>& raise) {
+  if (!events_) return;
+  try {
+    raise(*events_);
+  } catch (...) {
+    // The control ends its own handlers; nothing may unwind through Qt's event loop.
+  }
+}
+
+void Screen::SyncQtFocus() {
+  ++in_code_;
+  if (focus_) {
+    QWidget* w = qwidget(*focus_);
+    if (QApplication::focusWidget() != w && w->focusProxy() != QApplication::focusWidget()) {
+      w->setFocus(Qt::OtherFocusReason);
+    }
+  } else if (IdOf(QApplication::focusWidget())) {
+    QApplication::focusWidget()->clearFocus();
+  }
+  --in_code_;
+}
+
+void Screen::MoveFocus(WidgetId id) {
+  if (!Focusable(id)) {
+    throw WidgetError(std::string(SpecOf(id).name) + ": cannot take the focus");
+  }
+  if (focus_ == id) return SyncQtFocus();
+  const std::optional<WidgetId> old = std::exchange(focus_, id);
+  SyncQtFocus();
+  if (old) Raise([&](Events& events) { events.LostFocus(*old); });
+  // The LostFocus handler may have moved the focus elsewhere.
+  if (focus_ == id) Raise([&](Events& events) { events.GotFocus(id); });
+  SyncQtFocus();
+}
+
+void Screen::OperatorFocus(WidgetId id) {
+  if (focus_ == id) return;
+  const std::optional<WidgetId> old = std::exchange(focus_, id);
+  if (old) Raise([&](Events& events) { events.LostFocus(*old); });
+  if (focus_ == id) Raise([&](Events& events) { events.GotFocus(id); });
+  // Handlers may have moved it on; Qt follows once it has finished this move.
+  if (focus_ != id) QTimer::singleShot(0, surface_, [this] { SyncQtFocus(); });
+}
+
+void Screen::OperatorLeft() {
+  if (const std::optional<WidgetId> old = std::exchange(focus_, std::nullopt)) {
+    Raise([&](Events& events) { events.LostFocus(*old); });
+  }
+}
+
+void Screen::FocusMayLeave(WidgetId id) {
+  if (focus_ != id) return;
+  const std::optional<WidgetId> next = NextInTabOrder(id);
+  focus_ = next;
+  SyncQtFocus();
+  Raise([&](Events& events) { events.LostFocus(id); });
+  if (next && focus_ == next) Raise([&](Events& events) { events.GotFocus(*next); });
+  SyncQtFocus();
+}
+
+int Screen::MsgBox(std::string_view prompt, int style, std::string_view title) {
+  if (scripted_) return scripted_->MsgBox(prompt, style, title);
+  QMessageBox box(surface_);
+  box.setWindowTitle(ToQt(title));
+  box.setText(ToQt(prompt));
+  switch (style & 0x70) {
+    case 16: box.setIcon(QMessageBox::Critical); break;
+    case 32: box.setIcon(QMessageBox::Question); break;
+    case 48: box.setIcon(QMessageBox::Warning); break;
+    case 64: box.setIcon(QMessageBox::Information); break;
+    default: break;
+  }
+  const bool yes_no = (style & 7) == 4;
+  box.setStandardButtons(yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  const int answer = box.exec();
+  return answer == QMessageBox::Yes ? kAnswerYes : answer == QMessageBox::No ? kAnswerNo
+                                                                             : kAnswerOk;
+}
+
+void Screen::Beep() {
+  if (scripted_) return scripted_->Beep();
+  QApplication::beep();
+}
+
+}  // namespace corvane::qt

@@ -1,0 +1,110 @@
+// Buttons, labels, the frame and the date picker.
+#include "widgets/qt/text.h"
+#include "widgets/qt/widgets.h"
+
+namespace corvane::qt {
+
+QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent)
+    : Common(screen, id, parent) {
+  setText(ToQt(Spec().text));
+  setAutoDefault(false);
+  setFocusPolicy(Qt::StrongFocus);
+  connect(this, &QPushButton::clicked, this, [this] {
+    if (!screen_.InCode()) screen_.Raise([this](Events& events) { events.Click(Id()); });
+  });
+}
+
+void QtButton::SetCaption(std::string_view caption) { setText(ToQt(caption)); }
+
+QtLabel::QtLabel(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
+  setText(ToQt(Spec().text));
+  setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  setWordWrap(true);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void QtLabel::SetCaption(std::string_view caption) { setText(ToQt(caption)); }
+
+QtFrame::QtFrame(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
+  setFrameShape(QFrame::StyledPanel);
+  setFrameShadow(QFrame::Sunken);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+namespace {
+
+QDate ToQDate(std::chrono::year_month_day d) {
+  return QDate(static_cast<int>(d.year()), static_cast<int>(static_cast<unsigned>(d.month())),
+               static_cast<int>(static_cast<unsigned>(d.day())));
+}
+
+}  // namespace
+
+QtDatePicker::QtDatePicker(Screen& screen, WidgetId id, QWidget* parent)
+    : Common(screen, id, parent) {
+  const WidgetSpec& spec = Spec();
+  setCalendarPopup(true);
+  setLocale(QLocale(QLocale::English, QLocale::UnitedStates));  // "Dec", not the machine's
+  setDateRange(ToQDate(spec.min_date), ToQDate(spec.max_date));
+  setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
+  connect(this, &QDateEdit::dateChanged, this, [this] {
+    if (!screen_.InCode()) has_value_ = true;
+  });
+}
+
+void QtDatePicker::SetCustomFormat(std::string_view format) {
+  format_ = format;
+  setDisplayFormat(ToQt(format));
+}
+
+std::optional<DatePicker::Date> QtDatePicker::Value() const {
+  if (!has_value_) return std::nullopt;
+  const QDate d = date();
+  return std::chrono::year{d.year()} / d.month() / d.day();
+}
+
+// Qt would clamp a date outside the range; the picker refuses it.
+void QtDatePicker::SetValue(Date value) {
+  const WidgetSpec& spec = Spec();
+  if (!value.ok() || value < spec.min_date || value > spec.max_date) {
+    throw WidgetError(std::string(spec.name) + ": the date is outside the range it accepts");
+  }
+  screen_.AsCode([&] { setDate(ToQDate(value)); });
+  has_value_ = true;
+}
+
+int VirtualKeyOf(int qt_key) {
+  if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return 'A' + (qt_key - Qt::Key_A);
+  if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) return '0' + (qt_key - Qt::Key_0);
+  switch (qt_key) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Space: return 32;
+    case Qt::Key_PageUp: return 33;
+    case Qt::Key_PageDown: return 34;
+    case Qt::Key_End: return 35;
+    case Qt::Key_Home: return 36;
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Insert: return 45;
+    case Qt::Key_Delete: return 46;
+    default: return 0;
+  }
+}
+
+int QtKeyOf(int virtual_key) {
+  for (int key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space,
+                  Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_Left,
+                  Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Insert, Qt::Key_Delete}) {
+    if (VirtualKeyOf(key) == virtual_key) return key;
+  }
+  if (virtual_key >= 'A' && virtual_key <= 'Z') return Qt::Key_A + (virtual_key - 'A');
+  if (virtual_key >= '0' && virtual_key <= '9') return Qt::Key_0 + (virtual_key - '0');
+  return Qt::Key_unknown;  // Tab among them: it would move the focus, not press a key
+}
+
+}  // namespace corvane::qt

@@ -1,0 +1,107 @@
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <algorithm>
+
+#include "widgets/qt/text.h"
+#include "widgets/qt/widgets.h"
+
+namespace corvane::qt {
+
+QtTextBox::QtTextBox(Screen& screen, WidgetId id, QWidget* parent)
+    : Common(screen, id, parent), back_color_(SpecOf(id).BackColor()) {
+  const WidgetSpec& spec = Spec();
+  setText(ToQt(spec.text));
+  setReadOnly(spec.locked);
+  setAlignment((spec.alignment == Alignment::kRight ? Qt::AlignRight : Qt::AlignLeft) |
+               Qt::AlignVCenter);
+  setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
+  SetBackColor(back_color_);
+  // Edits the operator makes other than character keys (Delete, paste, drag and drop).
+  connect(this, &QLineEdit::textEdited, this, [this] {
+    if (!screen_.InCode()) RaiseChange();
+  });
+}
+
+void QtTextBox::RaiseChange() {
+  screen_.Raise([this](Events& events) { events.Change(Id()); });
+}
+
+void QtTextBox::SetText(std::string_view text) {
+  const QString value = ToQt(text);
+  const bool changed = value != this->text();
+  screen_.AsCode([&] {
+    setText(value);
+    end(false);
+  });
+  if (changed) RaiseChange();
+}
+
+void QtTextBox::SetBackColor(Color color) {
+  back_color_ = color;
+  QPalette p = palette();
+  p.setColor(QPalette::Base, screen_.Resolve(color));
+  setPalette(p);
+}
+
+int QtTextBox::SelStart() const {
+  return CodePointsBefore(text(), hasSelectedText() ? selectionStart() : cursorPosition());
+}
+
+int QtTextBox::SelLength() const { return CodePointsBefore(selectedText(), selectedText().size()); }
+
+void QtTextBox::SetSelStart(int start) {
+  if (start < 0) throw WidgetError(std::string(Spec().name) + ": SelStart is negative");
+  screen_.AsCode([&] { setCursorPosition(Utf16Offset(text(), start)); });
+}
+
+void QtTextBox::SetSelLength(int length) {
+  if (length < 0) throw WidgetError(std::string(Spec().name) + ": SelLength is negative");
+  const int start = SelStart();
+  const int end = std::min(start + length, CodePointsBefore(text(), text().size()));
+  const int from = Utf16Offset(text(), start);
+  screen_.AsCode([&] { setSelection(from, Utf16Offset(text(), end) - from); });
+}
+
+void QtTextBox::SelectRange(int start, int length) {
+  const int size = CodePointsBefore(text(), text().size());
+  start = std::clamp(start, 0, size);
+  const int from = Utf16Offset(text(), start);
+  const int to = Utf16Offset(text(), start + std::clamp(length, 0, size - start));
+  setSelection(from, to - from);
+  if (to == from) setCursorPosition(from);
+}
+
+// Entering a box keeps its caret and selection, however the focus came (Qt would select
+// everything on Tab and move the caret on a click).
+void QtTextBox::focusInEvent(QFocusEvent* event) {
+  const Caret caret = CaretOf(*this);
+  QLineEdit::focusInEvent(event);
+  Restore(*this, caret);
+  focus_just_arrived_ = event->reason() == Qt::MouseFocusReason;
+}
+
+void QtTextBox::mousePressEvent(QMouseEvent* event) {
+  if (!std::exchange(focus_just_arrived_, false)) return QLineEdit::mousePressEvent(event);
+  const Caret caret = CaretOf(*this);
+  QLineEdit::mousePressEvent(event);
+  Restore(*this, caret);
+}
+
+// Character keys go through the KeyPress handler, which may change or discard them; the
+// box then applies the key itself, so that every toolkit edits the same way.
+void QtTextBox::keyPressEvent(QKeyEvent* event) {
+  const QList<uint> keys = event->text().toUcs4();
+  if (keys.isEmpty() || event->key() == Qt::Key_Delete) return QLineEdit::keyPressEvent(event);
+  event->accept();
+  for (uint key : keys) {
+    if (key < 1 || key > 255) continue;  // no key of the control's character set
+    auto code = static_cast<std::int16_t>(key);
+    screen_.Raise([&](Events& events) { events.KeyPress(Id(), code); });
+    if (code < 1 || code > 255 || isReadOnly()) continue;
+    const QString before = text();
+    screen_.AsCode([&] { code == 8 ? backspace() : insert(QString(QChar(code))); });
+    if (text() != before) RaiseChange();
+  }
+}
+
+}  // namespace corvane::qt
