@@ -128,11 +128,14 @@ void QtListView::ApplyPalette() {
   QPalette p = palette();
   p.setColor(QPalette::Base, screen_.Resolve(back_color_));
   const QPalette::ColorGroup active = QPalette::Active;
-  p.setColor(QPalette::Inactive, QPalette::Highlight,
-             hide_selection_ ? p.color(QPalette::Base) : p.color(active, QPalette::Highlight));
-  p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-             hide_selection_ ? p.color(QPalette::Text)
-                             : p.color(active, QPalette::HighlightedText));
+  for (QPalette::ColorGroup without_focus : {QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(without_focus, QPalette::Highlight,
+               hide_selection_ ? p.color(without_focus, QPalette::Base)
+                               : p.color(active, QPalette::Highlight));
+    p.setColor(without_focus, QPalette::HighlightedText,
+               hide_selection_ ? p.color(without_focus, QPalette::Text)
+                               : p.color(active, QPalette::HighlightedText));
+  }
   setPalette(p);
 }
 

@@ -78,6 +78,10 @@ QWidget* Make(Screen& screen, const WidgetSpec& spec, QWidget* parent, Widget*& 
 Screen::Screen(ScriptedServices* scripted, QWidget* parent)
     : surface_(new QWidget(parent)), scripted_(scripted) {
   surface_->setObjectName("Corvane");
+  // The layout's places and sizes are made for the classic 8-point dialog font.
+  QFont font = surface_->font();
+  font.setPointSize(8);
+  surface_->setFont(font);
   dpi_ = surface_->logicalDpiX();
   surface_->setFixedSize(Px(kControlWidth), Px(kControlHeight));
   AsCode([this] { Build(); });
@@ -95,6 +99,7 @@ void Screen::Build() {
     w->setObjectName(ToQt(spec.name));
     w->setGeometry(Px(spec.rect.left), Px(spec.rect.top), Px(spec.rect.width),
                    Px(spec.rect.height));
+    if (spec.kind == WidgetKind::kLabel) static_cast<QtLabel*>(w)->FitCaption();
     w->setEnabled(spec.enabled);
     w->setVisible(spec.visible);
     w->installEventFilter(watch);

@@ -1,4 +1,6 @@
 // Buttons, labels, the frame and the date picker.
+#include <algorithm>
+
 #include "widgets/qt/text.h"
 #include "widgets/qt/widgets.h"
 
@@ -17,13 +19,46 @@ QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent)
 void QtButton::SetCaption(std::string_view caption) { setText(ToQt(caption)); }
 
 QtLabel::QtLabel(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
-  setText(ToQt(Spec().text));
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  setWordWrap(true);
   setFocusPolicy(Qt::NoFocus);
+  SetCaption(Spec().text);
 }
 
-void QtLabel::SetCaption(std::string_view caption) { setText(ToQt(caption)); }
+// A caption wraps where its label has room for more than one line. A one-line caption
+// that does not fit widens its label: to the right up to the next field on its line, and
+// then to the left, so that it is never cut.
+void QtLabel::SetCaption(std::string_view caption) {
+  setText(ToQt(caption));
+  FitCaption();
+}
+
+void QtLabel::FitCaption() {
+  // Places on the control, whatever the parent.
+  auto on_control = [](const WidgetSpec& spec) {
+    Rect r = spec.rect;
+    if (spec.parent) r.left += SpecOf(*spec.parent).rect.left, r.top += SpecOf(*spec.parent).rect.top;
+    return r;
+  };
+  const Rect& r = Spec().rect;
+  const int left = screen_.Px(r.left), width = screen_.Px(r.width);
+  const int top = screen_.Px(r.top), height = screen_.Px(r.height);
+  const bool one_line = height < 2 * fontMetrics().lineSpacing();
+  setWordWrap(!one_line);
+  if (!one_line) return setGeometry(left, top, width, height);
+  const Rect here = on_control(Spec());
+  int room = width;  // up to the next field on the same line, which stands in front
+  for (const WidgetSpec& other : kScreenLayout) {
+    const Rect o = on_control(other);
+    if (other.CanTakeFocus() && o.left > here.left && o.top < here.top + here.height &&
+        here.top < o.top + o.height) {
+      room = std::min(room, screen_.Px(o.left - here.left) - 2);
+    }
+  }
+  const int need = fontMetrics().horizontalAdvance(text()) + 2;
+  if (need <= room) return setGeometry(left, top, width, height);
+  constexpr int kInsideTheFrame = 3;
+  setGeometry(std::max(kInsideTheFrame, left + room - need), top, need, height);
+}
 
 QtFrame::QtFrame(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
   setFrameShape(QFrame::StyledPanel);

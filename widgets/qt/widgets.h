@@ -133,6 +133,8 @@ class QtLabel final : public Common<QLabel, Label> {
   QtLabel(Screen& screen, WidgetId id, QWidget* parent);
   std::string Caption() const override { return text().toStdString(); }
   void SetCaption(std::string_view caption) override;
+  // Fits the caption to the label's place in the layout.
+  void FitCaption();
 };
 
 class QtFrame final : public Common<QFrame, Frame> {
