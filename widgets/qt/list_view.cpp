@@ -1,5 +1,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyledItemDelegate>
 #include <cmath>
 
 #include "widgets/qt/rows_model.h"
@@ -7,6 +8,22 @@
 
 namespace corvane::qt {
 namespace {
+
+// HideSelection: while the list has no focus, the selected row is painted as any other,
+// in its own colour.
+class RowDelegate final : public QStyledItemDelegate {
+ public:
+  explicit RowDelegate(QtListView* view) : QStyledItemDelegate(view), view_(view) {}
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!view_->ShowsSelection()) option->state &= ~QStyle::State_Selected;
+  }
+
+ private:
+  QtListView* view_;
+};
 
 void CheckSubItem(int sub_item) {
   if (sub_item < 1 || sub_item > ListView::kSubItems) {
@@ -36,6 +53,7 @@ QtListView::QtListView(Screen& screen, WidgetId id, QWidget* parent)
   horizontalHeader()->setSectionsMovable(false);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  setItemDelegate(new RowDelegate(this));
   ApplyPalette();
   connect(this, &QAbstractItemView::clicked, this, [this] {
     if (!screen_.InCode()) screen_.Raise([this](Events& events) { events.Click(Id()); });
@@ -115,7 +133,7 @@ QRect QtListView::RowRect(int row) {
 
 void QtListView::SetHideSelection(bool hide) {
   hide_selection_ = hide;
-  ApplyPalette();
+  viewport()->update();
 }
 
 void QtListView::SetBackColor(Color color) {
@@ -123,21 +141,13 @@ void QtListView::SetBackColor(Color color) {
   ApplyPalette();
 }
 
-// HideSelection: while the list has no focus, the selected row looks like any other.
 void QtListView::ApplyPalette() {
   QPalette p = palette();
   p.setColor(QPalette::Base, screen_.Resolve(back_color_));
-  const QPalette::ColorGroup active = QPalette::Active;
-  for (QPalette::ColorGroup without_focus : {QPalette::Inactive, QPalette::Disabled}) {
-    p.setColor(without_focus, QPalette::Highlight,
-               hide_selection_ ? p.color(without_focus, QPalette::Base)
-                               : p.color(active, QPalette::Highlight));
-    p.setColor(without_focus, QPalette::HighlightedText,
-               hide_selection_ ? p.color(without_focus, QPalette::Text)
-                               : p.color(active, QPalette::HighlightedText));
-  }
   setPalette(p);
 }
+
+bool QtListView::ShowsSelection() const { return !hide_selection_ || hasFocus(); }
 
 void QtListView::keyPressEvent(QKeyEvent* event) {
   event->accept();

@@ -24,6 +24,8 @@ QtLabel::QtLabel(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, 
   SetCaption(Spec().text);
 }
 
+constexpr int kInsideTheFrame = 3;  // pixels kept clear of the frame's edge
+
 // A caption wraps where its label has room for more than one line. A one-line caption
 // that does not fit widens its label: to the right up to the next field on its line, and
 // then to the left, so that it is never cut.
@@ -42,22 +44,32 @@ void QtLabel::FitCaption() {
   const Rect& r = Spec().rect;
   const int left = screen_.Px(r.left), width = screen_.Px(r.width);
   const int top = screen_.Px(r.top), height = screen_.Px(r.height);
+  setFont(parentWidget()->font());  // the surface's font, unless narrowed below
   const bool one_line = height < 2 * fontMetrics().lineSpacing();
   setWordWrap(!one_line);
   if (!one_line) return setGeometry(left, top, width, height);
+  // The fields on the same line stand in front: the caption keeps between them.
   const Rect here = on_control(Spec());
-  int room = width;  // up to the next field on the same line, which stands in front
+  int room_right = width, room_left = left - kInsideTheFrame;
   for (const WidgetSpec& other : kScreenLayout) {
     const Rect o = on_control(other);
-    if (other.CanTakeFocus() && o.left > here.left && o.top < here.top + here.height &&
-        here.top < o.top + o.height) {
-      room = std::min(room, screen_.Px(o.left - here.left) - 2);
+    if (!other.CanTakeFocus() || o.top >= here.top + here.height || here.top >= o.top + o.height) {
+      continue;
+    }
+    if (o.left > here.left) room_right = std::min(room_right, screen_.Px(o.left - here.left) - 2);
+    if (o.left < here.left) {
+      room_left = std::min(room_left, screen_.Px(here.left - o.left - o.width) - 2);
     }
   }
-  const int need = fontMetrics().horizontalAdvance(text()) + 2;
-  if (need <= room) return setGeometry(left, top, width, height);
-  constexpr int kInsideTheFrame = 3;
-  setGeometry(std::max(kInsideTheFrame, left + room - need), top, need, height);
+  int need = fontMetrics().horizontalAdvance(text()) + 2;
+  if (need > room_right + std::max(room_left, 0)) {  // narrower letters, as a last resort
+    QFont narrow = font();
+    narrow.setStretch(std::max(80, 100 * (room_right + std::max(room_left, 0)) / need));
+    setFont(narrow);
+    need = fontMetrics().horizontalAdvance(text()) + 2;
+  }
+  if (need <= room_right) return setGeometry(left, top, width, height);
+  setGeometry(left - std::min(need - room_right, std::max(room_left, 0)), top, need, height);
 }
 
 QtFrame::QtFrame(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {

@@ -176,6 +176,8 @@ class QtListView final : public Common<QTableView, ListView> {
 
   // The on-screen rectangle of a row, for the operator's mouse; shows the row first.
   QRect RowRect(int row);
+  // Whether the selected row is painted selected now.
+  bool ShowsSelection() const;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

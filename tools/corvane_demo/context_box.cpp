@@ -1,0 +1,90 @@
+#include "tools/corvane_demo/context_box.h"
+
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSpinBox>
+#include <cstdint>
+#include <limits>
+
+namespace corvane::demo {
+namespace {
+
+// The control takes 16-bit numbers for country and order type.
+QSpinBox* Short(QWidget* parent) {
+  auto* box = new QSpinBox(parent);
+  box->setRange(std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max());
+  return box;
+}
+
+}  // namespace
+
+ContextBox::ContextBox(QWidget* parent)
+    : QGroupBox(tr("Order context"), parent),
+      mode_(new QSpinBox(this)),
+      country_(Short(this)),
+      order_type_(Short(this)),
+      rate_(new QDoubleSpinBox(this)),
+      ordered_amount_(new QDoubleSpinBox(this)),
+      date_taken_(new QDateEdit(this)),
+      apply_(new QPushButton(tr("Apply (PaymentDetails)"), this)) {
+  mode_->setRange(0, 2);
+  mode_->setToolTip(tr("0: view only, 1: add, edit and delete, 2: add only"));
+  rate_->setRange(0, 1e6);
+  rate_->setDecimals(4);
+  rate_->setSingleStep(0.05);
+  rate_->setToolTip(tr("Displayed amount = stored amount x rate; 0 counts as 1"));
+  ordered_amount_->setRange(-1e9, 1e9);
+  ordered_amount_->setDecimals(2);
+  date_taken_->setLocale(QLocale::c());
+  date_taken_->setDisplayFormat(QStringLiteral("MMM dd, yyyy"));
+  date_taken_->setCalendarPopup(true);
+  date_taken_->setDate(QDate(2026, 12, 1));
+
+  auto* form = new QFormLayout(this);
+  auto* numbers = new QHBoxLayout;
+  numbers->addWidget(mode_);
+  numbers->addWidget(new QLabel(tr("Country"), this));
+  numbers->addWidget(country_);
+  numbers->addWidget(new QLabel(tr("Order type"), this));
+  numbers->addWidget(order_type_);
+  form->addRow(tr("Mode"), numbers);
+  auto* amounts = new QHBoxLayout;
+  amounts->addWidget(rate_);
+  amounts->addWidget(new QLabel(tr("Ordered"), this));
+  amounts->addWidget(ordered_amount_);
+  form->addRow(tr("Rate"), amounts);
+  auto* date = new QHBoxLayout;
+  date->addWidget(date_taken_);
+  date->addStretch();
+  date->addWidget(apply_);
+  form->addRow(tr("Taken"), date);
+}
+
+void ContextBox::Set(const OrderContext& context) {
+  mode_->setValue(context.mode);
+  country_->setValue(context.country);
+  order_type_->setValue(context.order_type);
+  rate_->setValue(context.conversion_rate);
+  ordered_amount_->setValue(context.ordered_amount);
+  date_taken_->setDate(context.date_taken);
+}
+
+OrderContext ContextBox::Get() const {
+  OrderContext context;
+  context.mode = mode_->value();
+  context.country = country_->value();
+  context.order_type = order_type_->value();
+  context.conversion_rate = rate_->value();
+  context.ordered_amount = ordered_amount_->value();
+  context.date_taken = date_taken_->date();
+  return context;
+}
+
+void ContextBox::SetOrderedAmount(double amount) { ordered_amount_->setValue(amount); }
+
+}  // namespace corvane::demo

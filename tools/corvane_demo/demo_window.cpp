@@ -1,0 +1,260 @@
+#include "tools/corvane_demo/demo_window.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "tools/corvane_demo/changes_box.h"
+#include "tools/corvane_demo/context_box.h"
+#include "tools/corvane_demo/texts_box.h"
+
+namespace corvane::demo {
+namespace {
+
+std::string Std(const QString& text) { return text.toStdString(); }
+
+QString Amount(double value) { return QString::number(value, 'f', 2); }
+
+}  // namespace
+
+DemoWindow::DemoWindow(OrderStore& store, ScriptedServices* scripted, Corvane::Today today,
+                       QWidget* parent)
+    : QMainWindow(parent),
+      store_(store),
+      corvane_(new qt::CorvaneWidget(nullptr, scripted, std::move(today))),
+      context_(new ContextBox),
+      texts_(new TextsBox),
+      changes_(new ChangesBox),
+      log_(new QPlainTextEdit) {
+  setWindowTitle(tr("Corvane demo"));
+  log_->setReadOnly(true);
+  log_->setMaximumBlockCount(1000);
+
+  auto* control_box = new QGroupBox(tr("Payments"));
+  auto* control_layout = new QVBoxLayout(control_box);
+  control_layout->addWidget(corvane_, 0, Qt::AlignHCenter);
+  control_layout->addWidget(BuildHostCalls());
+  auto* log_box = new QGroupBox(tr("Events"));
+  (new QVBoxLayout(log_box))->addWidget(log_);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(BuildOrderRow());
+  left->addWidget(context_);
+  left->addWidget(texts_);
+  left->addStretch();
+  auto* right = new QVBoxLayout;
+  right->addWidget(control_box);
+  right->addWidget(log_box, 1);
+
+  auto* central = new QWidget;
+  auto* grid = new QGridLayout(central);
+  grid->addLayout(left, 0, 0);
+  grid->addLayout(right, 0, 1);
+  grid->addWidget(changes_, 1, 0, 1, 2);
+  grid->setColumnStretch(0, 1);
+  grid->setRowStretch(1, 1);
+  setCentralWidget(central);
+  resize(1040, 780);
+
+  connect(context_->apply(), &QPushButton::clicked, this, [this] { ApplyContext(); });
+  connect(texts_->load(), &QPushButton::clicked, this, [this] { LoadTexts(); });
+  connect(changes_->read(), &QPushButton::clicked, this, [this] { ReadChanges(); });
+  connect(corvane_, &qt::CorvaneWidget::AmountTotal, this,
+          [this](double total) { Log(tr("AmountTotal %1").arg(Amount(total))); });
+
+  ListOrders(0);
+  if (orders_->count() > 0) LoadOrder(orders_->itemData(0).toInt());
+}
+
+DemoWindow::~DemoWindow() = default;
+
+QWidget* DemoWindow::BuildOrderRow() {
+  auto* box = new QGroupBox(tr("Order"));
+  orders_ = new QComboBox(box);
+  auto* load = new QPushButton(tr("Load order"), box);
+  auto* save = new QPushButton(tr("Save order"), box);
+  auto* row = new QHBoxLayout(box);
+  row->addWidget(orders_, 1);
+  row->addWidget(load);
+  row->addWidget(save);
+  connect(load, &QPushButton::clicked, this, [this] {
+    if (orders_->currentIndex() >= 0) LoadOrder(orders_->currentData().toInt());
+  });
+  connect(save, &QPushButton::clicked, this, [this] { SaveOrder(); });
+  return box;
+}
+
+QWidget* DemoWindow::BuildHostCalls() {
+  auto* calls = new QWidget;
+  ordered_amount_ = new QDoubleSpinBox(calls);
+  ordered_amount_->setRange(-1e9, 1e9);
+  ordered_amount_->setDecimals(2);
+  auto* set_ordered = new QPushButton(tr("OrderedAmount"), calls);
+  new_payment_ = new QCheckBox(tr("EnableNewPayment"), calls);
+  new_payment_->setChecked(true);
+  auto* row = new QHBoxLayout(calls);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(new QLabel(tr("Ordered amount"), calls));
+  row->addWidget(ordered_amount_);
+  row->addWidget(set_ordered);
+  row->addStretch();
+  row->addWidget(new_payment_);
+  connect(set_ordered, &QPushButton::clicked, this, [this] {
+    const double amount = ordered_amount_->value();
+    if (Attempt(tr("OrderedAmount"), [&] { corvane_->OrderedAmount(amount); })) {
+      context_->SetOrderedAmount(amount);
+      Report(tr("Ordered amount set to %1").arg(Amount(amount)));
+    }
+  });
+  connect(new_payment_, &QCheckBox::clicked, this, [this](bool checked) {
+    Attempt(tr("EnableNewPayment"), [&] { corvane_->EnableNewPayment(checked); });
+  });
+  return calls;
+}
+
+void DemoWindow::ListOrders(int select_id) {
+  const QSignalBlocker blocker(orders_);
+  orders_->clear();
+  Attempt(tr("List orders"), [&] {
+    for (const OrderSummary& order : store_.Orders()) {
+      orders_->addItem(tr("%1: %2").arg(order.id).arg(order.name), order.id);
+    }
+  });
+  orders_->setCurrentIndex(orders_->findData(select_id));
+}
+
+QString DemoWindow::status() const { return statusBar()->currentMessage(); }
+QString DemoWindow::log() const { return log_->toPlainText(); }
+
+bool DemoWindow::LoadOrder(int order_id) {
+  OrderContext context;
+  OrderTexts texts;
+  if (!Attempt(tr("Load order %1").arg(order_id), [&] {
+        context = store_.Context(order_id);
+        texts = store_.Texts(order_id, texts_->field_separator(), texts_->record_separator());
+      })) {
+    return false;
+  }
+  order_id_ = order_id;
+  ListOrders(order_id);
+  context_->Set(context);
+  texts_->Set(texts);
+  if (!ApplyContext() || !LoadTexts()) return false;
+  Report(tr("Order %1 loaded: %2 stored payments")
+             .arg(order_id)
+             .arg(corvane_->screen().list_view(WidgetId::lstPayment).Count()));
+  return true;
+}
+
+bool DemoWindow::SaveOrder() {
+  if (order_id_ == 0) {
+    Report(tr("Save order: no order is loaded"));
+    return false;
+  }
+  const std::optional<QString> changes = ReadChanges();
+  if (!changes) return false;
+  SaveReport saved;
+  if (!Attempt(tr("Save order %1").arg(order_id_), [&] {
+        saved = store_.SaveOrder(order_id_, context_->Get(), *changes, FieldSeparator(),
+                                 RecordSeparator());
+      })) {
+    return false;
+  }
+  for (const SkippedChange& skipped : saved.skipped) {
+    Log(tr("Not saved: change record %1 \"%2\": %3")
+            .arg(skipped.record)
+            .arg(skipped.text, skipped.reason));
+  }
+  QStringList sequences;
+  for (int sequence : saved.inserted) sequences.push_back(QString::number(sequence));
+  QString summary = tr("Order %1 saved: %2 new (%3), %4 changed, %5 deleted")
+                        .arg(order_id_)
+                        .arg(saved.inserted.size())
+                        .arg(sequences.isEmpty() ? tr("none") : sequences.join(", "))
+                        .arg(saved.updated)
+                        .arg(saved.deleted);
+  if (!saved.skipped.empty()) {
+    summary += tr("; %1 not saved (see the log)").arg(saved.skipped.size());
+  }
+  Log(summary);
+  if (!LoadOrder(order_id_)) return false;
+  Report(summary);
+  return true;
+}
+
+bool DemoWindow::ApplyContext() {
+  const OrderContext c = context_->Get();
+  const bool done = Attempt(tr("PaymentDetails"), [&] {
+    corvane_->PaymentDetails(static_cast<std::int16_t>(c.mode),
+                             static_cast<std::int16_t>(c.country),
+                             static_cast<std::int16_t>(c.order_type), c.conversion_rate,
+                             c.ordered_amount, Std(ControlDate(c.date_taken)));
+  });
+  if (done) ordered_amount_->setValue(c.ordered_amount);
+  SyncNewPaymentBox();
+  return done;
+}
+
+bool DemoWindow::LoadTexts() {
+  const OrderTexts t = texts_->Get();
+  const bool done = Attempt(tr("WritePaymentData"), [&] {
+    corvane_->WritePaymentData(Std(t.credit_cards), Std(t.payment_types), Std(t.payments),
+                               Std(texts_->field_separator()), Std(texts_->record_separator()));
+  });
+  SyncNewPaymentBox();
+  return done;
+}
+
+std::optional<QString> DemoWindow::ReadChanges() {
+  QString changes;
+  if (!Attempt(tr("ReadPaymentData"),
+               [&] { changes = QString::fromStdString(corvane_->ReadPaymentData()); })) {
+    return std::nullopt;
+  }
+  changes_->Show(changes, FieldSeparator(), RecordSeparator());
+  const int records = changes_->table()->rowCount();
+  Report(records == 1 ? tr("ReadPaymentData: 1 changed payment")
+                      : tr("ReadPaymentData: %1 changed payments").arg(records));
+  return changes;
+}
+
+bool DemoWindow::Attempt(const QString& what, const std::function<void()>& step) {
+  try {
+    step();
+    return true;
+  } catch (const std::exception& e) {
+    Report(tr("%1 failed: %2").arg(what, QString::fromStdString(e.what())));
+    Log(status());
+  }
+  return false;
+}
+
+void DemoWindow::Report(const QString& message) { statusBar()->showMessage(message); }
+
+void DemoWindow::Log(const QString& line) { log_->appendPlainText(line); }
+
+void DemoWindow::SyncNewPaymentBox() {
+  new_payment_->setChecked(corvane_->screen().button(WidgetId::cmdAdd).Enabled());
+}
+
+QString DemoWindow::FieldSeparator() {
+  const std::string& fs = corvane_->control().fields().mtFieldSeparator;
+  return fs.empty() ? texts_->field_separator() : QString::fromStdString(fs);
+}
+
+QString DemoWindow::RecordSeparator() {
+  const std::string& rs = corvane_->control().fields().mtRecordSeparator;
+  return rs.empty() ? texts_->record_separator() : QString::fromStdString(rs);
+}
+
+}  // namespace corvane::demo

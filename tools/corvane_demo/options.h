@@ -1,0 +1,48 @@
+// corvane-demo's command line and the start-up choices that follow from it.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+#include "control/corvane.h"
+
+namespace corvane::demo {
+
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+inline constexpr const char* kUsage =
+    "usage: corvane-demo [--database FILE] [--screenshot FILE] [--today YYYY-MM-DD]\n"
+    "  --database    the SQLite file of the orders (default: orders.sqlite in the\n"
+    "                application's data folder); created with a sample order when empty\n"
+    "  --screenshot  runs a sample session without a person, saves the window as a PNG\n"
+    "                to FILE, prints the change list and exits\n"
+    "  --today       the date the control takes as today (default: the local date)\n";
+
+struct Options {
+  QString database;  // empty: DefaultDatabase()
+  QString screenshot;
+  QDate today;  // invalid: the local date
+  bool help = false;
+};
+
+// Reads the arguments after the program's name (Qt's own already taken out).
+// Throws UsageError.
+Options ReadOptions(const QStringList& arguments);
+
+// Sets QT_QPA_PLATFORM=offscreen when it is unset and there is no display (neither DISPLAY
+// nor WAYLAND_DISPLAY). Call before the QApplication exists; true when it set it.
+bool UseOffscreenWithoutDisplay();
+
+// orders.sqlite in the application's data folder, which it creates. Needs the
+// application's name set. Throws UsageError when the folder cannot be made.
+QString DefaultDatabase();
+
+// The control's today: `today` when valid, else the local date.
+Corvane::Today TodayFor(const QDate& today);
+
+}  // namespace corvane::demo

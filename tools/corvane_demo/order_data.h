@@ -1,0 +1,86 @@
+// What the demo keeps of an order, as the order-entry application around the control
+// would: the order's context, its credit cards and payments, and the change list's effect.
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <stdexcept>
+#include <vector>
+
+namespace corvane::demo {
+
+// A database failure, or data the control's texts cannot carry; the message says which.
+class StoreError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The context the host gives the control with PaymentDetails.
+struct OrderContext {
+  int mode = 1;  // 0: view only, 1: add, edit and delete, 2: add only
+  int country = 44;
+  int order_type = 1;
+  double conversion_rate = 0;  // displayed amount = stored amount * rate; 0 counts as 1
+  double ordered_amount = 0;
+  QDate date_taken;
+
+  bool operator==(const OrderContext&) const = default;
+};
+
+// A payment type; IDs run 0, 1, 2, ... so that an ID is also the type's position in the
+// payment-type text.
+struct PaymentType {
+  int id = 0;
+  QString name;
+  bool non_selectable = false;
+
+  bool operator==(const PaymentType&) const = default;
+};
+
+struct OrderSummary {
+  int id = 0;
+  QString name;
+};
+
+// A payment as stored: the amount in the host's currency, the type by its ID (which is
+// also its position in the payment-type text).
+struct StoredPayment {
+  int sequence = 0;
+  int type_id = 0;
+  QString reference;
+  QString authorization;
+  double amount = 0;
+  std::optional<QDate> date;
+
+  bool operator==(const StoredPayment&) const = default;
+};
+
+// The three texts WritePaymentData takes, built from the stored rows.
+struct OrderTexts {
+  QString credit_cards;
+  QString payment_types;
+  QString payments;
+};
+
+// A change record that was read but not applied, and why.
+struct SkippedChange {
+  int record = 0;  // 1-based, in change-list order
+  QString text;    // the record as the control wrote it
+  QString reason;
+};
+
+struct SaveReport {
+  std::vector<int> inserted;  // the new payments' sequence numbers, in change-list order
+  int updated = 0;
+  int deleted = 0;
+  std::vector<SkippedChange> skipped;
+};
+
+// The payment date as the control shows it ("Dec 01, 2026"), and back. Reading also takes
+// ISO dates; an unreadable text gives nothing.
+QString ControlDate(const QDate& date);
+std::optional<QDate> ReadControlDate(const QString& text);
+
+}  // namespace corvane::demo

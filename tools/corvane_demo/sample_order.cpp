@@ -1,0 +1,36 @@
+// The sample order a fresh database starts with: the order of
+// examples/scripts/sample-order.jsonl, with the payment types numbered from 0 so that
+// positions and IDs agree (Credit Card, at position 5, has ID 5).
+#include "tools/corvane_demo/order_store.h"
+#include "tools/corvane_demo/sql.h"
+
+namespace corvane::demo {
+
+int OrderStore::AddSampleOrderIfEmpty() {
+  if (!Orders().empty()) return 0;
+  sql::Transaction transaction(db(), transaction_depth_);
+  if (PaymentTypes().empty()) {
+    const PaymentType types[] = {
+        {0, "Cash", false},      {1, "On Account", true}, {2, "Check", false},
+        {3, "Gift Card", false}, {4, "Voucher", true},    {5, "Credit Card", false},
+    };
+    for (const PaymentType& type : types) AddPaymentType(type);
+  }
+  OrderContext context;
+  context.mode = 1;
+  context.country = 44;
+  context.order_type = 1;
+  context.conversion_rate = 0;
+  context.ordered_amount = 250;
+  context.date_taken = QDate(2026, 12, 1);
+  const int order_id =
+      AddOrder(QStringLiteral("Sample order"), context,
+               {"4111 1111 1111 1111", "5500 0000 0000 0004", "3400 000000 00009"});
+  AddPayment(order_id, {501, 2, "1001", "", 100, QDate(2026, 11, 28)});
+  AddPayment(order_id, {502, 5, "4111 1111 1111 1111", "A1234", 50.25, QDate(2026, 11, 29)});
+  AddPayment(order_id, {503, 0, "", "", 20, QDate(2026, 11, 30)});
+  transaction.Commit();
+  return order_id;
+}
+
+}  // namespace corvane::demo
