@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Set-up, build and run, from a fresh Debian 12 machine (as root) to a developer's desk.
-#   tools/dev.sh demo   installs what is missing, builds, and runs the sample order through
-#                       corvane-host, printing each request with its answer
+#   tools/dev.sh demo   installs what is missing, builds, and runs the demo: corvane-demo in
+#                       a window, or without a display its sample session, which prints
+#                       the change list and writes a screenshot
 #   tools/dev.sh test   installs what is missing, builds and runs every test twice:
 #                       the normal build (build/), then AddressSanitizer + UBSan (build-asan/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (the README says why each is there).
-packages=(g++ make cmake libgtest-dev libgmock-dev nlohmann-json3-dev)
+packages=(g++ make cmake libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev
+          libqt6sql6-sqlite fonts-dejavu-core)
 
 install_missing() {
   local missing=() p
@@ -37,9 +39,13 @@ case "${1:-}" in
   demo)
     install_missing
     build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    script=examples/scripts/sample-order.jsonl
-    paste -d '\n' <(grep -v -e '^[[:space:]]*#' -e '^[[:space:]]*$' "$script" | sed 's/^/> /') \
-      <(./build/tools/corvane-host "$script" | sed 's/^/< /')
+    if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+      ./build/tools/corvane_demo/corvane-demo
+    else
+      rm -f build/demo.sqlite
+      ./build/tools/corvane_demo/corvane-demo --database build/demo.sqlite \
+        --screenshot build/demo.png
+    fi
     ;;
   test)
     install_missing
