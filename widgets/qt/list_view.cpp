@@ -133,7 +133,7 @@ QRect QtListView::RowRect(int row) {
 
 void QtListView::SetHideSelection(bool hide) {
   hide_selection_ = hide;
-  viewport()->update();
+  ApplyPalette();
 }
 
 void QtListView::SetBackColor(Color color) {
@@ -141,9 +141,16 @@ void QtListView::SetBackColor(Color color) {
   ApplyPalette();
 }
 
+// The view paints a selected row's background before the delegate paints its cells: under
+// a hidden selection that background is the list's own where the list has no focus.
 void QtListView::ApplyPalette() {
   QPalette p = palette();
   p.setColor(QPalette::Base, screen_.Resolve(back_color_));
+  for (QPalette::ColorGroup without_focus : {QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(without_focus, QPalette::Highlight,
+               hide_selection_ ? p.color(without_focus, QPalette::Base)
+                               : p.color(QPalette::Active, QPalette::Highlight));
+  }
   setPalette(p);
 }
 
