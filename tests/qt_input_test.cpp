@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
@@ -86,6 +87,23 @@ TEST_F(QtInputTest, ArrowKeysInTheListSelectRowsAndShowThem) {
   EXPECT_EQ(Text(W::txtAmount), "30.00");
   QTest::keyClick(Q(W::lstPayment), Qt::Key_PageUp);
   EXPECT_EQ(screen.list_view(W::lstPayment).Selected(), 2) << "Page Up moves nothing";
+}
+
+TEST_F(QtInputTest, TabFollowsTheTabIndexesAndLabelsNameTheirFields) {
+  // From the list, Tab visits the enabled tab stops in tab-index order.
+  QTest::mouseClick(Q(W::cmdAdd), Qt::LeftButton);  // opens the entry fields
+  std::vector<std::string> visited;
+  QWidget* at = Q(W::cboPaymentType);
+  at->setFocus(Qt::TabFocusReason);
+  for (int i = 0; i < 5; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(screen.Focus() ? std::string(SpecOf(*screen.Focus()).name) : "none");
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"txtReference", "txtAuthorization", "txtAmount",
+                                               "DTPckrPaymentDate", "cmdAdd"}));
+  auto* label = static_cast<QLabel*>(Q(W::lblReference));
+  EXPECT_EQ(label->buddy(), Q(W::txtReference));
+  EXPECT_EQ(Q(W::txtAmount)->accessibleName(), "Amount $:");
 }
 
 // Real message boxes, answered as a person would.

@@ -200,6 +200,10 @@ class QtDatePicker final : public Common<QDateEdit, DatePicker> {
   std::optional<Date> Value() const override;
   void SetValue(Date value) override;
 
+ protected:
+  // Tab leaves the picker, as it leaves every field; the arrow keys move between its parts.
+  bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+
  private:
   std::string format_;
   bool has_value_ = false;
