@@ -129,8 +129,6 @@ class Corvane : private InstanceFields, private Events {
   Today today_;
   std::map<int, AmountTotalHandler> amount_total_handlers_;
   int next_handler_key_ = 0;
-  // Name -> position of the first entry with that name, kept beside mvPaymentTypes.
-  std::map<std::string, std::size_t, std::less<>> payment_type_index_;
 
   TextBox& txtBalanceAmount;
   Frame& Framain;

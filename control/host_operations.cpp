@@ -20,6 +20,10 @@ double Require(std::string_view text, const char* operation, const char* what) {
   }
 }
 
+// Whether the amount boxes can show `amount`: its two-decimal text must read back as a
+// number, which the largest doubles' texts do not.
+bool Showable(double amount) { return std::isfinite(LenientNumber(FormatAmount(amount))); }
+
 }  // namespace
 
 std::int16_t Corvane::GetPaymentID(std::string_view ptPaymentType) {
@@ -42,6 +46,9 @@ void Corvane::PaymentDetails(std::int16_t piMode, std::int16_t piCountry,
   }
   if (!std::isfinite(pdOrderedAmount)) {
     throw HostError("PaymentDetails: the ordered amount is not a finite number");
+  }
+  if (!Showable(pdOrderedAmount)) {
+    throw HostError("PaymentDetails: the ordered amount is too large");
   }
   mtMode = std::to_string(piMode);
   miCountry = piCountry;
@@ -78,6 +85,7 @@ void Corvane::OrderedAmount(double pdOrderedAmount) {
   if (!std::isfinite(pdOrderedAmount)) {
     throw HostError("OrderedAmount: the amount is not a finite number");
   }
+  if (!Showable(pdOrderedAmount)) throw HostError("OrderedAmount: the amount is too large");
   mdOrderedAmount = pdOrderedAmount;
   txtOrderedAmount.SetText(FormatAmount(mdOrderedAmount));  // the balance follows
   double mode;

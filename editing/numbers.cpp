@@ -170,6 +170,68 @@ void CheckFinite(double value) {
   if (!std::isfinite(value)) throw std::overflow_error("numeric overflow");
 }
 
+// The common case of every reading, in one pass: a plain decimal "[+-]digits[.digits]"
+// with at most 15 digits in all. Its digits and the power of ten below them are exact
+// doubles, so one division gives the correctly rounded value, the same the digit-by-digit
+// reading gives. Returns false, with `value` untouched, for any other text.
+bool ReadShortDecimal(std::string_view text, double& value) {
+  static constexpr std::array<double, 16> kPowersOfTen = {
+      1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  std::size_t i = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
+  std::uint64_t digits = 0;
+  int count = 0;
+  int fraction_digits = 0;
+  bool point = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      if (++count > 15) return false;
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      if (point) ++fraction_digits;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  if (count == 0) return false;
+  const double magnitude = static_cast<double>(digits) / kPowersOfTen[fraction_digits];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
+// Amounts below this size take the short ways of FormatAmount and GeneralNumber.
+constexpr double kShortAmountLimit = 1e9;
+
+// `value` in whole hundredths when it lies within a thousandth of a hundredth of one and
+// is below kShortAmountLimit in size. Its 15-significant-digit text then reaches at least
+// the millionths and lies within far less than half a hundredth of that many hundredths,
+// so FormatAmount's rounding gives exactly them.
+bool NearWholeCents(double value, std::int64_t& cents) {
+  if (!(std::fabs(value) < kShortAmountLimit)) return false;
+  const double scaled = value * 100;
+  const double nearest = std::nearbyint(scaled);
+  if (std::fabs(scaled - nearest) > 1e-3) return false;
+  cents = static_cast<std::int64_t>(nearest);
+  return true;
+}
+
+// "[-]<whole>.<two digits>" of an amount in hundredths; 0 has no sign.
+std::string CentsText(std::int64_t cents) {
+  std::array<char, 32> text;
+  char* out = text.data();
+  if (cents < 0) *out++ = '-';
+  const std::uint64_t magnitude =
+      cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
+  out = std::to_chars(out, text.data() + text.size(), magnitude / 100).ptr;
+  *out++ = '.';
+  *out++ = static_cast<char>('0' + magnitude % 100 / 10);
+  *out++ = static_cast<char>('0' + magnitude % 10);
+  return std::string(text.data(), out);
+}
+
 }  // namespace
 
 std::string QuoteForMessage(std::string_view text) {
@@ -185,6 +247,7 @@ std::string QuoteForMessage(std::string_view text) {
 }
 
 double LenientNumber(std::string_view text) noexcept {
+  if (double value; ReadShortDecimal(text, value)) return value;
   BlankSkippingCursor in(text);
   DecimalBuilder number;
   if (in.Peek() == '+') {
@@ -227,6 +290,7 @@ double LenientNumber(std::string_view text) noexcept {
 
 double StrictNumber(std::string_view text) {
   const std::string_view body = TrimSpacesAndTabs(text);
+  if (double value; ReadShortDecimal(body, value)) return value;
   const auto at = [body](std::size_t i) { return i < body.size() ? body[i] : '\0'; };
   DecimalBuilder number;
   std::size_t i = 0;
@@ -275,6 +339,7 @@ double StrictNumber(std::string_view text) {
 
 std::string FormatAmount(double value) {
   CheckFinite(value);
+  if (std::int64_t cents; NearWholeCents(value, cents)) return CentsText(cents);
   const Digits15 d = ToDigits15(value);
   // The amount in hundredths: the digits down to the hundredths place, rounded on the next one.
   const int kept = d.exponent + 3;
@@ -300,6 +365,16 @@ std::string FormatAmount(double value) {
 std::string GeneralNumber(double value) {
   CheckFinite(value);
   if (value == 0.0) return "0";
+  // A value that is exactly the double nearest some number of hundredths (below 10^13):
+  // its 15-significant-digit text is that number, so its plain text is the amount's
+  // without the trailing zeros.
+  if (const double cents = std::nearbyint(value * 100);
+      std::fabs(cents) < 1e15 && cents / 100 == value) {
+    std::string text = CentsText(static_cast<std::int64_t>(cents));
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text;
+  }
   const Digits15 d = ToDigits15(value);
   std::string mantissa(d.digits.data(), d.digits.size());
   mantissa.erase(mantissa.find_last_not_of('0') + 1);

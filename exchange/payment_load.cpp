@@ -45,7 +45,11 @@ double Amount(std::string_view text, std::size_t record, double rate) {
   } catch (const ReadError&) {
     Fail(record, "amount " + QuoteForMessage(text) + " is not a number");
   }
-  if (!std::isfinite(value)) Fail(record, "amount " + QuoteForMessage(text) + " is too large");
+  // Too large also when the amount its row shows, two decimals read back, is beyond the
+  // range of a double, here or in the host's currency.
+  if (!std::isfinite(value) || !std::isfinite(LenientNumber(FormatAmount(value)) / rate)) {
+    Fail(record, "amount " + QuoteForMessage(text) + " is too large");
+  }
   return value;
 }
 
@@ -78,8 +82,9 @@ PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadCont
         SplitRecords(input.payments, input.record_separator);
     std::size_t field_count = 0;
     load.rows.reserve(records.size());
+    std::vector<std::string_view> fields;
     for (std::size_t r = 0; r < records.size(); ++r) {
-      const std::vector<std::string_view> fields = SplitFields(records[r], input.field_separator);
+      SplitFields(records[r], input.field_separator, fields);
       if (r == 0) {
         field_count = fields.size();
         if (field_count < kPaymentFields) {
@@ -90,13 +95,14 @@ PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadCont
                     std::to_string(field_count));
       }
       const std::size_t position = TypePosition(fields[0], r, types ? &*types : nullptr);
-      const double amount = Amount(fields[3], r, rate);
-      load.rows.push_back({position, fields[1], fields[2], FormatAmount(amount), fields[4],
-                           fields[5]});
-      total = total + amount;
+      std::string amount = FormatAmount(Amount(fields[3], r, rate));
+      // The total is carried in its box at two decimals from row to row, each payment
+      // counted at the amount its row shows, as every later total counts it.
+      total += LenientNumber(amount);
+      if (std::isfinite(total)) total = LenientNumber(FormatAmount(total));
       if (!std::isfinite(total)) Fail(r, "the total of the payments is too large");
-      // The total is carried in its box at two decimals from row to row.
-      total = LenientNumber(FormatAmount(total));
+      load.rows.push_back({position, fields[1], fields[2], std::move(amount), fields[4],
+                           fields[5]});
     }
   }
   load.total = FormatAmount(total);

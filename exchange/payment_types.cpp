@@ -27,7 +27,7 @@ PaymentTypeTable PaymentTypeTable::Parse(std::string_view text,
 }
 
 const PaymentTypeEntry* PaymentTypeTable::Find(std::string_view name) const {
-  const auto it = first_by_name_.find(std::string(name));
+  const auto it = first_by_name_.find(name);
   return it == first_by_name_.end() ? nullptr : &entries_[it->second];
 }
 

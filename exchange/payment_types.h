@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -32,8 +33,16 @@ class PaymentTypeTable {
   const PaymentTypeEntry* Find(std::string_view name) const;
 
  private:
+  // Hashes names as views, so that a lookup copies nothing.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const {
+      return std::hash<std::string_view>{}(name);
+    }
+  };
+
   std::vector<PaymentTypeEntry> entries_;
-  std::unordered_map<std::string, std::size_t> first_by_name_;
+  std::unordered_map<std::string, std::size_t, NameHash, std::equal_to<>> first_by_name_;
 };
 
 // A type's ID as a 16-bit integer: the number rounded to the nearest, halves to even;

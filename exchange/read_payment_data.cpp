@@ -12,8 +12,9 @@ std::string Corvane::ReadPaymentData() {
   std::string result;
   const int count = lstPayment.Count();
   for (int row = 0; row < count; ++row) {
+    // Unchanged rows are passed over on their mark alone, without reading their cells.
+    if (lstPayment.SubItem(row, kColIsUpdate).empty()) continue;
     const PaymentRecord r = PaymentRecord::FromRow(lstPayment, row);
-    if (r[kColIsUpdate].empty()) continue;
     const PaymentTypeEntry* type =
         mvPaymentTypes ? mvPaymentTypes->Find(r[kColPaymentType]) : nullptr;
     double amount;

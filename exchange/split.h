@@ -12,6 +12,9 @@ std::vector<std::string_view> SplitRecords(std::string_view text, std::string_vi
 
 // The fields of a record; an empty record has no fields. REQUIRES: `separator` is not empty.
 std::vector<std::string_view> SplitFields(std::string_view record, std::string_view separator);
+// The same into `fields`, emptied first: a caller splitting many records keeps one buffer.
+void SplitFields(std::string_view record, std::string_view separator,
+                 std::vector<std::string_view>& fields);
 
 // True when the text is empty or holds only spaces: such a list is not given.
 bool IsBlank(std::string_view text);

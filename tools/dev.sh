@@ -4,13 +4,15 @@
 #                       a window, or without a display its sample session, which prints
 #                       the change list and writes a screenshot
 #   tools/dev.sh test   installs what is missing, builds and runs every test twice:
-#                       the normal build (build/), then AddressSanitizer + UBSan (build-asan/)
+#                       the normal build (build/), then AddressSanitizer + UBSan (build-asan/);
+#                       then a short smoke run of each fuzzer (clang, build-fuzz/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (the README says why each is there).
 packages=(g++ make cmake libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev
-          libqt6sql6-sqlite fonts-dejavu-core)
+          libqt6sql6-sqlite qt6-tools-dev pkgconf fonts-dejavu-core libbenchmark-dev
+          clang libclang-rt-14-dev)
 
 install_missing() {
   local missing=() p
@@ -53,6 +55,11 @@ case "${1:-}" in
     ctest --test-dir build --output-on-failure -j "$jobs"
     build build-asan -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+    # Only the fuzzers here (and the libraries they instrument): the suite ran above.
+    CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_FUZZ=ON \
+      -DCORVANE_BUILD_TESTS=OFF
+    cmake --build build-fuzz -j "$jobs" --target corvane_fuzzers
+    ctest --test-dir build-fuzz/fuzz --output-on-failure -j "$jobs" -R fuzz --no-tests=error
     ;;
   *)
     echo "usage: tools/dev.sh demo|test" >&2

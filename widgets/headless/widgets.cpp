@@ -1,12 +1,17 @@
 #include "widgets/headless/widgets.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "widgets/utf8.h"
 
 namespace corvane::headless {
 namespace {
+
+// Room a new row's texts get at once: a payment row of about 60 characters fills it without
+// growing piece by piece.
+constexpr std::size_t kRowRoom = 71;  // with the terminating zero, one 72-byte block
 
 [[noreturn]] void Refuse(const Widget& w, const std::string& what) {
   throw WidgetError(std::string(w.Spec().name) + ": " + what);
@@ -156,8 +161,26 @@ void HeadlessListView::CheckSubItem(int sub_item) {
   }
 }
 
+std::string_view HeadlessListView::Row::Piece(int piece) const {
+  const std::uint32_t begin = piece == 0 ? 0 : ends[piece - 1];
+  return std::string_view(texts).substr(begin, ends[piece] - begin);
+}
+
+void HeadlessListView::Row::SetPiece(int piece, std::string_view text) {
+  const std::uint32_t begin = piece == 0 ? 0 : ends[piece - 1];
+  const std::uint32_t old_length = ends[piece] - begin;
+  if (text.size() > std::numeric_limits<std::uint32_t>::max() - (ends[kTagPiece] - old_length)) {
+    throw WidgetError("lstPayment: a row's texts are limited to 4 GiB");
+  }
+  texts.replace(begin, old_length, text);
+  const std::uint32_t new_length = static_cast<std::uint32_t>(text.size());
+  for (int i = piece; i <= kTagPiece; ++i) ends[i] = ends[i] - old_length + new_length;
+}
+
 int HeadlessListView::Add(std::string_view text) {
-  rows_.emplace_back().cells[0] = text;
+  Row& row = rows_.emplace_back();
+  row.texts.reserve(kRowRoom);
+  row.SetPiece(0, text);
   return Count() - 1;
 }
 
@@ -178,12 +201,12 @@ void HeadlessListView::Clear() {
 
 std::string HeadlessListView::SubItem(int row, int sub_item) const {
   CheckSubItem(sub_item);
-  return At(row).cells[sub_item];
+  return std::string(At(row).Piece(sub_item));
 }
 
 void HeadlessListView::SetSubItem(int row, int sub_item, std::string_view text) {
   CheckSubItem(sub_item);
-  At(row).cells[sub_item] = text;
+  At(row).SetPiece(sub_item, text);
 }
 
 void HeadlessListView::Select(int row) {

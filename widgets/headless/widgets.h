@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -143,14 +144,14 @@ class HeadlessListView final : public Common<ListView> {
   void Remove(int row) override;
   void Clear() override;
 
-  std::string Text(int row) const override { return At(row).cells[0]; }
-  void SetText(int row, std::string_view text) override { At(row).cells[0] = text; }
+  std::string Text(int row) const override { return std::string(At(row).Piece(0)); }
+  void SetText(int row, std::string_view text) override { At(row).SetPiece(0, text); }
   std::string SubItem(int row, int sub_item) const override;
   void SetSubItem(int row, int sub_item, std::string_view text) override;
   Color ForeColor(int row) const override { return At(row).fore_color; }
   void SetForeColor(int row, Color color) override { At(row).fore_color = color; }
-  std::string Tag(int row) const override { return At(row).tag; }
-  void SetTag(int row, std::string_view tag) override { At(row).tag = tag; }
+  std::string Tag(int row) const override { return std::string(At(row).Piece(kTagPiece)); }
+  void SetTag(int row, std::string_view tag) override { At(row).SetPiece(kTagPiece, tag); }
 
   std::optional<int> Selected() const override { return selected_; }
   void Select(int row) override;
@@ -161,9 +162,14 @@ class HeadlessListView final : public Common<ListView> {
   void SetBackColor(Color color) override { back_color_ = color; }
 
  private:
+  // The cells (0 the text, then the sub-items) and the tag, as pieces of one string.
+  static constexpr int kTagPiece = kSubItems + 1;
   struct Row {
-    std::array<std::string, kSubItems + 1> cells;
-    std::string tag;
+    std::string_view Piece(int piece) const;
+    void SetPiece(int piece, std::string_view text);
+
+    std::string texts;                                // every piece, back to back
+    std::array<std::uint32_t, kTagPiece + 1> ends{};  // where each piece ends in `texts`
     Color fore_color = kWindowText;
   };
   Row& At(int row);

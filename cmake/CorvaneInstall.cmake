@@ -1,0 +1,155 @@
+# Installing Corvane: the headers under include/corvane/ (hosts include them from there as in
+# the tree, "control/corvane.h"), the static libraries, the CMake package
+# (find_package(Corvane CONFIG): Corvane::corvane, Corvane::headless, Corvane::qt), corvane.pc
+# for the core with the headless toolkit, corvane-host and corvane-demo, and the Qt Designer
+# plugin in Qt's plugin folder. Included at the end of the top-level CMakeLists.txt.
+option(CORVANE_INSTALL "Generate the install rules and the package files"
+       ${PROJECT_IS_TOP_LEVEL})
+if(NOT CORVANE_INSTALL)
+  return()
+endif()
+
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(CORVANE_INSTALL_INCLUDEDIR ${CMAKE_INSTALL_INCLUDEDIR}/corvane)
+set(CORVANE_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Corvane
+    CACHE STRING "Where the CMake package files go, relative to the prefix")
+mark_as_advanced(CORVANE_INSTALL_CMAKEDIR)
+
+# The targets, as Corvane::<export name>.
+target_include_directories(corvane PUBLIC $<INSTALL_INTERFACE:${CORVANE_INSTALL_INCLUDEDIR}>)
+set_target_properties(corvane PROPERTIES EXPORT_NAME corvane)
+set_target_properties(corvane_headless PROPERTIES EXPORT_NAME headless)
+install(TARGETS corvane corvane_headless EXPORT CorvaneTargets
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(EXPORT CorvaneTargets NAMESPACE Corvane:: DESTINATION ${CORVANE_INSTALL_CMAKEDIR})
+if(TARGET corvane_qt)
+  # Its own export set, so that a host without Qt can still take the core from the package.
+  set_target_properties(corvane_qt PROPERTIES EXPORT_NAME qt)
+  install(TARGETS corvane_qt EXPORT CorvaneQtTargets
+          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+          RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(EXPORT CorvaneQtTargets NAMESPACE Corvane:: DESTINATION ${CORVANE_INSTALL_CMAKEDIR})
+  set(CORVANE_PACKAGE_WITH_QT ON)
+else()
+  set(CORVANE_PACKAGE_WITH_QT OFF)
+endif()
+
+# The headers, beside their sources in the tree (the Designer plugin's is its own business),
+# and the generated version header.
+set(corvane_header_dirs control editing exchange widgets)
+set(corvane_header_excludes PATTERN designer EXCLUDE)
+if(NOT TARGET corvane_qt)
+  list(APPEND corvane_header_excludes PATTERN qt EXCLUDE)
+endif()
+foreach(dir IN LISTS corvane_header_dirs)
+  install(DIRECTORY ${dir} DESTINATION ${CORVANE_INSTALL_INCLUDEDIR}
+          FILES_MATCHING PATTERN "*.h" ${corvane_header_excludes})
+endforeach()
+install(FILES ${PROJECT_BINARY_DIR}/generated/control/version.h
+        DESTINATION ${CORVANE_INSTALL_INCLUDEDIR}/control)
+
+# The CMake package.
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/CorvaneConfig.cmake.in
+                              ${PROJECT_BINARY_DIR}/package/CorvaneConfig.cmake
+                              INSTALL_DESTINATION ${CORVANE_INSTALL_CMAKEDIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/package/CorvaneConfigVersion.cmake
+                                 COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/package/CorvaneConfig.cmake
+              ${PROJECT_BINARY_DIR}/package/CorvaneConfigVersion.cmake
+        DESTINATION ${CORVANE_INSTALL_CMAKEDIR})
+
+# corvane.pc finds the prefix from its own place, so that the installed tree can move.
+set(CORVANE_INSTALL_PKGCONFIGDIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+if(IS_ABSOLUTE "${CMAKE_INSTALL_LIBDIR}")
+  set(CORVANE_PC_PREFIX ${CMAKE_INSTALL_PREFIX})
+else()
+  file(RELATIVE_PATH corvane_pc_up /prefix/${CORVANE_INSTALL_PKGCONFIGDIR} /prefix)
+  string(REGEX REPLACE "/$" "" corvane_pc_up "${corvane_pc_up}")
+  set(CORVANE_PC_PREFIX "\${pcfiledir}/${corvane_pc_up}")
+endif()
+foreach(dir IN ITEMS INCLUDEDIR LIBDIR)
+  if(IS_ABSOLUTE "${CMAKE_INSTALL_${dir}}")
+    set(CORVANE_PC_${dir} ${CMAKE_INSTALL_${dir}})
+  else()
+    set(CORVANE_PC_${dir} "\${prefix}/${CMAKE_INSTALL_${dir}}")
+  endif()
+endforeach()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/corvane.pc.in ${PROJECT_BINARY_DIR}/package/corvane.pc
+               @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/package/corvane.pc DESTINATION ${CORVANE_INSTALL_PKGCONFIGDIR})
+
+# The programs.
+foreach(program IN ITEMS corvane-host corvane-demo)
+  if(TARGET ${program})
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  endif()
+endforeach()
+
+# The Designer plugin, where Designer looks: Qt's plugin folder (QT6_INSTALL_PLUGINS, e.g.
+# lib/x86_64-linux-gnu/qt6/plugins on Debian) under the install prefix.
+if(TARGET corvane_designer)
+  if(DEFINED QT6_INSTALL_PLUGINS)
+    set(corvane_qt_plugins ${QT6_INSTALL_PLUGINS})
+  else()
+    set(corvane_qt_plugins ${CMAKE_INSTALL_LIBDIR}/qt6/plugins)
+  endif()
+  set(CORVANE_INSTALL_DESIGNER_PLUGINDIR ${corvane_qt_plugins}/designer
+      CACHE STRING "Where the Qt Designer plugin goes, relative to the prefix")
+  mark_as_advanced(CORVANE_INSTALL_DESIGNER_PLUGINDIR)
+  install(TARGETS corvane_designer LIBRARY DESTINATION ${CORVANE_INSTALL_DESIGNER_PLUGINDIR})
+endif()
+
+# The installed package at work: installed into a prefix in the build tree, then used by
+# the projects in tests/consumer/ through find_package and through pkg-config. Under the
+# sanitizers the consumers are built with them too: the static libraries need their runtimes.
+if(CORVANE_BUILD_TESTS)
+  set(corvane_sanitize_flags "")
+  if(CORVANE_SANITIZE)
+    set(corvane_sanitize_flags "-fsanitize=address,undefined")
+  endif()
+  set(corvane_designer_installed "")
+  if(TARGET corvane_designer)
+    set(corvane_designer_installed
+        "${CORVANE_INSTALL_DESIGNER_PLUGINDIR}/$<TARGET_FILE_NAME:corvane_designer>")
+  endif()
+  set(corvane_script_check "")
+  if(TARGET corvane-host-script-check)
+    set(corvane_script_check $<TARGET_FILE:corvane-host-script-check>)
+  endif()
+  set(corvane_check_install
+    ${CMAKE_COMMAND}
+    -DBUILD_DIR=${PROJECT_BINARY_DIR}
+    -DWORK_DIR=${PROJECT_BINARY_DIR}/consumer-test
+    -DCONSUMER_DIR=${PROJECT_SOURCE_DIR}/tests/consumer
+    -DCONFIG=$<CONFIG>
+    -DCXX=${CMAKE_CXX_COMPILER}
+    -DLIBDIR=${CMAKE_INSTALL_LIBDIR}
+    -DSANITIZE=${corvane_sanitize_flags}
+    -DWITH_QT=${CORVANE_PACKAGE_WITH_QT}
+    -DDESIGNER_PLUGIN=${corvane_designer_installed}
+    -DSCRIPT_CHECK=${corvane_script_check}
+  )
+  set(corvane_check_script ${PROJECT_SOURCE_DIR}/tests/consumer/check_install.cmake)
+  add_test(NAME install.into_prefix
+           COMMAND ${corvane_check_install} -DMODE=install -P ${corvane_check_script})
+  set_tests_properties(install.into_prefix PROPERTIES FIXTURES_SETUP corvane_installed)
+  add_test(NAME install.cmake_consumer
+           COMMAND ${corvane_check_install} -DMODE=cmake -P ${corvane_check_script})
+  set_tests_properties(install.cmake_consumer PROPERTIES FIXTURES_REQUIRED corvane_installed
+                       ENVIRONMENT QT_QPA_PLATFORM=offscreen TIMEOUT 300)
+  find_program(CORVANE_PKG_CONFIG NAMES pkg-config pkgconf)
+  if(CORVANE_PKG_CONFIG)
+    add_test(NAME install.pkg_config_consumer
+             COMMAND ${corvane_check_install} -DMODE=pkg-config
+                     -DPKG_CONFIG=${CORVANE_PKG_CONFIG} -P ${corvane_check_script})
+    set_tests_properties(install.pkg_config_consumer PROPERTIES
+                         FIXTURES_REQUIRED corvane_installed TIMEOUT 300)
+  else()
+    message(STATUS "pkg-config not found: the pkg-config consumer test is left out")
+  endif()
+endif()

@@ -1,0 +1,270 @@
+#include "fuzz/control_checks.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <set>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "control/payment_record.h"
+#include "editing/numbers.h"
+
+namespace corvane::fuzz {
+namespace {
+
+// Amounts up to this size come back from the host's currency to the cent: 15 significant
+// digits leave at least a tenth of a cent.
+constexpr double kCentExactAmount = 1e11;
+// Totals and amounts below this keep their cents through every sum of a small list.
+constexpr double kCentExactTotal = 1e12;
+
+std::optional<double> Strict(std::string_view text) {
+  try {
+    return StrictNumber(text);
+  } catch (const ReadError&) {
+    return std::nullopt;
+  }
+}
+
+// Appends each value with its length, so that different states never write the same text.
+class Writer {
+ public:
+  Writer& operator<<(std::string_view text) {
+    Raw(text.size());
+    out_ += text;
+    return *this;
+  }
+  template <class Number>
+  requires std::is_arithmetic_v<Number> Writer& operator<<(Number value) {
+    Raw(value);
+    return *this;
+  }
+  Writer& Flag(bool flag) { return *this << flag; }
+  std::string Take() { return std::move(out_); }
+
+ private:
+  template <class T>
+  void Raw(T value) {
+    char bytes[sizeof value];
+    std::memcpy(bytes, &value, sizeof value);
+    out_.append(bytes, sizeof value);
+  }
+
+  std::string out_;
+};
+
+void Write(Writer& w, Screen& screen, const WidgetSpec& spec) {
+  Widget& widget = screen.widget(spec.id);
+  w << spec.name;
+  w.Flag(widget.Enabled()).Flag(widget.Visible()) << widget.ZIndex();
+  switch (spec.kind) {
+    case WidgetKind::kTextBox: {
+      const TextBox& box = screen.text_box(spec.id);
+      w << box.Text() << box.BackColor() << box.SelStart() << box.SelLength();
+      w.Flag(box.Locked());
+      break;
+    }
+    case WidgetKind::kComboBox: {
+      const ComboBox& box = screen.combo_box(spec.id);
+      w << box.Text() << box.ListIndex() << box.BackColor() << box.ListCount();
+      w.Flag(box.Locked());
+      for (int i = 0; i < box.ListCount(); ++i) w << box.List(i);
+      break;
+    }
+    case WidgetKind::kCommandButton:
+      w << screen.button(spec.id).Caption();
+      break;
+    case WidgetKind::kLabel:
+      w << screen.label(spec.id).Caption();
+      break;
+    case WidgetKind::kFrame:
+      w << screen.frame(spec.id).Caption();
+      break;
+    case WidgetKind::kListView: {
+      const ListView& list = screen.list_view(spec.id);
+      w.Flag(list.HideSelection())
+          << list.BackColor() << list.Selected().value_or(-1) << list.Count();
+      for (int row = 0; row < list.Count(); ++row) {
+        w << list.Text(row) << list.Tag(row) << list.ForeColor(row);
+        for (int c = 1; c <= ListView::kSubItems; ++c) w << list.SubItem(row, c);
+      }
+      break;
+    }
+    case WidgetKind::kDatePicker: {
+      const DatePicker& picker = screen.date_picker(spec.id);
+      const std::optional<DatePicker::Date> value = picker.Value();
+      w << picker.CustomFormat();
+      w << (value ? std::chrono::sys_days(*value).time_since_epoch().count() : -1000000);
+      break;
+    }
+  }
+}
+
+struct ChangeRecord {
+  std::string head;  // date, type, reference and authorization, each with its separator
+  std::string tail;  // the separator after the amount, sequence, separator, mark, record end
+  std::string amount_cell;
+};
+
+// Whether `amount`, a number in the host's currency, is the row's amount at `rate`.
+bool AmountMatches(std::string_view amount, const std::string& cell, double rate) {
+  const std::optional<double> host = Strict(amount);
+  if (!host || !std::isfinite(*host)) return false;
+  const double shown = LenientNumber(cell);
+  if (!(std::fabs(shown) < kCentExactAmount) || std::fabs(rate) < 1e-6 || std::fabs(rate) > 1e6) {
+    return true;
+  }
+  return FormatAmount(*host * rate) == FormatAmount(shown);
+}
+
+bool IsNumberCharacter(char c) {
+  return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'E';
+}
+
+// Whether `text` from `at` on is exactly the records from `first` on. The amount is the
+// only field whose text is not known beforehand: every length that fits is tried.
+class ChangeListMatcher {
+ public:
+  ChangeListMatcher(std::string_view text, const std::vector<ChangeRecord>& records, double rate)
+      : text_(text), records_(records), rate_(rate) {}
+
+  bool Matches(std::size_t at, std::size_t first) {
+    if (first == records_.size()) return at == text_.size();
+    if (failed_.contains({at, first})) return false;
+    const ChangeRecord& record = records_[first];
+    if (text_.substr(at).starts_with(record.head)) {
+      const std::size_t amount_at = at + record.head.size();
+      for (std::size_t length = 1; amount_at + length <= text_.size(); ++length) {
+        if (!IsNumberCharacter(text_[amount_at + length - 1])) break;
+        const std::size_t tail_at = amount_at + length;
+        if (text_.substr(tail_at).starts_with(record.tail) &&
+            AmountMatches(text_.substr(amount_at, length), record.amount_cell, rate_) &&
+            Matches(tail_at + record.tail.size(), first + 1)) {
+          return true;
+        }
+      }
+    }
+    failed_.insert({at, first});
+    return false;
+  }
+
+ private:
+  std::string_view text_;
+  const std::vector<ChangeRecord>& records_;
+  double rate_;
+  std::set<std::pair<std::size_t, std::size_t>> failed_;
+};
+
+}  // namespace
+
+void Violation(const std::string& what) {
+  std::fprintf(stderr, "invariant violated: %s\n", what.c_str());
+  std::fflush(stderr);
+  __builtin_trap();
+}
+
+std::string Snapshot(Screen& screen, const InstanceFields& fields) {
+  Writer w;
+  for (const WidgetSpec& spec : kScreenLayout) Write(w, screen, spec);
+  const std::optional<WidgetId> focus = screen.Focus();
+  w << (focus ? SpecOf(*focus).name : "-");
+  w << fields.mtMode << fields.mtAction << fields.mtFieldSeparator << fields.mtRecordSeparator
+    << fields.miCountry << fields.miOrderType << fields.mdOrderedAmount << fields.mtDateOrderTaken
+    << fields.mdCurCnversRate << fields.mdEditAmount;
+  w.Flag(fields.mvPaymentTypes.has_value());
+  if (fields.mvPaymentTypes) {
+    for (const PaymentTypeEntry& entry : fields.mvPaymentTypes->entries()) {
+      w << entry.size();
+      for (const std::string& field : entry) w << field;
+    }
+  }
+  return w.Take();
+}
+
+std::optional<std::string> RunningTotal(const ListView& list) {
+  double total = 0;
+  for (int row = 0; row < list.Count(); ++row) {
+    if (list.SubItem(row, kColIsUpdate) == kMarkDeleted) continue;
+    total += LenientNumber(list.SubItem(row, kColAmount));
+    if (!std::isfinite(total)) return std::nullopt;
+    total = LenientNumber(FormatAmount(total));
+  }
+  if (!std::isfinite(total)) return std::nullopt;
+  return FormatAmount(total);
+}
+
+bool CentsExact(Screen& screen) {
+  if (!(std::fabs(LenientNumber(screen.text_box(WidgetId::txtTotalAmount).Text())) <
+        kCentExactTotal)) {
+    return false;
+  }
+  const ListView& list = screen.list_view(WidgetId::lstPayment);
+  for (int row = 0; row < list.Count(); ++row) {
+    if (!(std::fabs(LenientNumber(list.SubItem(row, kColAmount))) < kCentExactTotal)) {
+      return false;
+    }
+  }
+  return true;
+}
+
+void CheckTotals(Screen& screen, bool compare_total) {
+  const std::string total = screen.text_box(WidgetId::txtTotalAmount).Text();
+  if (compare_total) {
+    const std::optional<std::string> expected =
+        RunningTotal(screen.list_view(WidgetId::lstPayment));
+    Expect(expected == total, "the total box shows '" + total + "', the rows add up to '" +
+                                  expected.value_or("(out of range)") + "'");
+  }
+  const std::string ordered = screen.text_box(WidgetId::txtOrderedAmount).Text();
+  const std::string balance = screen.text_box(WidgetId::txtBalanceAmount).Text();
+  const std::optional<double> ordered_value = Strict(ordered);
+  const std::optional<double> total_value = Strict(total);
+  Expect(ordered_value && total_value, "the ordered amount '" + ordered + "' or the total '" +
+                                           total + "' does not read as a number");
+  const double difference = *ordered_value - *total_value;
+  Expect(std::isfinite(difference) && FormatAmount(difference) == balance,
+         "the balance box shows '" + balance + "' for ordered '" + ordered + "' less total '" +
+             total + "'");
+}
+
+void CheckAmountsFinite(const ListView& list) {
+  for (int row = 0; row < list.Count(); ++row) {
+    const std::string amount = list.SubItem(row, kColAmount);
+    Expect(std::isfinite(LenientNumber(amount)),
+           "row " + std::to_string(row) + " holds the amount '" + amount + "'");
+  }
+}
+
+void CheckChangeList(Corvane& control) {
+  std::string text;
+  try {
+    text = control.ReadPaymentData();
+  } catch (const HostError& e) {
+    Violation(std::string("ReadPaymentData failed: ") + e.what());
+  }
+  const InstanceFields& fields = control.fields();
+  const std::string& fs = fields.mtFieldSeparator;
+  const std::string& rs = fields.mtRecordSeparator;
+  const ListView& list = control.screen().list_view(WidgetId::lstPayment);
+  std::vector<ChangeRecord> records;
+  for (int row = 0; row < list.Count(); ++row) {
+    const PaymentRecord r = PaymentRecord::FromRow(list, row);
+    if (r[kColIsUpdate].empty()) continue;
+    const PaymentTypeEntry* type =
+        fields.mvPaymentTypes ? fields.mvPaymentTypes->Find(r[kColPaymentType]) : nullptr;
+    const std::string& type_text = type ? type->front() : r[kColPaymentType];
+    records.push_back({r[kColPaymentDate] + fs + type_text + fs + r[kColReference] + fs +
+                           r[kColAuthorization] + fs,
+                       fs + r[kColPaymentSequence] + fs + r[kColIsUpdate] + rs, r[kColAmount]});
+  }
+  const double rate = fields.mdCurCnversRate == 0 ? 1 : fields.mdCurCnversRate;
+  ChangeListMatcher matcher(text, records, rate);
+  Expect(matcher.Matches(0, 0), "the change list " + QuoteForMessage(text) + " (" +
+                                    std::to_string(text.size()) + " bytes) is not the " +
+                                    std::to_string(records.size()) + " marked rows");
+}
+
+}  // namespace corvane::fuzz

@@ -1,0 +1,48 @@
+// Checks the fuzzers make on a control and its screen after each step. A failed check
+// prints what was expected and what was found, then traps, so that libFuzzer keeps the
+// input as a crash.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "control/corvane.h"
+#include "widgets/screen.h"
+
+namespace corvane::fuzz {
+
+[[noreturn]] void Violation(const std::string& what);
+inline void Expect(bool ok, const std::string& what) {
+  if (!ok) Violation(what);
+}
+
+// Everything the control and its screen hold, as one text: every widget's state, every
+// row with its tag and colour, and the control's fields. Equal texts: nothing changed.
+std::string Snapshot(Screen& screen, const InstanceFields& fields);
+
+// The total of the rows not marked "D", carried at two decimals from row to row, each
+// row's amount cell read leniently; written as FormatAmount writes it. None when the sum
+// leaves the range of a double.
+std::optional<std::string> RunningTotal(const ListView& list);
+
+// Whether the total and every row's amount lie below 1e12, where a total of 15 significant
+// digits keeps its cents through any sum of a short list.
+bool CentsExact(Screen& screen);
+
+// The total box holds the running total (checked only when `compare_total`: from 1e13 on
+// a total loses cents, and a delete, which takes one amount off the total shown, and a
+// new sum of the rows may differ, a known limit kept in tests/bad_input_test.cpp), and the
+// balance box the ordered amount less the total.
+void CheckTotals(Screen& screen, bool compare_total);
+
+// Every row's amount cell reads as a finite number.
+void CheckAmountsFinite(const ListView& list);
+
+// ReadPaymentData succeeds and gives, in list order, one record per row with a change
+// mark: date, type ID (or the name when no type has it), reference, authorization,
+// amount in the host's currency, sequence and mark, the fields and records ended by the
+// separators in force. The amounts times the rate are the rows' amounts to the cent.
+void CheckChangeList(Corvane& control);
+
+}  // namespace corvane::fuzz

@@ -1,0 +1,133 @@
+// Fuzzes the delimited texts the host hands to the control and takes back.
+//
+// Input: five context bytes, then texts split at 0xFF bytes:
+//   byte 0 mode, 1 order type, 2 conversion rate, 3 ordered amount (each an index into a
+//   small table), 4 flags (bit 0: no PaymentDetails call; bit 1: a second load);
+//   text 0 credit cards, 1 payment types, 2 payments, 3 field separator, 4 record separator;
+//   texts 5 to 9 the second load's. Every text is also looked up as a type name.
+//
+// Each input runs on a fresh control: PaymentDetails, WritePaymentData (and the second
+// one), the name lookups, TotalAmount and ReadPaymentData. A host operation may fail only
+// with HostError, and a load that fails changes nothing. After a load the total box is the
+// running total of the rows, every amount is a finite number, and the change list reads
+// back with the rows' amounts once every row is marked.
+#include <cstddef>
+#include <cstdint>
+#include <exception>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "control/corvane.h"
+#include "control/payment_record.h"
+#include "editing/numbers.h"
+#include "fuzz/control_checks.h"
+#include "widgets/headless/screen.h"
+
+namespace corvane::fuzz {
+namespace {
+
+constexpr std::int16_t kModes[] = {1, 2, 0, 3, -1};
+constexpr std::int16_t kOrderTypes[] = {1, 2, 0, 3, 4};
+constexpr double kRates[] = {0, 1, 1.25, 0.5, 3, -1, 0.01, 100, 1e-5, 1e5, 7.77, 1e300};
+constexpr double kOrdered[] = {250, 0, 500, 99999999999.99, -50, 0.005, 1e13, 1e300};
+
+template <class T, std::size_t N>
+T Pick(const T (&table)[N], std::uint8_t byte) {
+  return table[byte % N];
+}
+
+std::vector<std::string_view> Texts(std::string_view input) {
+  std::vector<std::string_view> texts;
+  for (std::size_t at; (at = input.find('\xFF')) != std::string_view::npos;
+       input.remove_prefix(at + 1)) {
+    texts.push_back(input.substr(0, at));
+  }
+  texts.push_back(input);
+  return texts;
+}
+
+std::string_view TextAt(const std::vector<std::string_view>& texts, std::size_t i) {
+  return i < texts.size() ? texts[i] : std::string_view();
+}
+
+// One load; false when the control refused it, after checking that nothing changed.
+bool Load(Corvane& control, const std::vector<std::string_view>& texts, std::size_t first) {
+  const std::string before = Snapshot(control.screen(), control.fields());
+  try {
+    control.WritePaymentData(TextAt(texts, first), TextAt(texts, first + 1),
+                             TextAt(texts, first + 2), TextAt(texts, first + 3),
+                             TextAt(texts, first + 4));
+    return true;
+  } catch (const HostError&) {
+    Expect(Snapshot(control.screen(), control.fields()) == before,
+           "a refused WritePaymentData changed the control");
+    return false;
+  } catch (const std::exception& e) {
+    Violation(std::string("WritePaymentData threw a non-HostError: ") + e.what());
+  }
+}
+
+// The lookups by name agree with the first entry of the type table that has the name.
+void CheckLookup(Corvane& control, std::string_view name) {
+  const PaymentTypeEntry* first = nullptr;
+  if (control.fields().mvPaymentTypes) {
+    for (const PaymentTypeEntry& entry : control.fields().mvPaymentTypes->entries()) {
+      if (const std::string* entry_name = NameOf(entry); entry_name && *entry_name == name) {
+        first = &entry;
+        break;
+      }
+    }
+  }
+  Expect(control.GetPaymentID(name) == (first ? PaymentTypeId(*first) : 0),
+         "GetPaymentID(" + QuoteForMessage(name) + ")");
+  Expect(control.GetNonSelectableID(name) == (first && IsNonSelectable(*first)),
+         "GetNonSelectableID(" + QuoteForMessage(name) + ")");
+}
+
+void CheckLoaded(Corvane& control) {
+  Screen& screen = control.screen();
+  ListView& list = screen.list_view(WidgetId::lstPayment);
+  CheckAmountsFinite(list);
+  const std::optional<std::string> running = RunningTotal(list);
+  const std::string total = screen.text_box(WidgetId::txtTotalAmount).Text();
+  Expect(running == total, "after the load the total box shows '" + total +
+                               "', the rows add up to '" + running.value_or("(none)") + "'");
+  try {
+    Expect(FormatAmount(control.TotalAmount()) == total, "TotalAmount is not the total box");
+  } catch (const HostError& e) {
+    Violation(std::string("TotalAmount failed after a load: ") + e.what());
+  }
+  std::string unchanged;
+  try {
+    unchanged = control.ReadPaymentData();
+  } catch (const HostError& e) {
+    Violation(std::string("ReadPaymentData failed after a load: ") + e.what());
+  }
+  Expect(unchanged.empty(), "rows just loaded are in the change list");
+  for (int row = 0; row < list.Count(); ++row) list.SetSubItem(row, kColIsUpdate, kMarkUpdated);
+  CheckChangeList(control);
+}
+
+}  // namespace
+}  // namespace corvane::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace corvane;
+  using namespace corvane::fuzz;
+  if (size < 5) return 0;
+  const std::vector<std::string_view> texts =
+      Texts(std::string_view(reinterpret_cast<const char*>(data) + 5, size - 5));
+
+  headless::Screen screen;
+  Corvane control(screen, [] { return Corvane::Date{std::chrono::year{2026} / 12 / 6}; });
+  if ((data[4] & 1) == 0) {
+    control.PaymentDetails(Pick(kModes, data[0]), 44, Pick(kOrderTypes, data[1]),
+                           Pick(kRates, data[2]), Pick(kOrdered, data[3]), "Dec 01, 2026");
+  }
+  bool loaded = Load(control, texts, 0);
+  if (data[4] & 2) loaded = Load(control, texts, 5) || loaded;
+  for (std::string_view name : texts) CheckLookup(control, name);
+  if (loaded) CheckLoaded(control);
+  return 0;
+}

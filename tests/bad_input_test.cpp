@@ -1,0 +1,718 @@
+// Hostile input for every host operation and every operator action: each row says what the
+// control must do with it, either a clear error with nothing changed or the result its
+// rules give.
+#include <gmock/gmock.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <span>
+
+#include "control/dispatch.h"
+#include "editing/dates.h"
+#include "editing/numbers.h"
+#include "tests/control_fixture.h"
+
+namespace corvane::testing {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kMax = std::numeric_limits<double>::max();
+const std::string k10MB(10 << 20, 'x');
+
+// The loaded order every case starts from: one stored check of 10 in an order of 250.
+constexpr std::string_view kStored = "2~R~A~10~d~S1|";
+const std::vector<std::string> kStoredRows = {"Check|R|A|10.00|d|S1|"};
+
+class BadInputTest : public ControlTest {
+ protected:
+  BadInputTest() { LoadOrder(kStored); }
+
+  // Runs `call`; the HostError's text, or "" when it returned.
+  static std::string ErrorOf(const std::function<void()>& call) {
+    try {
+      call();
+      return "";
+    } catch (const HostError& e) {
+      return e.what();
+    } catch (const DispatchError& e) {
+      return std::string("dispatch: ") + e.what();
+    } catch (const headless::ActionRefused& e) {
+      return std::string("refused: ") + e.what();
+    }
+  }
+  // What an operation may change, in one line.
+  std::string Screen() {
+    std::string out = Totals() + " " + Buttons() + " " + State();
+    for (const std::string& row : Rows()) out += " [" + row + "]";
+    return out;
+  }
+  void Add(std::string_view reference, std::string_view amount) {
+    op.Click(W::cmdAdd);
+    op.Type(W::txtReference, reference);
+    op.Type(W::txtAmount, amount);
+    op.Click(W::cmdAdd);
+  }
+};
+
+// --- WritePaymentData ---
+
+struct LoadCase {
+  const char* name;
+  std::string cards, types, payments, fs, rs;
+  std::string error;              // "" when the load is taken
+  std::vector<std::string> rows;  // the list afterwards
+  std::string totals;             // "total / balance" afterwards
+};
+
+std::string Repeat(std::string_view piece, std::size_t times) {
+  std::string out;
+  out.reserve(piece.size() * times);
+  for (std::size_t i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
+TEST_F(BadInputTest, WritePaymentData) {
+  const std::string nul(1, '\0');
+  const std::string e = "WritePaymentData: payment record 1: ";
+  const LoadCase cases[] = {
+      {"TenMegabyteCardWithoutSeparatorIsNoCard", k10MB, "", "", "~", "|", "", kStoredRows,
+       "10.00 / 240.00"},
+      {"TenMegabyteReference",
+       "",
+       "",
+       "2~" + k10MB + "~A~1~d~S2|",
+       "~",
+       "|",
+       "",
+       {kStoredRows[0], "Check|" + k10MB + "|A|1.00|d|S2|"},
+       "11.00 / 239.00"},
+      {"TenMegabytesOfFieldSeparators", "", "", k10MB + "|", "x", "|",
+       e + "payment type '' is not a whole number", kStoredRows, "10.00 / 240.00"},
+      {"TenMegabytesOfRecordSeparators", "", "", Repeat("|", 10 << 20), "~", "|",
+       e + "has 0 fields; a payment needs 6", kStoredRows, "10.00 / 240.00"},
+      {"FiveCharacterSeparators",
+       "Visa<RS>|",
+       "",
+       "2<FS>~r<FS>~a<FS>~5<FS>~d<FS>~s<RS>|",
+       "<FS>~",
+       "<RS>|",
+       "",
+       {kStoredRows[0], "Check|r|a|5.00|d|s|"},
+       "15.00 / 235.00"},
+      {"MultiByteSeparators",
+       "",
+       "",
+       "2\u00b7r\u00b7a\u00b75\u00b7d\u00b7s\u20ac",
+       "\u00b7",
+       "\u20ac",
+       "",
+       {kStoredRows[0], "Check|r|a|5.00|d|s|"},
+       "15.00 / 235.00"},
+      {"ControlCharacterSeparators",
+       "",
+       "",
+       "2\tr\ta\t5\td\ts\r\n",
+       "\t",
+       "\r\n",
+       "",
+       {kStoredRows[0], "Check|r|a|5.00|d|s|"},
+       "15.00 / 235.00"},
+      {"NulSeparatorsAndNulInAField", "", "",
+       "2" + nul + "r" + nul + "a" + nul + "x" + nul + "5" + nul + "d" + nul + "s\n", nul, "\n",
+       e + "amount 'x' is not a number", kStoredRows, "10.00 / 240.00"},
+      {"NulInsideAFieldIsKept",
+       "",
+       "",
+       "2~r" + nul + "x~a~5~d~s|",
+       "~",
+       "|",
+       "",
+       {kStoredRows[0], "Check|r" + nul + "x|a|5.00|d|s|"},
+       "15.00 / 235.00"},
+      // A separator inside a field cuts it: the fields after it move one place on.
+      {"SeparatorInsideAFieldMovesTheAmount",
+       "",
+       "",
+       "2~R~7~5~10~d~S2|",
+       "~",
+       "|",
+       "",
+       {kStoredRows[0], "Check|R|7|5.00|10|d|"},
+       "15.00 / 235.00"},
+      {"SeparatorInsideAFieldNamesTheWrongAmount", "", "", "2~a~b~A~5~d~S2|", "~", "|",
+       e + "amount 'A' is not a number", kStoredRows, "10.00 / 240.00"},
+      {"RecordSeparatorIsTheFieldSeparatorTwice",
+       "",
+       "",
+       "2~R~A~5~d~S2~~",
+       "~",
+       "~~",
+       "",
+       {kStoredRows[0], "Check|R|A|5.00|d|S2|"},
+       "15.00 / 235.00"},
+      {"AnEmptyFieldThenEndsTheRecord", "", "", "2~R~~5~d~S2~~", "~", "~~",
+       e + "has 2 fields; a payment needs 6", kStoredRows, "10.00 / 240.00"},
+      {"FieldSeparatorIsTheRecordSeparatorTwice", "", "", "2~~R~~A~~5~~d~~S2~", "~~", "~",
+       e + "has 1 fields; a payment needs 6", kStoredRows, "10.00 / 240.00"},
+      {"EmptyFieldSeparator", "", "", "", "", "|", "WritePaymentData: the field separator is empty",
+       kStoredRows, "10.00 / 240.00"},
+      // Only spaces make a text blank: a tab is a type list with no record, and starts over.
+      {"TabAsTypesStartsOver", "", "\t", "", "~", "|", "", {}, "0.00 / 250.00"},
+      {"AmountBeyondADouble", "", "", "2~R~A~1e309~d~S2|", "~", "|",
+       e + "amount '1e309' is not a number", kStoredRows, "10.00 / 240.00"},
+      {"NegativeZeroAmount",
+       "",
+       "",
+       "2~R~A~-0~d~S2|",
+       "~",
+       "|",
+       "",
+       {kStoredRows[0], "Check|R|A|0.00|d|S2|"},
+       "10.00 / 240.00"},
+      {"NaNAmount", "", "", "2~R~A~NaN~d~S2|", "~", "|", e + "amount 'NaN' is not a number",
+       kStoredRows, "10.00 / 240.00"},
+      {"InfinityAmount", "", "", "2~R~A~Infinity~d~S2|", "~", "|",
+       e + "amount 'Infinity' is not a number", kStoredRows, "10.00 / 240.00"},
+      {"HexAmount", "", "", "2~R~A~0x10~d~S2|", "~", "|", e + "amount '0x10' is not a number",
+       kStoredRows, "10.00 / 240.00"},
+      {"ThousandsSeparatorsAnywhereBetweenDigits",
+       "",
+       "",
+       "2~R~A~1,2,3~d~S2|",
+       "~",
+       "|",
+       "",
+       {kStoredRows[0], "Check|R|A|123.00|d|S2|"},
+       "133.00 / 117.00"},
+      {"ArabicIndicDigits", "", "", "2~R~A~\u0661\u0662~d~S2|", "~", "|",
+       e + "amount '\u0661\u0662' is not a number", kStoredRows, "10.00 / 240.00"},
+      {"TypePositionMinusOne", "", "", "-1~R~A~1~d~S2|", "~", "|",
+       e + "payment type '-1' names no payment type", kStoredRows, "10.00 / 240.00"},
+      {"TypePositionOneAndAHalf", "", "", "1.5~R~A~1~d~S2|", "~", "|",
+       e + "payment type '1.5' is not a whole number", kStoredRows, "10.00 / 240.00"},
+      {"TypePositionWithALeadingSpace",
+       "",
+       "",
+       " 2~R~A~1~d~S2|",
+       "~",
+       "|",
+       "",
+       {kStoredRows[0], "Check|R|A|1.00|d|S2|"},
+       "11.00 / 239.00"},
+      {"TypePositionBeyondTheTable", "", "", "6~R~A~1~d~S2|", "~", "|",
+       e + "payment type '6' names no payment type", kStoredRows, "10.00 / 240.00"},
+      {"TypePositionOf16BitOverflow", "", "", "32768~R~A~1~d~S2|", "~", "|",
+       e + "payment type '32768' names no payment type", kStoredRows, "10.00 / 240.00"},
+      // The largest doubles write as 1.79769313486232e308, beyond the range of a double.
+      {"AmountWhoseTextReadsBeyondADouble", "", "", "2~R~A~1.7976931348623157e308~d~S2|", "~", "|",
+       e + "amount '1.7976931348623157e308' is too large", kStoredRows, "10.00 / 240.00"},
+      // Each payment counts at the amount its row shows: 0.01 and -0.01, not 0.005 - 0.005.
+      {"HalfCentsCountAsTheirRowsShowThem",
+       "",
+       "",
+       "2~R~A~0.005~d~S2|2~R~A~-0.005~d~S3|",
+       "~",
+       "|",
+       "",
+       {kStoredRows[0], "Check|R|A|0.01|d|S2|", "Check|R|A|-0.01|d|S3|"},
+       "10.00 / 240.00"},
+      {"DatesAreKeptAsGiven",
+       "",
+       "",
+       "2~R~A~1~Feb 30, 2024~S2|2~R~A~1~Dec 06, 2061~S3|2~R~A~1~tomorrow~S4|",
+       "~",
+       "|",
+       "",
+       {kStoredRows[0], "Check|R|A|1.00|Feb 30, 2024|S2|", "Check|R|A|1.00|Dec 06, 2061|S3|",
+        "Check|R|A|1.00|tomorrow|S4|"},
+       "13.00 / 237.00"},
+  };
+  for (const LoadCase& c : cases) {
+    LoadOrder(kStored);
+    EXPECT_EQ(ErrorOf([&] { control.WritePaymentData(c.cards, c.types, c.payments, c.fs, c.rs); }),
+              c.error)
+        << c.name;
+    EXPECT_EQ(Rows(), c.rows) << c.name;
+    EXPECT_EQ(Totals(), c.totals) << c.name;
+    if (!c.error.empty()) {
+      EXPECT_EQ(control.fields().mtFieldSeparator, "~") << c.name;
+      EXPECT_EQ(Entries(W::cboCreditCard), (std::vector<std::string>{"Visa", "Amex", "Diners"}))
+          << c.name;
+    }
+  }
+}
+
+// At a rate below 1 an amount may fit a double here but not in the host's currency.
+TEST_F(BadInputTest, WritePaymentDataRefusesAnAmountTheHostCouldNotReadBack) {
+  LoadOrder(kStored, 1, 1, 0.5);
+  EXPECT_EQ(ErrorOf([&] {
+              control.WritePaymentData("", "", "2~R~A~1.7976931348623157e308~d~S2|", "~", "|");
+            }),
+            "WritePaymentData: payment record 1: amount '1.7976931348623157e308' is too large");
+  EXPECT_THAT(Rows(), ElementsAre("Check|R|A|5.00|d|S1|"));
+  control.WritePaymentData("", "", "2~R~A~1e308~d~S2|", "~", "|");
+  screen.list_view(W::lstPayment).SetSubItem(1, kColIsUpdate, "U");
+  EXPECT_EQ(control.ReadPaymentData(), "d~2~R~A~1E+308~S2~U|");
+}
+
+// The change list in the separators of the last load, at the rate in force.
+TEST_F(BadInputTest, ReadPaymentDataSeparatorsAndRates) {
+  const std::string nul(1, '\0');
+  const struct {
+    const char* name;
+    std::string fs, rs;
+    double rate;
+    std::string expected;
+  } cases[] = {
+      {"FiveCharacters", "<FS>~", "<RS>|", 0, "d<FS>~2<FS>~R<FS>~A<FS>~10<FS>~S1<FS>~U<RS>|"},
+      {"MultiByte", "\u00b7", "\u20ac", 1, "d\u00b72\u00b7R\u00b7A\u00b710\u00b7S1\u00b7U\u20ac"},
+      {"NulAndNewLine", nul, "\n", 0,
+       "d" + nul + "2" + nul + "R" + nul + "A" + nul + "10" + nul + "S1" + nul + "U\n"},
+      {"RecordSeparatorIsTheFieldSeparatorTwice", "~", "~~", 0, "d~2~R~A~10~S1~U~~"},
+      {"NegativeZeroRateCountsAsOne", "~", "|", -0.0, "d~2~R~A~10~S1~U|"},
+      {"ThirdsAtFifteenDigits", "~", "|", 3, "d~2~R~A~3.33333333333333~S1~U|"},
+      {"TinyRate", "~", "|", 1e-300, "d~2~R~A~1E+301~S1~U|"},
+  };
+  for (const auto& c : cases) {
+    control.PaymentDetails(1, 0, 1, c.rate, 250, "");
+    const std::string types =
+        "0" + c.fs + "Cash" + c.rs + "1" + c.fs + "On Account" + c.rs + "2" + c.fs + "Check" + c.rs;
+    control.WritePaymentData("", types, "", c.fs, c.rs);
+    ListView& list = screen.list_view(W::lstPayment);
+    list.Add("Check");
+    for (auto [column, text] :
+         {std::pair{kColReference, "R"}, std::pair{kColAuthorization, "A"},
+          std::pair{kColAmount, "10.00"}, std::pair{kColPaymentDate, "d"},
+          std::pair{kColPaymentSequence, "S1"}, std::pair{kColIsUpdate, "U"}}) {
+      list.SetSubItem(0, column, text);
+    }
+    EXPECT_EQ(control.ReadPaymentData(), c.expected) << c.name;
+  }
+}
+
+// --- The other host operations ---
+
+TEST_F(BadInputTest, PaymentDetailsNumbersAndSixteenBitEnds) {
+  const struct {
+    const char* name;
+    std::int16_t mode, country, order_type;
+    double rate, ordered;
+    std::string error;
+    std::string screen;
+  } cases[] = {
+      {"InfiniteRate", 1, 0, 1, kInf, 250,
+       "PaymentDetails: the conversion rate is not a finite number",
+       "10.00 / 240.00 ynn '' New Payment/Edit focus none [Check|R|A|10.00|d|S1|]"},
+      {"NaNRate", 1, 0, 1, kNaN, 250, "PaymentDetails: the conversion rate is not a finite number",
+       "10.00 / 240.00 ynn '' New Payment/Edit focus none [Check|R|A|10.00|d|S1|]"},
+      {"NaNOrdered", 1, 0, 1, 0, kNaN, "PaymentDetails: the ordered amount is not a finite number",
+       "10.00 / 240.00 ynn '' New Payment/Edit focus none [Check|R|A|10.00|d|S1|]"},
+      {"NegativeZeroOrdered", 1, 0, 1, -0.0, -0.0, "",
+       "10.00 / -10.00 yyy '' New Payment/Edit focus none [Check|R|A|10.00|d|S1|]"},
+      {"LowestSixteenBit", -32768, -32768, -32768, 0, 250, "",
+       "10.00 / 240.00 ynn '' New Payment/Edit focus none [Check|R|A|10.00|d|S1|]"},
+      {"HighestSixteenBit", 32767, 32767, 32767, 0, 250, "",
+       "10.00 / 240.00 ynn '' New Payment/Edit focus none [Check|R|A|10.00|d|S1|]"},
+      {"OrderedAmountWhoseTextReadsBeyondADouble", 1, 0, 1, 0, kMax,
+       "PaymentDetails: the ordered amount is too large",
+       "10.00 / 240.00 ynn '' New Payment/Edit focus none [Check|R|A|10.00|d|S1|]"},
+      {"LargestOrderedAmountThatReadsBack", 1, 0, 1, 0, 1.79769313486231e308, "",
+       "10.00 / " + FormatAmount(1.79769313486231e308 - 10) +
+           " yyy '' New Payment/Edit focus none [Check|R|A|10.00|d|S1|]"},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    EXPECT_EQ(ErrorOf([&] {
+                control.PaymentDetails(c.mode, c.country, c.order_type, c.rate, c.ordered, "");
+              }),
+              c.error)
+        << c.name;
+    EXPECT_EQ(Screen(), c.screen) << c.name;
+  }
+  control.PaymentDetails(-32768, 32767, -32768, 0, 0, "");
+  EXPECT_EQ(control.OrderType(), -32768);
+  EXPECT_EQ(control.fields().mtMode, "-32768");
+}
+
+TEST_F(BadInputTest, DispatchArgumentsAtTheSixteenBitEnds) {
+  auto details = [&](Variant mode) {
+    std::vector<Variant> args{mode, std::int16_t{0}, std::int16_t{1}, 0.0, 250.0, std::string()};
+    return ErrorOf([&] { Invoke(control, 0x60030015, args); });
+  };
+  const struct {
+    Variant mode;
+    std::string error;
+  } cases[] = {
+      {std::int16_t{-32768}, ""},
+      {std::int16_t{32767}, ""},
+      {32767.0, "dispatch: type mismatch: PaymentDetails: argument 1 must be a 16-bit integer"},
+      {32768.0, "dispatch: PaymentDetails: argument 1 overflows a 16-bit integer"},
+      {-32769.0, "dispatch: PaymentDetails: argument 1 overflows a 16-bit integer"},
+      {1.5, "dispatch: type mismatch: PaymentDetails: argument 1 must be a 16-bit integer"},
+      {kInf, "dispatch: PaymentDetails: argument 1 overflows a 16-bit integer"},
+      {kNaN, "dispatch: type mismatch: PaymentDetails: argument 1 must be a 16-bit integer"},
+      {std::string("1"),
+       "dispatch: type mismatch: PaymentDetails: argument 1 must be a 16-bit integer"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(details(c.mode), c.error) << c.error;
+}
+
+TEST_F(BadInputTest, OrderedAmount) {
+  const struct {
+    double amount;
+    std::string error;
+    std::string totals;
+  } cases[] = {
+      {kInf, "OrderedAmount: the amount is not a finite number", "10.00 / 240.00"},
+      {-kInf, "OrderedAmount: the amount is not a finite number", "10.00 / 240.00"},
+      {kNaN, "OrderedAmount: the amount is not a finite number", "10.00 / 240.00"},
+      {-0.0, "", "10.00 / -10.00"},
+      {0.005, "", "10.00 / -9.99"},
+      {1e15, "", "10.00 / 999999999999990.00"},
+      {kMax, "OrderedAmount: the amount is too large", "10.00 / 240.00"},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    EXPECT_EQ(ErrorOf([&] { control.OrderedAmount(c.amount); }), c.error) << c.amount;
+    EXPECT_EQ(Totals(), c.totals) << c.amount;
+  }
+}
+
+TEST_F(BadInputTest, LookupsByHostileNames) {
+  control.WritePaymentData("",
+                           "32768~Over~1|-32769~Under~1|-32768~Lowest~-0|32767~Highest~NaN|"
+                           "1.5~Half~1e309|0x10~Hex~TRUE|\u0661~Arabic~Infinity|",
+                           "", "~", "|");
+  const struct {
+    std::string name;
+    std::int16_t id;
+    bool non_selectable;
+  } cases[] = {
+      {"Over", 0, true},         {"Under", 0, true}, {"Lowest", -32768, false},
+      {"Highest", 32767, false}, {"Half", 2, false}, {"Hex", 0, true},
+      {"Arabic", 0, false},      {k10MB, 0, false},  {std::string("Over\0", 5), 0, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(control.GetPaymentID(c.name), c.id) << c.name.substr(0, 20);
+    EXPECT_EQ(control.GetNonSelectableID(c.name), c.non_selectable) << c.name.substr(0, 20);
+  }
+}
+
+TEST_F(BadInputTest, EnableNewPaymentAndTotalThroughDispatch) {
+  const struct {
+    std::int32_t dispid;
+    std::vector<Variant> args;
+    std::string error;
+  } cases[] = {
+      {0x60030047,
+       {std::int16_t{1}},
+       "dispatch: type mismatch: EnableNewPayment: argument 1 must be a boolean"},
+      {0x60030047,
+       {std::string("True")},
+       "dispatch: type mismatch: EnableNewPayment: argument 1 must be a boolean"},
+      {0x60030016, {Variant{}}, "dispatch: TotalAmount: takes 0 arguments, not 1"},
+      {0x60030029,
+       {std::string("1e309")},
+       "dispatch: type mismatch: OrderedAmount: argument 1 must be a double"},
+      {0x60030006, {std::string(k10MB)}, ""},
+  };
+  for (auto c : cases) {
+    EXPECT_EQ(ErrorOf([&] { Invoke(control, c.dispid, c.args); }), c.error) << c.error;
+  }
+  EXPECT_EQ(Buttons(), "ynn");
+  EXPECT_EQ(control.TotalAmount(), 10);
+}
+
+// --- Operator actions ---
+
+struct ActionCase {
+  const char* name;
+  std::function<void(headless::Operator&)> act;
+  std::string error;  // "" when the action is taken
+};
+
+TEST_F(BadInputTest, OperatorActionsOnAnIdleScreen) {
+  const std::string nul(1, '\0');
+  const ActionCase cases[] = {
+      {"ClickADisabledButton", [](auto& o) { o.Click(W::cmdEdit); },
+       "refused: cmdEdit is disabled"},
+      {"ClickALabel", [](auto& o) { o.Click(W::lblAmount); },
+       "refused: lblAmount is not a command button"},
+      {"ClickRowMinusOne", [](auto& o) { o.ClickRow(W::lstPayment, -1); },
+       "refused: lstPayment has no row -1"},
+      {"ClickRowPastTheEnd", [](auto& o) { o.ClickRow(W::lstPayment, 1); },
+       "refused: lstPayment has no row 1"},
+      {"ClickRowOfAButton", [](auto& o) { o.ClickRow(W::cmdAdd, 0); },
+       "refused: cmdAdd is not a list view"},
+      {"KeyBelowZero", [](auto& o) { o.Key(W::lstPayment, -1); }, "refused: key code -1"},
+      {"KeyAbove255", [](auto& o) { o.Key(W::lstPayment, 256); }, "refused: key code 256"},
+      {"FocusTheFrame", [](auto& o) { o.Focus(W::Framain); },
+       "refused: Framain cannot take the focus"},
+      {"FocusTheHiddenPicker", [](auto& o) { o.Focus(W::DTPckrPaymentDate); },
+       "refused: DTPckrPaymentDate is hidden"},
+      {"FocusTheDisabledCardList", [](auto& o) { o.Focus(W::cboCreditCard); },
+       "refused: cboCreditCard is disabled"},
+      {"TypeANulByte", [&](auto& o) { o.Type(W::txtReference, "12" + nul + "3"); },
+       "refused: only characters of codes 1 to 255 can be typed"},
+      {"TypeMalformedUtf8", [](auto& o) { o.Type(W::txtReference, "\xff"); },
+       "refused: only characters of codes 1 to 255 can be typed"},
+      {"TypeTenMegabytesEndingInAEuro", [](auto& o) { o.Type(W::txtReference, k10MB + "\u20ac"); },
+       "refused: only characters of codes 1 to 255 can be typed"},
+      {"TypeIntoAComboBox", [](auto& o) { o.Type(W::cboPaymentType, "1"); },
+       "refused: cboPaymentType is not a text box"},
+      {"SelectInAList", [](auto& o) { o.Select(W::lstPayment, 0, 1); },
+       "refused: lstPayment is not a text box"},
+      {"ChooseInTheClosedTypeList", [](auto& o) { o.Choose(W::cboPaymentType, "Check"); },
+       "refused: cboPaymentType is disabled"},
+      {"PickOnTheHiddenPicker", [](auto& o) { o.Pick(W::DTPckrPaymentDate, kToday); },
+       "refused: DTPckrPaymentDate is hidden"},
+  };
+  const std::string before = Screen();
+  for (const ActionCase& c : cases) {
+    EXPECT_EQ(ErrorOf([&] { c.act(op); }), c.error) << c.name;
+    EXPECT_EQ(Screen(), before) << c.name;
+    EXPECT_EQ(Text(W::txtReference), "") << c.name;
+  }
+}
+
+TEST_F(BadInputTest, OperatorActionsWhileAdding) {
+  using std::chrono::year;
+  const struct {
+    const char* name;
+    std::function<void(headless::Operator&)> act;
+    std::string error;
+    std::string reference, amount;  // the two boxes afterwards
+    int beeps;
+  } cases[] = {
+      {"TypeLatinOneIntoTheReference", [](auto& o) { o.Type(W::txtReference, "A\u00e9\tb"); }, "",
+       "Ab", "0.00", 2},
+      {"TypeTenMegabytesOfLettersIntoTheAmount", [](auto& o) { o.Type(W::txtAmount, k10MB); }, "",
+       "", "0.00", 0},
+      {"TypeASecondPoint", [](auto& o) { o.Type(W::txtAmount, "1.2.3"); }, "", "", "1.23", 0},
+      {"TypeDigitsOfOtherScripts", [](auto& o) { o.Type(W::txtAmount, "\u0661\u0662"); },
+       "refused: only characters of codes 1 to 255 can be typed", "", "0.00", 0},
+      {"SelectFromANegativeStart", [](auto& o) { o.Select(W::txtAmount, -5, -5); }, "", "", "0.00",
+       0},
+      {"SelectPastTheEnd",
+       [](auto& o) {
+         o.Select(W::txtAmount, std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
+       },
+       "", "", "0.00", 0},
+      {"ChooseATypeNotOffered", [](auto& o) { o.Choose(W::cboPaymentType, "Cash"); },
+       "refused: cboPaymentType has no entry 'Cash'", "", "0.00", 0},
+      {"ChooseATenMegabyteType", [](auto& o) { o.Choose(W::cboPaymentType, k10MB); },
+       "refused: cboPaymentType has no entry '" + k10MB + "'", "", "0.00", 0},
+      {"ClickARowOfTheClosedList", [](auto& o) { o.ClickRow(W::lstPayment, 0); },
+       "refused: lstPayment is disabled", "", "0.00", 0},
+      {"PickTheLastDate", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{2060} / 12 / 31); }, "",
+       "", "0.00", 0},
+      {"PickTheFirstDate", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{1900} / 1 / 1); }, "",
+       "", "0.00", 0},
+      {"PickAfterTheRange", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{2061} / 12 / 6); },
+       "refused: DTPckrPaymentDate accepts dates from 1900-01-01 to 2060-12-31", "", "0.00", 0},
+      {"PickBeforeTheRange", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{1899} / 12 / 31); },
+       "refused: DTPckrPaymentDate accepts dates from 1900-01-01 to 2060-12-31", "", "0.00", 0},
+      {"PickFebruaryThirtieth", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{2024} / 2 / 30); },
+       "refused: DTPckrPaymentDate accepts dates from 1900-01-01 to 2060-12-31", "", "0.00", 0},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    op.Click(W::cmdAdd);
+    screen.TakeBeeps();
+    EXPECT_EQ(ErrorOf([&] { c.act(op); }), c.error) << c.name;
+    op.Focus(W::txtAuthorization);  // leaving the amount writes it with two decimals
+    EXPECT_EQ(Text(W::txtReference), c.reference) << c.name;
+    EXPECT_EQ(Text(W::txtAmount), c.amount) << c.name;
+    EXPECT_EQ(screen.TakeBeeps(), c.beeps) << c.name;
+    EXPECT_EQ(control.fields().mtAction, "Add") << c.name;
+    EXPECT_EQ(Rows(), kStoredRows) << c.name;
+  }
+}
+
+// The order date New Payment gives the picker, and the date a save writes.
+TEST_F(BadInputTest, OrderDatesNewPaymentPutsIntoThePicker) {
+  using std::chrono::year;
+  const struct {
+    std::string order_date;
+    std::optional<Corvane::Date> picker;  // none: New Payment ends at the picker, which keeps
+                                          // the date it had
+  } cases[] = {
+      {"Dec 31, 2060", year{2060} / 12 / 31},
+      {"Jan 01, 1900", year{1900} / 1 / 1},
+      {"Feb 29, 2024", year{2024} / 2 / 29},
+      {"Feb 30, 2024", std::nullopt},
+      {"Dec 06, 2061", std::nullopt},
+      {"", std::nullopt},
+      {"tomorrow", std::nullopt},
+      {k10MB, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    control.PaymentDetails(1, 0, 1, 0, 250, c.order_date);
+    const std::optional<Corvane::Date> before = screen.date_picker(W::DTPckrPaymentDate).Value();
+    op.Click(W::cmdAdd);
+    const std::string name = c.order_date.substr(0, 20);
+    EXPECT_EQ(State(),
+              c.picker ? "'Add' Save/Cancel focus txtReference" : "'Add' Save/Cancel focus cmdAdd")
+        << name;
+    EXPECT_EQ(screen.date_picker(W::DTPckrPaymentDate).Value(), c.picker ? c.picker : before)
+        << name;
+    EXPECT_EQ(screen.widget(W::cboPaymentType).Enabled(), c.picker.has_value()) << name;
+    if (!c.picker) continue;
+    Add("R", "5");
+    EXPECT_EQ(Row(1), "Check|R||5.00|" + FormatPaymentDate(*c.picker) + "||N") << name;
+  }
+}
+
+// Finding: after New Payment stopped at an order date the picker cannot take, the entry is
+// still open and a save writes a payment with no type (or the type last shown) dated today.
+TEST_F(BadInputTest, DISABLED_UnreadableOrderDateMustNotSaveAPaymentWithoutAType) {
+  control.PaymentDetails(1, 0, 1, 0, 250, "tomorrow");
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R");
+  op.Type(W::txtAmount, "5");
+  op.Click(W::cmdAdd);
+  for (const std::string& row : Rows()) EXPECT_FALSE(row.starts_with("|")) << row;
+}
+
+// Finding: an edit of a payment whose stored date the picker cannot take saves the date the
+// picker held before, without a word.
+TEST_F(BadInputTest, DISABLED_EditOfAnUnreadableDateMustNotReplaceIt) {
+  LoadOrder("2~R~A~10~Dec 06, 2061~S1|");
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(Row(0), "Check|R|A|10.00|Dec 06, 2061|S1|");
+}
+
+// Known limit: from 1e13 on a total no longer holds its cents. A delete takes the row's
+// amount off the total shown, which had lost the cents of the smaller rows; the rows left
+// add up to more.
+TEST_F(BadInputTest, DISABLED_DeleteOfAHugePaymentLeavesTheTotalOfTheRowsLeft) {
+  LoadOrder("2~R~A~1e13~d~S1|2~R~A~0.01~d~S2|", 1, 3);
+  op.ClickRow(W::lstPayment, 0);
+  screen.QueueAnswer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  EXPECT_EQ(Text(W::txtTotalAmount), "0.01");
+}
+
+// Finding: card names are split on the record separator only, so a card may hold the field
+// separator; chosen, it becomes the reference and cuts its change record in two fields.
+TEST_F(BadInputTest, DISABLED_ACardHoldingTheFieldSeparatorMustNotCutTheChangeRecord) {
+  control.PaymentDetails(1, 0, 1, 0, 250, "Dec 01, 2026");
+  control.WritePaymentData("Vi~sa|", "0~Cash~0|1~On Account~0|8~Card~0|", "", "~", "|");
+  op.Click(W::cmdAdd);
+  op.Choose(W::cboCreditCard, "Vi~sa");
+  op.Type(W::txtAmount, "5");
+  op.Click(W::cmdAdd);
+  const std::string record = control.ReadPaymentData();
+  EXPECT_EQ(std::ranges::count(record, '~'), 6) << record;
+}
+
+// Finding: a save takes any finite amount, but at a rate below 1 the host's currency may
+// not hold it: the change list then fails for good, and the payment never reaches the host.
+TEST_F(BadInputTest, DISABLED_ASavedAmountMustComeBackInTheHostsCurrency) {
+  LoadOrder(kStored, 1, 3, 0.5);
+  Add("R", std::string(308, '9'));
+  EXPECT_EQ(ErrorOf([&] { control.ReadPaymentData(); }), "");
+}
+
+// --- The host's AmountTotal handler calls back into the control in the middle of a save ---
+
+TEST_F(BadInputTest, AmountTotalHandlerCallsEveryHostOperation) {
+  const struct {
+    const char* name;
+    std::function<std::string(Corvane&)> call;  // what the handler saw
+    std::string seen;
+    std::string screen;  // after the save
+  } cases[] = {
+      {"GetPaymentID", [](Corvane& c) { return std::to_string(c.GetPaymentID("Check")); }, "2",
+       "15.00 / 235.00 yyy '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N]"},
+      {"GetNonSelectableID",
+       [](Corvane& c) { return std::to_string(c.GetNonSelectableID("Check")); }, "0",
+       "15.00 / 235.00 yyy '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N]"},
+      {"ReadPaymentData", [](Corvane& c) { return c.ReadPaymentData(); },
+       "Dec 01, 2026~2~N1~~5~~N|",
+       "15.00 / 235.00 yyy '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N]"},
+      {"TotalAmount", [](Corvane& c) { return std::to_string(c.TotalAmount()); }, "15.000000",
+       "15.00 / 235.00 yyy '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N]"},
+      {"OrderType", [](Corvane& c) { return std::to_string(c.OrderType()); }, "1",
+       "15.00 / 235.00 yyy '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N]"},
+      {"OrderedAmount",
+       [](Corvane& c) {
+         c.OrderedAmount(20);
+         return "";
+       },
+       "",
+       "15.00 / 5.00 yyy '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N]"},
+      {"PaymentDetailsModeZero",
+       [](Corvane& c) {
+         c.PaymentDetails(0, 0, 1, 0, 100, "");
+         return "";
+       },
+       "",
+       "15.00 / 85.00 nnn '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N]"},
+      {"EnableNewPaymentOff",
+       [](Corvane& c) {
+         c.EnableNewPayment(false);
+         return "";
+       },
+       "",
+       "15.00 / 235.00 nyy '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N]"},
+      {"WritePaymentDataWithTypes",
+       [](Corvane& c) {
+         c.WritePaymentData("", kTypes, "2~x~~1~d~S9|", "~", "|");
+         return "";
+       },
+       "", "1.00 / 249.00 ynn '' New Payment/Edit focus lstPayment [Check|x||1.00|d|S9|]"},
+      {"WritePaymentDataPaymentsOnly",
+       [](Corvane& c) {
+         c.WritePaymentData("", "", "2~x~~1~d~S9|", "~", "|");
+         return "";
+       },
+       "",
+       "16.00 / 234.00 yyy '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N] [Check|x||1.00|d|S9|]"},
+      {"WritePaymentDataRefused",
+       [](Corvane& c) {
+         try {
+           c.WritePaymentData("", "", "2~x~~abc~d~S9|", "~", "|");
+         } catch (const HostError& e) {
+           return std::string(e.what());
+         }
+         return std::string();
+       },
+       "WritePaymentData: payment record 1: amount 'abc' is not a number",
+       "15.00 / 235.00 yyy '' New Payment/Edit focus lstPayment [Check|R|A|10.00|d|S1|]"
+       " [Check|N1||5.00|Dec 01, 2026||N]"},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    totals.clear();
+    std::string seen = "(not called)";
+    const int key = control.SubscribeAmountTotal([&](double) { seen = c.call(control); });
+    Add("N1", "5");
+    control.UnsubscribeAmountTotal(key);
+    EXPECT_EQ(seen, c.seen) << c.name;
+    EXPECT_EQ(Screen(), c.screen) << c.name;
+    EXPECT_THAT(totals, ElementsAre(15)) << c.name;
+    EXPECT_THAT(Messages(), IsEmpty()) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace corvane::testing
