@@ -10,30 +10,30 @@ const char* YesNo(bool value) { return value ? "yes" : "no"; }
 
 void Print(corvane::Screen& screen) {
   using corvane::WidgetKind;
-  for (const corvane::WidgetSpec& spec : corvane::kScreenLayout) {
-    corvane::Widget& w = screen.widget(spec.id);
-    std::cout << spec.name << " (" << spec.rect.left << ", " << spec.rect.top << ", "
-              << spec.rect.width << " x " << spec.rect.height << ")";
-    switch (spec.kind) {
+  for (const corvane::WidgetDesign& design : corvane::kScreenLayout) {
+    corvane::Widget& w = screen.widget(design.id);
+    std::cout << design.name << " (" << design.rect.left << ", " << design.rect.top << ", "
+              << design.rect.width << " x " << design.rect.height << ")";
+    switch (design.kind) {
       case WidgetKind::kTextBox:
-        std::cout << " text \"" << screen.text_box(spec.id).Text() << "\"";
+        std::cout << " text \"" << screen.text_box(design.id).Text() << "\"";
         break;
       case WidgetKind::kComboBox:
-        std::cout << " entries " << screen.combo_box(spec.id).ListCount();
+        std::cout << " entries " << screen.combo_box(design.id).ListCount();
         break;
       case WidgetKind::kCommandButton:
-        std::cout << " caption \"" << screen.button(spec.id).Caption() << "\"";
+        std::cout << " caption \"" << screen.button(design.id).Caption() << "\"";
         break;
       case WidgetKind::kLabel:
-        std::cout << " caption \"" << screen.label(spec.id).Caption() << "\"";
+        std::cout << " caption \"" << screen.label(design.id).Caption() << "\"";
         break;
       case WidgetKind::kListView:
-        for (const corvane::ColumnHeader& c : screen.list_view(spec.id).Columns()) {
+        for (const corvane::ColumnHeader& c : screen.list_view(design.id).Columns()) {
           std::cout << " [" << c.text << " " << c.width << "]";
         }
         break;
       case WidgetKind::kDatePicker:
-        std::cout << " format \"" << screen.date_picker(spec.id).CustomFormat() << "\"";
+        std::cout << " format \"" << screen.date_picker(design.id).CustomFormat() << "\"";
         break;
       case WidgetKind::kFrame:
         break;

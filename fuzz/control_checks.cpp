@@ -56,35 +56,35 @@ class Writer {
   std::string out_;
 };
 
-void Write(Writer& w, Screen& screen, const WidgetSpec& spec) {
-  Widget& widget = screen.widget(spec.id);
-  w << spec.name;
+void Write(Writer& w, Screen& screen, const WidgetDesign& design) {
+  Widget& widget = screen.widget(design.id);
+  w << design.name;
   w.Flag(widget.Enabled()).Flag(widget.Visible()) << widget.ZIndex();
-  switch (spec.kind) {
+  switch (design.kind) {
     case WidgetKind::kTextBox: {
-      const TextBox& box = screen.text_box(spec.id);
+      const TextBox& box = screen.text_box(design.id);
       w << box.Text() << box.BackColor() << box.SelStart() << box.SelLength();
       w.Flag(box.Locked());
       break;
     }
     case WidgetKind::kComboBox: {
-      const ComboBox& box = screen.combo_box(spec.id);
+      const ComboBox& box = screen.combo_box(design.id);
       w << box.Text() << box.ListIndex() << box.BackColor() << box.ListCount();
       w.Flag(box.Locked());
       for (int i = 0; i < box.ListCount(); ++i) w << box.List(i);
       break;
     }
     case WidgetKind::kCommandButton:
-      w << screen.button(spec.id).Caption();
+      w << screen.button(design.id).Caption();
       break;
     case WidgetKind::kLabel:
-      w << screen.label(spec.id).Caption();
+      w << screen.label(design.id).Caption();
       break;
     case WidgetKind::kFrame:
-      w << screen.frame(spec.id).Caption();
+      w << screen.frame(design.id).Caption();
       break;
     case WidgetKind::kListView: {
-      const ListView& list = screen.list_view(spec.id);
+      const ListView& list = screen.list_view(design.id);
       w.Flag(list.HideSelection())
           << list.BackColor() << list.Selected().value_or(-1) << list.Count();
       for (int row = 0; row < list.Count(); ++row) {
@@ -94,7 +94,7 @@ void Write(Writer& w, Screen& screen, const WidgetSpec& spec) {
       break;
     }
     case WidgetKind::kDatePicker: {
-      const DatePicker& picker = screen.date_picker(spec.id);
+      const DatePicker& picker = screen.date_picker(design.id);
       const std::optional<DatePicker::Date> value = picker.Value();
       w << picker.CustomFormat();
       w << (value ? std::chrono::sys_days(*value).time_since_epoch().count() : -1000000);
@@ -168,9 +168,9 @@ void Violation(const std::string& what) {
 
 std::string Snapshot(Screen& screen, const InstanceFields& fields) {
   Writer w;
-  for (const WidgetSpec& spec : kScreenLayout) Write(w, screen, spec);
+  for (const WidgetDesign& design : kScreenLayout) Write(w, screen, design);
   const std::optional<WidgetId> focus = screen.Focus();
-  w << (focus ? SpecOf(*focus).name : "-");
+  w << (focus ? DesignOf(*focus).name : "-");
   w << fields.mtMode << fields.mtAction << fields.mtFieldSeparator << fields.mtRecordSeparator
     << fields.miCountry << fields.miOrderType << fields.mdOrderedAmount << fields.mtDateOrderTaken
     << fields.mdCurCnversRate << fields.mdEditAmount;

@@ -139,7 +139,7 @@ void FuzzHost::CheckState(const std::string& request) {
          "after " + request + " mtAction is '" + action + "' with the buttons " + captions);
   if (const std::optional<WidgetId> focus = screen_->Focus()) {
     Expect(screen_->Focusable(*focus), "after " + request + " the focus is on " +
-                                           std::string(SpecOf(*focus).name) +
+                                           std::string(DesignOf(*focus).name) +
                                            ", which cannot take it");
   }
   CheckAmountsFinite(screen_->list_view(WidgetId::lstPayment));

@@ -83,7 +83,7 @@ const char* const kPickDates[] = {"2026-03-04", "1900-01-01", "2060-12-31", "206
                                   "1899-12-31", "2024-02-30", "2024-02-29", "06/12/2026"};
 const char* const kAnswers[] = {"yes", "yes", "no", "maybe"};
 
-std::string Name(WidgetId id) { return std::string(SpecOf(id).name); }
+std::string Name(WidgetId id) { return std::string(DesignOf(id).name); }
 
 }  // namespace
 

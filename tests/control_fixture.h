@@ -81,7 +81,7 @@ class ControlTest : public ::testing::Test {
   }
   std::string Focus() {
     const std::optional<W> f = screen.Focus();
-    return f ? std::string(SpecOf(*f).name) : "none";
+    return f ? std::string(DesignOf(*f).name) : "none";
   }
   // The editing state: mtAction, the captions of New Payment and Edit, and the focus.
   std::string State() {

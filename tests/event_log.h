@@ -31,7 +31,7 @@ class EventLog : public Events {
 
  private:
   void Record(const char* event, WidgetId id, int code = -1) {
-    std::string line = std::string(event) + " " + std::string(SpecOf(id).name);
+    std::string line = std::string(event) + " " + std::string(DesignOf(id).name);
     if (code >= 0) line += " " + std::to_string(code);
     lines.push_back(line);
     if (react) react(line);

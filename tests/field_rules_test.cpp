@@ -31,7 +31,7 @@ TEST_F(FieldRulesTest, KeyFilters) {
       {W::txtReference, "12\b3", "13 beeps 0"},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(TypeInto(c.box, c.keys), c.result) << SpecOf(c.box).name << " " << c.keys;
+    EXPECT_EQ(TypeInto(c.box, c.keys), c.result) << DesignOf(c.box).name << " " << c.keys;
   }
 }
 

@@ -278,8 +278,8 @@ TEST_F(SessionTest, InspectionUsesTheProtocolsKeysAndForms) {
 TEST_F(SessionTest, ScreenHoldsEveryWidgetByName) {
   const Json screen = Result(R"(["screen"])");
   ASSERT_EQ(screen.size(), kWidgetCount);
-  for (const WidgetSpec& spec : kScreenLayout) {
-    EXPECT_EQ(screen[std::string(spec.name)], Get(spec.name)) << spec.name;
+  for (const WidgetDesign& design : kScreenLayout) {
+    EXPECT_EQ(screen[std::string(design.name)], Get(design.name)) << design.name;
   }
 }
 

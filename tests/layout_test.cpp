@@ -17,14 +17,14 @@ TEST(LayoutTest, TableIsConsistent) {
   std::set<int> tab_indexes;
   std::set<std::string_view> names;
   for (std::size_t i = 0; i < kScreenLayout.size(); ++i) {
-    const WidgetSpec& spec = kScreenLayout[i];
-    EXPECT_EQ(static_cast<std::size_t>(spec.id), i) << spec.name;
-    EXPECT_EQ(FindWidget(spec.name), spec.id);
-    tab_indexes.insert(spec.tab_index);
-    names.insert(spec.name);
+    const WidgetDesign& design = kScreenLayout[i];
+    EXPECT_EQ(static_cast<std::size_t>(design.id), i) << design.name;
+    EXPECT_EQ(FindWidget(design.name), design.id);
+    tab_indexes.insert(design.tab_index);
+    names.insert(design.name);
     // Only the frame has children.
-    if (spec.parent) {
-      EXPECT_EQ(*spec.parent, WidgetId::Framain) << spec.name;
+    if (design.parent) {
+      EXPECT_EQ(*design.parent, WidgetId::Framain) << design.name;
     }
   }
   EXPECT_EQ(kScreenLayout.size(), 26u);
@@ -36,33 +36,33 @@ TEST(LayoutTest, TableIsConsistent) {
 }
 
 TEST(LayoutTest, OverlappingPairsStandInTheirOrder) {
-  const WidgetSpec& combo = SpecOf(WidgetId::cboCreditCard);
-  const WidgetSpec& text = SpecOf(WidgetId::txtCreditCard);
+  const WidgetDesign& combo = DesignOf(WidgetId::cboCreditCard);
+  const WidgetDesign& text = DesignOf(WidgetId::txtCreditCard);
   EXPECT_LT(static_cast<int>(combo.id), static_cast<int>(text.id)) << "combo in front";
   EXPECT_TRUE(Covers(combo.rect, text.rect) && Covers(text.rect, combo.rect));
   EXPECT_FALSE(combo.enabled);
 
-  const WidgetSpec& picker = SpecOf(WidgetId::DTPckrPaymentDate);
-  const WidgetSpec& date = SpecOf(WidgetId::txtPaymentDate);
+  const WidgetDesign& picker = DesignOf(WidgetId::DTPckrPaymentDate);
+  const WidgetDesign& date = DesignOf(WidgetId::txtPaymentDate);
   EXPECT_FALSE(picker.visible);
   EXPECT_TRUE(Covers(picker.rect, date.rect));
   EXPECT_LT(static_cast<int>(picker.id), static_cast<int>(date.id));
 
-  const WidgetSpec& balance = SpecOf(WidgetId::txtBalanceAmount);
+  const WidgetDesign& balance = DesignOf(WidgetId::txtBalanceAmount);
   EXPECT_EQ(balance.parent, std::nullopt);
   EXPECT_EQ(kScreenLayout.front().id, WidgetId::txtBalanceAmount) << "in front of the frame";
-  EXPECT_TRUE(Covers(SpecOf(WidgetId::Framain).rect, balance.rect));
+  EXPECT_TRUE(Covers(DesignOf(WidgetId::Framain).rect, balance.rect));
 }
 
 TEST(LayoutTest, DisplayFieldsAreNoTabStops) {
   for (WidgetId id : {WidgetId::txtBalanceAmount, WidgetId::txtOrderedAmount,
                       WidgetId::txtTotalAmount, WidgetId::txtPaymentDate}) {
-    EXPECT_FALSE(SpecOf(id).tab_stop) << SpecOf(id).name;
-    EXPECT_EQ(SpecOf(id).BackColor(), kButtonFace) << SpecOf(id).name;
+    EXPECT_FALSE(DesignOf(id).tab_stop) << DesignOf(id).name;
+    EXPECT_EQ(DesignOf(id).BackColor(), kButtonFace) << DesignOf(id).name;
   }
-  EXPECT_TRUE(SpecOf(WidgetId::txtAmount).tab_stop);
-  EXPECT_EQ(SpecOf(WidgetId::txtCreditCard).BackColor(), kWindowBackground);
-  EXPECT_EQ(SpecOf(WidgetId::lblAmount).BackColor(), kButtonFace);
+  EXPECT_TRUE(DesignOf(WidgetId::txtAmount).tab_stop);
+  EXPECT_EQ(DesignOf(WidgetId::txtCreditCard).BackColor(), kWindowBackground);
+  EXPECT_EQ(DesignOf(WidgetId::lblAmount).BackColor(), kButtonFace);
 }
 
 TEST(LayoutTest, TabOrderFollowsTabIndex) {

@@ -97,7 +97,7 @@ TEST_F(QtInputTest, TabFollowsTheTabIndexesAndLabelsNameTheirFields) {
   at->setFocus(Qt::TabFocusReason);
   for (int i = 0; i < 5; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    visited.push_back(screen.Focus() ? std::string(SpecOf(*screen.Focus()).name) : "none");
+    visited.push_back(screen.Focus() ? std::string(DesignOf(*screen.Focus()).name) : "none");
   }
   EXPECT_EQ(visited, (std::vector<std::string>{"txtReference", "txtAuthorization", "txtAmount",
                                                "DTPckrPaymentDate", "cmdAdd"}));

@@ -110,7 +110,7 @@ TEST_P(ScreenRulesTest, FocusMovesWithLostFocusBeforeGotFocus) {
 
 TEST_P(ScreenRulesTest, FocusIsRefusedByDisabledHiddenAndCaptionWidgets) {
   for (W id : {W::cboCreditCard, W::DTPckrPaymentDate, W::lblAmount, W::Framain}) {
-    EXPECT_THROW(screen.widget(id).SetFocus(), WidgetError) << SpecOf(id).name;
+    EXPECT_THROW(screen.widget(id).SetFocus(), WidgetError) << DesignOf(id).name;
   }
   screen.text_box(W::txtTotalAmount).SetFocus();  // locked still takes the focus
   EXPECT_EQ(screen.Focus(), W::txtTotalAmount);

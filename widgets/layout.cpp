@@ -13,7 +13,7 @@ using K = WidgetKind;
 }  // namespace
 
 // clang-format off
-const std::array<WidgetSpec, kWidgetCount> kScreenLayout{{
+const std::array<WidgetDesign, kWidgetCount> kScreenLayout{{
   {.id = W::txtBalanceAmount, .name = "txtBalanceAmount", .kind = K::kTextBox, .parent = {},
    .text = "0.00", .rect = {5025, 3990, 1575, 285}, .tab_index = 24,
    .back_color = kButtonFace, .alignment = Alignment::kRight, .tab_stop = false},
@@ -85,13 +85,13 @@ Color DefaultBackColor(WidgetKind kind) {
   return kind == K::kTextBox || kind == K::kComboBox ? kWindowBackground : kButtonFace;
 }
 
-Color WidgetSpec::BackColor() const { return back_color.value_or(DefaultBackColor(kind)); }
+Color WidgetDesign::BackColor() const { return back_color.value_or(DefaultBackColor(kind)); }
 
-bool WidgetSpec::CanTakeFocus() const { return kind != K::kLabel && kind != K::kFrame; }
+bool WidgetDesign::CanTakeFocus() const { return kind != K::kLabel && kind != K::kFrame; }
 
 std::optional<WidgetId> FindWidget(std::string_view name) {
-  for (const WidgetSpec& spec : kScreenLayout) {
-    if (spec.name == name) return spec.id;
+  for (const WidgetDesign& design : kScreenLayout) {
+    if (design.name == name) return design.id;
   }
   return std::nullopt;
 }
@@ -100,7 +100,7 @@ std::span<const WidgetId> TabOrder() {
   static const std::array<WidgetId, kWidgetCount> order = [] {
     std::array<WidgetId, kWidgetCount> ids{};
     for (std::size_t i = 0; i < kWidgetCount; ++i) ids[i] = kScreenLayout[i].id;
-    std::ranges::sort(ids, {}, [](WidgetId id) { return SpecOf(id).tab_index; });
+    std::ranges::sort(ids, {}, [](WidgetId id) { return DesignOf(id).tab_index; });
     return ids;
   }();
   return order;

@@ -76,7 +76,7 @@ struct Rect {
 inline constexpr int kControlWidth = 6720;
 inline constexpr int kControlHeight = 4920;
 
-struct WidgetSpec {
+struct WidgetDesign {
   WidgetId id{};
   std::string_view name;
   WidgetKind kind{};
@@ -112,9 +112,9 @@ struct WidgetSpec {
 // button face.
 Color DefaultBackColor(WidgetKind kind);
 
-extern const std::array<WidgetSpec, kWidgetCount> kScreenLayout;
+extern const std::array<WidgetDesign, kWidgetCount> kScreenLayout;
 
-inline const WidgetSpec& SpecOf(WidgetId id) {
+inline const WidgetDesign& DesignOf(WidgetId id) {
   return kScreenLayout[static_cast<std::size_t>(id)];
 }
 // The widget with that name, exactly as the layout spells it.

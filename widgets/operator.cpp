@@ -7,7 +7,7 @@
 namespace corvane {
 namespace {
 
-std::string NameOf(WidgetId id) { return std::string(SpecOf(id).name); }
+std::string NameOf(WidgetId id) { return std::string(DesignOf(id).name); }
 
 }  // namespace
 
@@ -20,7 +20,7 @@ T& Operator::Expect(WidgetId id, const char* kind_name) {
 
 void Operator::ExpectFocusable(WidgetId id) {
   if (screen_.Focusable(id)) return;
-  const char* why = !SpecOf(id).CanTakeFocus()       ? " cannot take the focus"
+  const char* why = !DesignOf(id).CanTakeFocus()       ? " cannot take the focus"
                     : !screen_.widget(id).Visible() ? " is hidden"
                                                      : " is disabled";
   throw ActionRefused(NameOf(id) + why);
@@ -85,8 +85,8 @@ void Operator::Choose(WidgetId combo_box, std::string_view entry) {
 
 void Operator::Pick(WidgetId date_picker, std::chrono::year_month_day date) {
   Expect<DatePicker>(date_picker, "date picker");
-  const WidgetSpec& spec = SpecOf(date_picker);
-  if (!date.ok() || date < spec.min_date || date > spec.max_date) {
+  const WidgetDesign& design = DesignOf(date_picker);
+  if (!date.ok() || date < design.min_date || date > design.max_date) {
     throw ActionRefused(NameOf(date_picker) + " accepts dates from 1900-01-01 to 2060-12-31");
   }
   ExpectFocusable(date_picker);

@@ -10,7 +10,7 @@ namespace {
 template <class T>
 T& As(Widget& w) {
   if (auto* typed = dynamic_cast<T*>(&w)) return *typed;
-  throw std::logic_error("widget " + std::string(w.Spec().name) + " is not of the kind asked");
+  throw std::logic_error("widget " + std::string(w.Design().name) + " is not of the kind asked");
 }
 
 }  // namespace
@@ -24,8 +24,8 @@ ListView& Screen::list_view(WidgetId id) { return As<ListView>(widget(id)); }
 DatePicker& Screen::date_picker(WidgetId id) { return As<DatePicker>(widget(id)); }
 
 bool Screen::Focusable(WidgetId id) {
-  if (!SpecOf(id).CanTakeFocus()) return false;
-  for (std::optional<WidgetId> w = id; w; w = SpecOf(*w).parent) {
+  if (!DesignOf(id).CanTakeFocus()) return false;
+  for (std::optional<WidgetId> w = id; w; w = DesignOf(*w).parent) {
     const Widget& each = widget(*w);
     if (!each.Enabled() || !each.Visible()) return false;
   }
@@ -37,7 +37,7 @@ std::optional<WidgetId> Screen::NextInTabOrder(WidgetId from) {
   const auto here = std::ranges::find(order, from) - order.begin();
   for (std::size_t step = 1; step < order.size(); ++step) {
     const WidgetId candidate = order[(here + step) % order.size()];
-    if (SpecOf(candidate).tab_stop && Focusable(candidate)) return candidate;
+    if (DesignOf(candidate).tab_stop && Focusable(candidate)) return candidate;
   }
   return std::nullopt;
 }

@@ -10,7 +10,7 @@ void DatePicker::SetValueText(std::string_view text) {
   try {
     date = ReadDate(text);
   } catch (const ReadError& e) {
-    throw WidgetError(std::string(Spec().name) + ": " + e.what());
+    throw WidgetError(std::string(Design().name) + ": " + e.what());
   }
   SetValue(date);
 }

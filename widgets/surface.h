@@ -35,7 +35,7 @@ class Widget {
   virtual ~Widget() = default;
 
   WidgetId Id() const { return id_; }
-  const WidgetSpec& Spec() const { return SpecOf(id_); }
+  const WidgetDesign& Design() const { return DesignOf(id_); }
 
   virtual bool Enabled() const = 0;
   // Disabling or hiding the widget that has the focus moves the focus on in tab order.

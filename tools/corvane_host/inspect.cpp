@@ -81,7 +81,7 @@ std::string ColorText(Color color) {
 }
 
 Json InspectWidget(Screen& screen, WidgetId id) {
-  switch (SpecOf(id).kind) {
+  switch (DesignOf(id).kind) {
     case WidgetKind::kTextBox:
       return TextBoxJson(screen.text_box(id));
     case WidgetKind::kComboBox:
@@ -107,8 +107,8 @@ Json InspectWidget(Screen& screen, WidgetId id) {
 
 Json InspectScreen(Screen& screen) {
   Json all = Json::object();
-  for (const WidgetSpec& spec : kScreenLayout) {
-    all[std::string(spec.name)] = InspectWidget(screen, spec.id);
+  for (const WidgetDesign& design : kScreenLayout) {
+    all[std::string(design.name)] = InspectWidget(screen, design.id);
   }
   return all;
 }
@@ -126,7 +126,7 @@ Json InspectState(const InstanceFields& fields, const Screen& screen) {
           {"mdCurCnversRate", fields.mdCurCnversRate},
           {"mdEditAmount", fields.mdEditAmount},
           {"paymentTypes", PaymentTypesJson(fields.mvPaymentTypes)},
-          {"focus", focus ? Json(std::string(SpecOf(*focus).name)) : Json(nullptr)}};
+          {"focus", focus ? Json(std::string(DesignOf(*focus).name)) : Json(nullptr)}};
 }
 
 }  // namespace corvane::host

@@ -15,8 +15,8 @@ constexpr std::array<std::string_view, 8> kActions = {
 void Click(Operator& person, const Arguments& args) {
   if (args.size() == 1) {
     const WidgetId button = args.Widget(1);
-    if (SpecOf(button).kind == WidgetKind::kListView) {
-      throw RequestError("click on " + std::string(SpecOf(button).name) + " needs a row");
+    if (DesignOf(button).kind == WidgetKind::kListView) {
+      throw RequestError("click on " + std::string(DesignOf(button).name) + " needs a row");
     }
     person.Click(button);
     return;

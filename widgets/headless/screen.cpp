@@ -8,9 +8,9 @@
 namespace corvane::headless {
 
 Screen::Screen() {
-  for (const WidgetSpec& spec : kScreenLayout) {
-    widgets_[static_cast<std::size_t>(spec.id)] = MakeWidget(*this, spec.id);
-    (spec.parent ? frame_order_ : top_order_).push_back(spec.id);
+  for (const WidgetDesign& design : kScreenLayout) {
+    widgets_[static_cast<std::size_t>(design.id)] = MakeWidget(*this, design.id);
+    (design.parent ? frame_order_ : top_order_).push_back(design.id);
   }
 }
 
@@ -30,7 +30,7 @@ void Screen::Beep() { services_.Beep(); }
 
 void Screen::MoveFocus(WidgetId id) {
   if (!Focusable(id)) {
-    throw WidgetError(std::string(SpecOf(id).name) + ": cannot take the focus");
+    throw WidgetError(std::string(DesignOf(id).name) + ": cannot take the focus");
   }
   if (focus_ == id) return;
   const std::optional<WidgetId> old = std::exchange(focus_, id);
@@ -50,11 +50,11 @@ void Screen::FocusMayLeave(WidgetId id) {
 }
 
 std::vector<WidgetId>& Screen::SiblingsOf(WidgetId id) {
-  return SpecOf(id).parent ? frame_order_ : top_order_;
+  return DesignOf(id).parent ? frame_order_ : top_order_;
 }
 
 const std::vector<WidgetId>& Screen::SiblingsOf(WidgetId id) const {
-  return SpecOf(id).parent ? frame_order_ : top_order_;
+  return DesignOf(id).parent ? frame_order_ : top_order_;
 }
 
 int Screen::ZIndex(WidgetId id) const {
@@ -64,7 +64,7 @@ int Screen::ZIndex(WidgetId id) const {
 
 void Screen::ZOrder(WidgetId id, int position) {
   if (position != 0 && position != 1) {
-    throw WidgetError(std::string(SpecOf(id).name) + ": ZOrder takes 0 or 1");
+    throw WidgetError(std::string(DesignOf(id).name) + ": ZOrder takes 0 or 1");
   }
   std::vector<WidgetId>& siblings = SiblingsOf(id);
   std::erase(siblings, id);

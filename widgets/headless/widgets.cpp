@@ -14,13 +14,13 @@ namespace {
 constexpr std::size_t kRowRoom = 71;  // with the terminating zero, one 72-byte block
 
 [[noreturn]] void Refuse(const Widget& w, const std::string& what) {
-  throw WidgetError(std::string(w.Spec().name) + ": " + what);
+  throw WidgetError(std::string(w.Design().name) + ": " + what);
 }
 
 }  // namespace
 
 std::unique_ptr<Widget> MakeWidget(Screen& screen, WidgetId id) {
-  switch (SpecOf(id).kind) {
+  switch (DesignOf(id).kind) {
     case WidgetKind::kTextBox:
       return std::make_unique<HeadlessTextBox>(screen, id);
     case WidgetKind::kComboBox:
@@ -43,9 +43,9 @@ std::unique_ptr<Widget> MakeWidget(Screen& screen, WidgetId id) {
 
 HeadlessTextBox::HeadlessTextBox(Screen& screen, WidgetId id)
     : Common(screen, id),
-      text_(SpecOf(id).text),
-      locked_(SpecOf(id).locked),
-      back_color_(SpecOf(id).BackColor()),
+      text_(DesignOf(id).text),
+      locked_(DesignOf(id).locked),
+      back_color_(DesignOf(id).BackColor()),
       sel_start_(CodePointCount(text_)) {}
 
 void HeadlessTextBox::SetText(std::string_view text) {
@@ -101,9 +101,9 @@ void HeadlessTextBox::ApplyKey(char32_t code) {
 
 HeadlessComboBox::HeadlessComboBox(Screen& screen, WidgetId id)
     : Common(screen, id),
-      text_(SpecOf(id).text),
-      locked_(SpecOf(id).locked),
-      back_color_(SpecOf(id).BackColor()) {}
+      text_(DesignOf(id).text),
+      locked_(DesignOf(id).locked),
+      back_color_(DesignOf(id).BackColor()) {}
 
 int HeadlessComboBox::Find(std::string_view text) const {
   const auto it = std::find(items_.begin(), items_.end(), text);
@@ -112,7 +112,7 @@ int HeadlessComboBox::Find(std::string_view text) const {
 
 void HeadlessComboBox::SetText(std::string_view text) {
   const int found = Find(text);
-  if (Spec().combo_style == ComboStyle::kDropDownList) {
+  if (Design().combo_style == ComboStyle::kDropDownList) {
     if (found < 0) Refuse(*this, "'" + std::string(text) + "' is not one of its entries");
     SetListIndex(found);
     return;
@@ -217,8 +217,8 @@ void HeadlessListView::Select(int row) {
 // --- date picker ---
 
 void HeadlessDatePicker::SetValue(Date value) {
-  const WidgetSpec& spec = Spec();
-  if (!value.ok() || value < spec.min_date || value > spec.max_date) {
+  const WidgetDesign& design = Design();
+  if (!value.ok() || value < design.min_date || value > design.max_date) {
     Refuse(*this, "the date is outside the range it accepts");
   }
   value_ = value;

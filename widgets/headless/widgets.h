@@ -21,8 +21,8 @@ template <class Interface>
 class Common : public Interface {
  public:
   Common(Screen& screen, WidgetId id)
-      : Interface(id), screen_(screen), enabled_(SpecOf(id).enabled),
-        visible_(SpecOf(id).visible) {}
+      : Interface(id), screen_(screen), enabled_(DesignOf(id).enabled),
+        visible_(DesignOf(id).visible) {}
 
   bool Enabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override {
@@ -107,7 +107,7 @@ class HeadlessComboBox final : public Common<ComboBox> {
 class HeadlessButton final : public Common<CommandButton> {
  public:
   HeadlessButton(Screen& screen, WidgetId id)
-      : Common(screen, id), caption_(SpecOf(id).text) {}
+      : Common(screen, id), caption_(DesignOf(id).text) {}
   std::string Caption() const override { return caption_; }
   void SetCaption(std::string_view caption) override { caption_ = caption; }
 
@@ -117,7 +117,7 @@ class HeadlessButton final : public Common<CommandButton> {
 
 class HeadlessLabel final : public Common<Label> {
  public:
-  HeadlessLabel(Screen& screen, WidgetId id) : Common(screen, id), caption_(SpecOf(id).text) {}
+  HeadlessLabel(Screen& screen, WidgetId id) : Common(screen, id), caption_(DesignOf(id).text) {}
   std::string Caption() const override { return caption_; }
   void SetCaption(std::string_view caption) override { caption_ = caption; }
 
@@ -128,14 +128,14 @@ class HeadlessLabel final : public Common<Label> {
 class HeadlessFrame final : public Common<Frame> {
  public:
   using Common::Common;
-  std::string Caption() const override { return std::string(Spec().text); }
+  std::string Caption() const override { return std::string(Design().text); }
 };
 
 class HeadlessListView final : public Common<ListView> {
  public:
   using Common::Common;
 
-  double Width() const override { return Spec().rect.width; }
+  double Width() const override { return Design().rect.width; }
   void AddColumn(std::string_view text, double width, Alignment alignment) override;
   std::vector<ColumnHeader> Columns() const override { return columns_; }
 

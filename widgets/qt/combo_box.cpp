@@ -11,12 +11,12 @@ namespace corvane::qt {
 // the operator's choices arrive here as signals (code runs with the signals ignored).
 QtComboBox::QtComboBox(Screen& screen, WidgetId id, QWidget* parent)
     : Common(screen, id, parent),
-      locked_(SpecOf(id).locked),
-      back_color_(SpecOf(id).BackColor()) {
-  const WidgetSpec& spec = Spec();
-  setEditable(spec.combo_style == ComboStyle::kDropDownCombo);
+      locked_(DesignOf(id).locked),
+      back_color_(DesignOf(id).BackColor()) {
+  const WidgetDesign& design = Design();
+  setEditable(design.combo_style == ComboStyle::kDropDownCombo);
   setInsertPolicy(QComboBox::NoInsert);
-  setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
+  setFocusPolicy(design.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
   SetLocked(locked_);
   SetBackColor(back_color_);
   connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -35,14 +35,14 @@ int QtComboBox::Find(const QString& text) const {
 
 std::string QtComboBox::List(int index) const {
   if (index < 0 || index >= count()) {
-    throw WidgetError(std::string(Spec().name) + ": no entry " + std::to_string(index));
+    throw WidgetError(std::string(Design().name) + ": no entry " + std::to_string(index));
   }
   return itemText(index).toStdString();
 }
 
 void QtComboBox::SetListIndex(int index) {
   if (index < -1 || index >= count()) {
-    throw WidgetError(std::string(Spec().name) + ": no entry " + std::to_string(index));
+    throw WidgetError(std::string(Design().name) + ": no entry " + std::to_string(index));
   }
   if (index == currentIndex()) return;
   screen_.AsCode([&] {
@@ -57,7 +57,7 @@ void QtComboBox::SetText(std::string_view text) {
   const int found = Find(value);
   if (!isEditable()) {
     if (found < 0) {
-      throw WidgetError(std::string(Spec().name) + ": '" + std::string(text) +
+      throw WidgetError(std::string(Design().name) + ": '" + std::string(text) +
                         "' is not one of its entries");
     }
     return SetListIndex(found);

@@ -43,7 +43,7 @@ QtListView::QtListView(Screen& screen, WidgetId id, QWidget* parent)
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSortingEnabled(false);
-  setShowGrid(Spec().grid_lines);
+  setShowGrid(Design().grid_lines);
   setWordWrap(false);
   setTabKeyNavigation(false);
   setFocusPolicy(Qt::StrongFocus);

@@ -49,26 +49,26 @@ class FocusWatch final : public QObject {
   Screen& screen_;
 };
 
-QWidget* Make(Screen& screen, const WidgetSpec& spec, QWidget* parent, Widget*& as_widget) {
+QWidget* Make(Screen& screen, const WidgetDesign& design, QWidget* parent, Widget*& as_widget) {
   auto make = [&](auto* w) {
     as_widget = w;
     return static_cast<QWidget*>(w);
   };
-  switch (spec.kind) {
+  switch (design.kind) {
     case WidgetKind::kTextBox:
-      return make(new QtTextBox(screen, spec.id, parent));
+      return make(new QtTextBox(screen, design.id, parent));
     case WidgetKind::kComboBox:
-      return make(new QtComboBox(screen, spec.id, parent));
+      return make(new QtComboBox(screen, design.id, parent));
     case WidgetKind::kCommandButton:
-      return make(new QtButton(screen, spec.id, parent));
+      return make(new QtButton(screen, design.id, parent));
     case WidgetKind::kLabel:
-      return make(new QtLabel(screen, spec.id, parent));
+      return make(new QtLabel(screen, design.id, parent));
     case WidgetKind::kFrame:
-      return make(new QtFrame(screen, spec.id, parent));
+      return make(new QtFrame(screen, design.id, parent));
     case WidgetKind::kListView:
-      return make(new QtListView(screen, spec.id, parent));
+      return make(new QtListView(screen, design.id, parent));
     case WidgetKind::kDatePicker:
-      return make(new QtDatePicker(screen, spec.id, parent));
+      return make(new QtDatePicker(screen, design.id, parent));
   }
   return nullptr;
 }
@@ -91,31 +91,31 @@ Screen::~Screen() { delete surface_.data(); }
 
 void Screen::Build() {
   auto* watch = new FocusWatch(*this, surface_);
-  for (const WidgetSpec& spec : kScreenLayout) {
-    QWidget* parent = spec.parent ? qwidget(*spec.parent) : surface_.data();
-    const auto i = static_cast<std::size_t>(spec.id);
-    qwidgets_[i] = Make(*this, spec, parent, widgets_[i]);
+  for (const WidgetDesign& design : kScreenLayout) {
+    QWidget* parent = design.parent ? qwidget(*design.parent) : surface_.data();
+    const auto i = static_cast<std::size_t>(design.id);
+    qwidgets_[i] = Make(*this, design, parent, widgets_[i]);
     QWidget* w = qwidgets_[i];
-    w->setObjectName(ToQt(spec.name));
-    w->setGeometry(Px(spec.rect.left), Px(spec.rect.top), Px(spec.rect.width),
-                   Px(spec.rect.height));
-    if (spec.kind == WidgetKind::kLabel) static_cast<QtLabel*>(w)->FitCaption();
-    w->setEnabled(spec.enabled);
-    w->setVisible(spec.visible);
+    w->setObjectName(ToQt(design.name));
+    w->setGeometry(Px(design.rect.left), Px(design.rect.top), Px(design.rect.width),
+                   Px(design.rect.height));
+    if (design.kind == WidgetKind::kLabel) static_cast<QtLabel*>(w)->FitCaption();
+    w->setEnabled(design.enabled);
+    w->setVisible(design.visible);
     w->installEventFilter(watch);
   }
   // Earlier in the table is further in front.
   for (auto it = kScreenLayout.rbegin(); it != kScreenLayout.rend(); ++it) qwidget(it->id)->raise();
   QWidget* previous = nullptr;
   for (WidgetId id : TabOrder()) {
-    if (!SpecOf(id).CanTakeFocus()) continue;
+    if (!DesignOf(id).CanTakeFocus()) continue;
     if (previous) QWidget::setTabOrder(previous, qwidget(id));
     previous = qwidget(id);
   }
-  for (const WidgetSpec& spec : kScreenLayout) {
-    if (!spec.buddy) continue;
-    static_cast<QLabel*>(qwidget(spec.id))->setBuddy(qwidget(*spec.buddy));
-    qwidget(*spec.buddy)->setAccessibleName(ToQt(spec.text));
+  for (const WidgetDesign& design : kScreenLayout) {
+    if (!design.buddy) continue;
+    static_cast<QLabel*>(qwidget(design.id))->setBuddy(qwidget(*design.buddy));
+    qwidget(*design.buddy)->setAccessibleName(ToQt(design.text));
   }
 }
 
@@ -182,7 +182,7 @@ void Screen::SyncQtFocus() {
 
 void Screen::MoveFocus(WidgetId id) {
   if (!Focusable(id)) {
-    throw WidgetError(std::string(SpecOf(id).name) + ": cannot take the focus");
+    throw WidgetError(std::string(DesignOf(id).name) + ": cannot take the focus");
   }
   if (focus_ == id) return SyncQtFocus();
   const std::optional<WidgetId> old = std::exchange(focus_, id);

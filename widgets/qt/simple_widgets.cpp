@@ -8,7 +8,7 @@ namespace corvane::qt {
 
 QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent)
     : Common(screen, id, parent) {
-  setText(ToQt(Spec().text));
+  setText(ToQt(Design().text));
   setAutoDefault(false);
   setFocusPolicy(Qt::StrongFocus);
   connect(this, &QPushButton::clicked, this, [this] {
@@ -21,7 +21,7 @@ void QtButton::SetCaption(std::string_view caption) { setText(ToQt(caption)); }
 QtLabel::QtLabel(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setFocusPolicy(Qt::NoFocus);
-  SetCaption(Spec().text);
+  SetCaption(Design().text);
 }
 
 constexpr int kInsideTheFrame = 3;  // pixels kept clear of the frame's edge
@@ -36,12 +36,12 @@ void QtLabel::SetCaption(std::string_view caption) {
 
 void QtLabel::FitCaption() {
   // Places on the control, whatever the parent.
-  auto on_control = [](const WidgetSpec& spec) {
-    Rect r = spec.rect;
-    if (spec.parent) r.left += SpecOf(*spec.parent).rect.left, r.top += SpecOf(*spec.parent).rect.top;
+  auto on_control = [](const WidgetDesign& design) {
+    Rect r = design.rect;
+    if (design.parent) r.left += DesignOf(*design.parent).rect.left, r.top += DesignOf(*design.parent).rect.top;
     return r;
   };
-  const Rect& r = Spec().rect;
+  const Rect& r = Design().rect;
   const int left = screen_.Px(r.left), width = screen_.Px(r.width);
   const int top = screen_.Px(r.top), height = screen_.Px(r.height);
   setFont(parentWidget()->font());  // the surface's font, unless narrowed below
@@ -49,9 +49,9 @@ void QtLabel::FitCaption() {
   setWordWrap(!one_line);
   if (!one_line) return setGeometry(left, top, width, height);
   // The fields on the same line stand in front: the caption keeps between them.
-  const Rect here = on_control(Spec());
+  const Rect here = on_control(Design());
   int room_right = width, room_left = left - kInsideTheFrame;
-  for (const WidgetSpec& other : kScreenLayout) {
+  for (const WidgetDesign& other : kScreenLayout) {
     const Rect o = on_control(other);
     if (!other.CanTakeFocus() || o.top >= here.top + here.height || here.top >= o.top + o.height) {
       continue;
@@ -89,11 +89,11 @@ QDate ToQDate(std::chrono::year_month_day d) {
 
 QtDatePicker::QtDatePicker(Screen& screen, WidgetId id, QWidget* parent)
     : Common(screen, id, parent) {
-  const WidgetSpec& spec = Spec();
+  const WidgetDesign& design = Design();
   setCalendarPopup(true);
   setLocale(QLocale(QLocale::English, QLocale::UnitedStates));  // "Dec", not the machine's
-  setDateRange(ToQDate(spec.min_date), ToQDate(spec.max_date));
-  setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
+  setDateRange(ToQDate(design.min_date), ToQDate(design.max_date));
+  setFocusPolicy(design.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
   connect(this, &QDateEdit::dateChanged, this, [this] {
     if (!screen_.InCode()) has_value_ = true;
   });
@@ -112,9 +112,9 @@ std::optional<DatePicker::Date> QtDatePicker::Value() const {
 
 // Qt would clamp a date outside the range; the picker refuses it.
 void QtDatePicker::SetValue(Date value) {
-  const WidgetSpec& spec = Spec();
-  if (!value.ok() || value < spec.min_date || value > spec.max_date) {
-    throw WidgetError(std::string(spec.name) + ": the date is outside the range it accepts");
+  const WidgetDesign& design = Design();
+  if (!value.ok() || value < design.min_date || value > design.max_date) {
+    throw WidgetError(std::string(design.name) + ": the date is outside the range it accepts");
   }
   screen_.AsCode([&] { setDate(ToQDate(value)); });
   has_value_ = true;

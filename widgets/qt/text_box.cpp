@@ -8,13 +8,13 @@
 namespace corvane::qt {
 
 QtTextBox::QtTextBox(Screen& screen, WidgetId id, QWidget* parent)
-    : Common(screen, id, parent), back_color_(SpecOf(id).BackColor()) {
-  const WidgetSpec& spec = Spec();
-  setText(ToQt(spec.text));
-  setReadOnly(spec.locked);
-  setAlignment((spec.alignment == Alignment::kRight ? Qt::AlignRight : Qt::AlignLeft) |
+    : Common(screen, id, parent), back_color_(DesignOf(id).BackColor()) {
+  const WidgetDesign& design = Design();
+  setText(ToQt(design.text));
+  setReadOnly(design.locked);
+  setAlignment((design.alignment == Alignment::kRight ? Qt::AlignRight : Qt::AlignLeft) |
                Qt::AlignVCenter);
-  setFocusPolicy(spec.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
+  setFocusPolicy(design.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
   SetBackColor(back_color_);
   // Edits the operator makes other than character keys (Delete, paste, drag and drop).
   connect(this, &QLineEdit::textEdited, this, [this] {
@@ -50,12 +50,12 @@ int QtTextBox::SelStart() const {
 int QtTextBox::SelLength() const { return CodePointsBefore(selectedText(), selectedText().size()); }
 
 void QtTextBox::SetSelStart(int start) {
-  if (start < 0) throw WidgetError(std::string(Spec().name) + ": SelStart is negative");
+  if (start < 0) throw WidgetError(std::string(Design().name) + ": SelStart is negative");
   screen_.AsCode([&] { setCursorPosition(Utf16Offset(text(), start)); });
 }
 
 void QtTextBox::SetSelLength(int length) {
-  if (length < 0) throw WidgetError(std::string(Spec().name) + ": SelLength is negative");
+  if (length < 0) throw WidgetError(std::string(Design().name) + ": SelLength is negative");
   const int start = SelStart();
   const int end = std::min(start + length, CodePointsBefore(text(), text().size()));
   const int from = Utf16Offset(text(), start);

@@ -40,7 +40,7 @@ class Common : public QtBase, public Interface {
   void SetFocus() override { screen_.MoveFocus(this->Id()); }
   void ZOrder(int position) override {
     if (position != 0 && position != 1) {
-      throw WidgetError(std::string(this->Spec().name) + ": ZOrder takes 0 or 1");
+      throw WidgetError(std::string(this->Design().name) + ": ZOrder takes 0 or 1");
     }
     position == 0 ? QtBase::raise() : QtBase::lower();
   }
@@ -140,7 +140,7 @@ class QtLabel final : public Common<QLabel, Label> {
 class QtFrame final : public Common<QFrame, Frame> {
  public:
   QtFrame(Screen& screen, WidgetId id, QWidget* parent);
-  std::string Caption() const override { return std::string(Spec().text); }
+  std::string Caption() const override { return std::string(Design().text); }
 };
 
 class QtListView final : public Common<QTableView, ListView> {
@@ -148,7 +148,7 @@ class QtListView final : public Common<QTableView, ListView> {
   QtListView(Screen& screen, WidgetId id, QWidget* parent);
   ~QtListView() override;
 
-  double Width() const override { return Spec().rect.width; }
+  double Width() const override { return Design().rect.width; }
   void AddColumn(std::string_view text, double width, Alignment alignment) override;
   std::vector<ColumnHeader> Columns() const override;
 
