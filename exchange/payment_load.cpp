@@ -65,6 +65,15 @@ PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadCont
   PaymentLoad load;
   if (!IsBlank(input.credit_cards)) {
     load.credit_cards = SplitRecords(input.credit_cards, input.record_separator);
+    // A chosen card becomes the payment's reference, a field of the change list: a card
+    // holding the field separator would cut its record in two.
+    const std::vector<std::string_view>& cards = *load.credit_cards;
+    for (std::size_t c = 0; c < cards.size(); ++c) {
+      if (cards[c].find(input.field_separator) != std::string_view::npos) {
+        throw HostError("WritePaymentData: credit card " + std::to_string(c + 1) + " " +
+                        QuoteForMessage(cards[c]) + " holds the field separator");
+      }
+    }
   }
   if (!IsBlank(input.payment_types)) {
     load.payment_types = PaymentTypeTable::Parse(input.payment_types, input.field_separator,
