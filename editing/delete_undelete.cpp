@@ -1,5 +1,7 @@
 // Delete marks a stored payment deleted (or removes one never stored); Undelete takes the
 // mark back. Both keep the total and the balance.
+#include <cmath>
+
 #include "control/corvane.h"
 #include "control/payment_record.h"
 #include "editing/numbers.h"
@@ -18,17 +20,30 @@ void Corvane::cmdDelete_Click() {
   row = lstPayment.Selected();
   if (!row) return;
 
-  const double amount = LenientNumber(lstPayment.SubItem(*row, kColAmount));
-  const double total = LenientNumber(txtTotalAmount.Text()) + (undelete ? amount : -amount);
+  // The total is summed again from the payments that stay, the selected one counted as it
+  // will stand: taking its amount off the total shown would go wrong from about 1e13 on,
+  // where the total no longer holds the cents of the smaller payments. A sum beyond a
+  // double changes nothing.
+  double total;
+  if (undelete) {
+    // The mark the payment had before its delete: an edit is not lost.
+    lstPayment.SetSubItem(*row, kColIsUpdate, lstPayment.Tag(*row));
+    total = SumOfPayments();
+    if (!std::isfinite(total)) {
+      lstPayment.SetSubItem(*row, kColIsUpdate, kMarkDeleted);
+      return;
+    }
+    lstPayment.SetTag(*row, "");
+  } else {
+    total = SumOfPayments(*row, 0);
+    if (!std::isfinite(total)) return;
+  }
   txtTotalAmount.SetText(FormatAmount(total));
   txtBalanceAmount.SetText(
       FormatAmount(StrictNumber(txtOrderedAmount.Text()) - StrictNumber(txtTotalAmount.Text())));
 
   if (undelete) {
     lstPayment.SetForeColor(*row, kBlack);
-    // The mark the payment had before its delete: an edit is not lost.
-    lstPayment.SetSubItem(*row, kColIsUpdate, lstPayment.Tag(*row));
-    lstPayment.SetTag(*row, "");
     cmdDelete.SetCaption("Delete");
     cmdDelete.SetEnabled(false);
     return;

@@ -14,6 +14,7 @@ void Corvane::cmdEdit_Click() {
 }
 
 void Corvane::StartEdit() {
+  edit_date_stand_in_.reset();
   const std::optional<int> selected = lstPayment.Selected();
   if (!selected) throw WidgetError("lstPayment: no row is selected");
   const PaymentRecord row = PaymentRecord::FromRow(lstPayment, *selected);
@@ -64,8 +65,10 @@ void Corvane::StartEdit() {
   DTPckrPaymentDate.SetVisible(true);
   if (txtPaymentDate.Text().empty()) {
     DTPckrPaymentDate.SetValue(today_());
-  } else {
-    DTPckrPaymentDate.SetValueText(txtPaymentDate.Text());
+  } else if (!ShowDateInPicker(txtPaymentDate.Text())) {
+    // The picker shows today, but the payment keeps its own date unless the operator
+    // picks another one (see ValidatePayment).
+    edit_date_stand_in_ = DTPckrPaymentDate.Value();
   }
   cboPaymentType.SetFocus();
 }

@@ -5,6 +5,7 @@
 
 #include "control/corvane.h"
 #include "control/payment_record.h"
+#include "editing/dates.h"
 #include "editing/numbers.h"
 
 namespace corvane {
@@ -51,7 +52,13 @@ void Corvane::StartEntry() {
   txtPaymentDate.SetText(mtDateOrderTaken);
   txtPaymentDate.SetBackColor(kWindowBackground);
   DTPckrPaymentDate.SetVisible(true);
-  DTPckrPaymentDate.SetValueText(txtPaymentDate.Text());
+  // An order date the picker cannot take (no date, out of its range) is only an offer
+  // that cannot be made: the picker offers today instead and the entry opens as usual.
+  // The date box takes the picker's date too, so that it never holds the unreadable
+  // text; a save writes the picker's date in any case.
+  if (!ShowDateInPicker(txtPaymentDate.Text())) {
+    txtPaymentDate.SetText(FormatPaymentDate(*DTPckrPaymentDate.Value()));
+  }
   // Cleared first, so that choosing the first entry runs its handling even when it was
   // already selected.
   cboPaymentType.SetListIndex(-1);
@@ -59,6 +66,16 @@ void Corvane::StartEntry() {
   cboPaymentType.SetEnabled(true);
   cboPaymentType.SetLocked(false);
   cboPaymentType.SetBackColor(kWindowBackground);
+}
+
+bool Corvane::ShowDateInPicker(std::string_view text) {
+  try {
+    DTPckrPaymentDate.SetValueText(text);
+    return true;
+  } catch (const WidgetError&) {
+    DTPckrPaymentDate.SetValue(today_());
+    return false;
+  }
 }
 
 void Corvane::TopUpSelectedPayment() {

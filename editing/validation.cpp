@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "control/corvane.h"
+#include "control/payment_record.h"
 #include "editing/dates.h"
 #include "editing/numbers.h"
 #include "widgets/utf8.h"
@@ -56,17 +57,28 @@ bool Corvane::ValidatePayment() {
     txtReference.SetFocus();
     return false;
   }
-  // An amount too large to be totalled is refused like one that is not positive.
+  // An amount too large to be totalled is refused like one that is not positive, and so
+  // is one the host could not read back: the change list gives it in the host's currency,
+  // divided by the rate (0 counting as 1), which a rate below 1 may take beyond a double.
   const double amount = LenientNumber(txtAmount.Text());
+  const double rate = mdCurCnversRate == 0 ? 1 : mdCurCnversRate;
   const int edited = mtAction == "Edit" && lstPayment.Selected() ? *lstPayment.Selected() : -1;
   const double projected =
       edited >= 0 ? SumOfPayments(edited, amount) : SumOfPayments() + amount;
-  if (!(amount > 0) || !std::isfinite(amount) || !std::isfinite(projected)) {
+  if (!(amount > 0) || !std::isfinite(amount) || !std::isfinite(amount / rate) ||
+      !std::isfinite(projected)) {
     return refuse("Please enter the Payment Amount", " Corvane", txtAmount);
   }
   const std::optional<Date> date = DTPckrPaymentDate.Value();
   if (!date) throw WidgetError("DTPckrPaymentDate: no date");
-  txtPaymentDate.SetText(FormatPaymentDate(*date));
+  if (edited >= 0 && edit_date_stand_in_ == date) {
+    // An edited payment whose date the picker could not take keeps that date: the picker
+    // still shows the date it was given in its place, so the operator picked no other.
+    // (Picking that very date again cannot be told from no pick, and keeps it too.)
+    txtPaymentDate.SetText(lstPayment.SubItem(edited, kColPaymentDate));
+  } else {
+    txtPaymentDate.SetText(FormatPaymentDate(*date));
+  }
 
   if (miOrderType == 1 || miOrderType == 2 || miOrderType == 4) {
     const double sum =

@@ -233,14 +233,21 @@ TEST_F(NewPaymentTest, EmptyTypeListOpensWithNoType) {
   EXPECT_EQ(State(), "'Add' Save/Cancel focus cmdAdd");
 }
 
-TEST_F(NewPaymentTest, FailuresEndTheClickSilently) {
+// An order date the picker cannot take gives way to today's date; the entry opens as usual.
+TEST_F(NewPaymentTest, AnOrderDateThePickerCannotTakeOffersToday) {
   Shop();
   control.PaymentDetails(1, 0, 1, 0, 250, "not a date");
   op.Click(W::cmdAdd);
-  EXPECT_EQ(State(), "'Add' Save/Cancel focus cmdAdd");
+  EXPECT_EQ(State(), "'Add' Save/Cancel focus txtReference");
   EXPECT_TRUE(screen.widget(W::DTPckrPaymentDate).Visible());
-  EXPECT_FALSE(screen.widget(W::cboPaymentType).Enabled()) << "the type list stays closed";
+  EXPECT_EQ(screen.date_picker(W::DTPckrPaymentDate).Value(), kToday);
+  EXPECT_EQ(Look(W::txtPaymentDate), "'Dec 06, 2026' locked");
+  EXPECT_TRUE(screen.widget(W::cboPaymentType).Enabled());
+  op.Type(W::txtReference, "1001");
+  op.Type(W::txtAmount, "5");
+  Save();
   EXPECT_THAT(Messages(), IsEmpty());
+  EXPECT_THAT(Rows(), ElementsAre("Check|1001||5.00|Dec 06, 2026||N"));
 }
 
 TEST_F(NewPaymentTest, NewPaymentBeforeTheModeDoesNothing) {

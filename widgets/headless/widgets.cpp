@@ -17,6 +17,8 @@ constexpr std::size_t kRowRoom = 71;  // with the terminating zero, one 72-byte 
   throw WidgetError(std::string(w.Design().name) + ": " + what);
 }
 
+bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
 }  // namespace
 
 std::unique_ptr<Widget> MakeWidget(Screen& screen, WidgetId id) {
@@ -46,7 +48,8 @@ HeadlessTextBox::HeadlessTextBox(Screen& screen, WidgetId id)
       text_(DesignOf(id).text),
       locked_(DesignOf(id).locked),
       back_color_(DesignOf(id).BackColor()),
-      sel_start_(CodePointCount(text_)) {}
+      sel_start_(CodePointCount(text_)),
+      caret_byte_(ByteOffset(text_, sel_start_)) {}
 
 void HeadlessTextBox::SetText(std::string_view text) {
   Replace(std::string(text), CodePointCount(text));
@@ -57,6 +60,7 @@ void HeadlessTextBox::Replace(std::string text, int caret) {
   text_ = std::move(text);
   sel_start_ = caret;
   sel_length_ = 0;
+  caret_byte_ = ByteOffset(text_, caret);
   // Last step: the Change handler may set the text again.
   if (changed && screen_.events()) screen_.events()->Change(Id());
 }
@@ -65,6 +69,7 @@ void HeadlessTextBox::SetSelStart(int start) {
   if (start < 0) Refuse(*this, "SelStart " + std::to_string(start) + " is negative");
   sel_start_ = std::min(start, CodePointCount(text_));
   sel_length_ = 0;
+  caret_byte_ = ByteOffset(text_, sel_start_);
 }
 
 void HeadlessTextBox::SetSelLength(int length) {
@@ -76,25 +81,35 @@ void HeadlessTextBox::SelectRange(int start, int length) {
   const int size = CodePointCount(text_);
   sel_start_ = std::clamp(start, 0, size);
   sel_length_ = std::clamp(length, 0, size - sel_start_);
+  caret_byte_ = ByteOffset(text_, sel_start_);
 }
 
+// Edits the text in place: a key costs its selection and the text after the caret, never
+// a copy of the whole text, so typing at the end grows the text key by key in linear time.
 void HeadlessTextBox::ApplyKey(char32_t code) {
-  const std::size_t from = ByteOffset(text_, sel_start_);
-  const std::size_t to = ByteOffset(text_, sel_start_ + sel_length_);
-  std::string text = text_.substr(0, from);
+  const std::size_t to =
+      caret_byte_ + ByteOffset(std::string_view(text_).substr(caret_byte_), sel_length_);
+  std::size_t from = caret_byte_;
   int caret = sel_start_;
-  std::size_t rest = to;
+  std::string typed;
   if (code == 8) {
-    if (sel_length_ == 0 && sel_start_ > 0) {
-      caret = sel_start_ - 1;
-      text.resize(ByteOffset(text_, caret));
+    if (sel_length_ == 0 && sel_start_ > 0) {  // the character before the caret
+      --caret;
+      do {
+        --from;
+      } while (from > 0 && IsContinuation(text_[from]));
     }
   } else {
-    AppendUtf8(text, code);
+    AppendUtf8(typed, code);
     ++caret;
   }
-  text.append(text_, rest);
-  Replace(std::move(text), caret);
+  const bool changed = std::string_view(text_).substr(from, to - from) != typed;
+  text_.replace(from, to - from, typed);
+  sel_start_ = caret;
+  sel_length_ = 0;
+  caret_byte_ = from + typed.size();
+  // Last step: the Change handler may set the text again.
+  if (changed && screen_.events()) screen_.events()->Change(Id());
 }
 
 // --- combo box ---

@@ -1,5 +1,6 @@
-// The headless widgets. Each keeps its own state and reaches the screen for focus,
-// z-order and events.
+/// @file
+/// The headless widgets. Each keeps its own state and reaches the screen for focus,
+/// z-order and events.
 #pragma once
 
 #include <array>
@@ -13,13 +14,14 @@
 
 namespace corvane::headless {
 
-// Builds the headless widget for `id` with its design-time settings.
+/// Builds the headless widget for `id` with its design-time settings.
 std::unique_ptr<Widget> MakeWidget(Screen& screen, WidgetId id);
 
-// What every headless widget shares: enabled, visible, focus and z-order.
+/// What every headless widget shares: enabled, visible, focus and z-order.
 template <class Interface>
 class Common : public Interface {
  public:
+  /// Widget `id` of `screen`, enabled and visible as its design says.
   Common(Screen& screen, WidgetId id)
       : Interface(id), screen_(screen), enabled_(DesignOf(id).enabled),
         visible_(DesignOf(id).visible) {}
@@ -40,15 +42,17 @@ class Common : public Interface {
   int ZIndex() const override { return screen_.ZIndex(this->Id()); }
 
  protected:
-  Screen& screen_;
+  Screen& screen_;  ///< the screen the widget is on
 
  private:
   bool enabled_;
   bool visible_;
 };
 
+/// A headless text box.
 class HeadlessTextBox final : public Common<TextBox> {
  public:
+  /// With the design's text, locked flag and colour; the caret at the end.
   HeadlessTextBox(Screen& screen, WidgetId id);
 
   std::string Text() const override { return text_; }
@@ -62,9 +66,11 @@ class HeadlessTextBox final : public Common<TextBox> {
   int SelLength() const override { return sel_length_; }
   void SetSelLength(int length) override;
 
-  // The operator's edits: one accepted key (8 deletes) and a dragged selection.
+  /// @{
+  /// The operator's edits: one accepted key (8 deletes) and a dragged selection.
   void ApplyKey(char32_t code);
   void SelectRange(int start, int length);
+  /// @}
 
  private:
   void Replace(std::string text, int caret);
@@ -74,10 +80,13 @@ class HeadlessTextBox final : public Common<TextBox> {
   Color back_color_;
   int sel_start_;
   int sel_length_ = 0;
+  std::size_t caret_byte_;  // where code point sel_start_ begins in text_
 };
 
+/// A headless combo box.
 class HeadlessComboBox final : public Common<ComboBox> {
  public:
+  /// Without entries, with the design's text, locked flag and colour.
   HeadlessComboBox(Screen& screen, WidgetId id);
 
   std::string Text() const override { return text_; }
@@ -94,7 +103,7 @@ class HeadlessComboBox final : public Common<ComboBox> {
   void SetBackColor(Color color) override { back_color_ = color; }
 
  private:
-  // The first entry with exactly that text, or -1.
+  /// The first entry with exactly that text, or -1.
   int Find(std::string_view text) const;
 
   std::vector<std::string> items_;
@@ -104,8 +113,10 @@ class HeadlessComboBox final : public Common<ComboBox> {
   Color back_color_;
 };
 
+/// A headless command button.
 class HeadlessButton final : public Common<CommandButton> {
  public:
+  /// With the design's caption.
   HeadlessButton(Screen& screen, WidgetId id)
       : Common(screen, id), caption_(DesignOf(id).text) {}
   std::string Caption() const override { return caption_; }
@@ -115,8 +126,10 @@ class HeadlessButton final : public Common<CommandButton> {
   std::string caption_;
 };
 
+/// A headless label.
 class HeadlessLabel final : public Common<Label> {
  public:
+  /// With the design's caption.
   HeadlessLabel(Screen& screen, WidgetId id) : Common(screen, id), caption_(DesignOf(id).text) {}
   std::string Caption() const override { return caption_; }
   void SetCaption(std::string_view caption) override { caption_ = caption; }
@@ -125,12 +138,14 @@ class HeadlessLabel final : public Common<Label> {
   std::string caption_;
 };
 
+/// A headless frame; its caption is the design's.
 class HeadlessFrame final : public Common<Frame> {
  public:
   using Common::Common;
   std::string Caption() const override { return std::string(Design().text); }
 };
 
+/// A headless list view; rows are kept compact, each row's texts in one string.
 class HeadlessListView final : public Common<ListView> {
  public:
   using Common::Common;
@@ -162,7 +177,7 @@ class HeadlessListView final : public Common<ListView> {
   void SetBackColor(Color color) override { back_color_ = color; }
 
  private:
-  // The cells (0 the text, then the sub-items) and the tag, as pieces of one string.
+  /// The cells (0 the text, then the sub-items) and the tag, as pieces of one string.
   static constexpr int kTagPiece = kSubItems + 1;
   struct Row {
     std::string_view Piece(int piece) const;
@@ -183,6 +198,7 @@ class HeadlessListView final : public Common<ListView> {
   Color back_color_ = kWindowBackground;
 };
 
+/// A headless date picker; no value until one is set.
 class HeadlessDatePicker final : public Common<DatePicker> {
  public:
   using Common::Common;
