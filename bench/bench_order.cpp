@@ -17,8 +17,8 @@ BenchOrder::BenchOrder(int rows) : types(ShopPaymentTypes()) {
 
 BenchOrder::BenchOrder(int rows, int type_count) : types(NumberedPaymentTypes(type_count)) {
   GiveOrderDetails(control);
-  control.WritePaymentData(kCreditCards, types, StoredPayments(rows, type_count),
-                           kFieldSeparator, kRecordSeparator);
+  control.WritePaymentData(kCreditCards, types, StoredPayments(rows, type_count), kFieldSeparator,
+                           kRecordSeparator);
 }
 
 void BenchOrder::MarkEveryRow() {

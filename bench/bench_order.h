@@ -10,8 +10,8 @@
 
 namespace corvane::bench {
 
-inline constexpr std::chrono::year_month_day kToday{std::chrono::year{2026},
-                                                    std::chrono::December, std::chrono::day{6}};
+inline constexpr std::chrono::year_month_day kToday{std::chrono::year{2026}, std::chrono::December,
+                                                    std::chrono::day{6}};
 
 // The order's context: mode 1 (everything allowed), order type 1, no conversion, an
 // ordered amount no load or save reaches.

@@ -53,7 +53,12 @@ void BytesPerRow(benchmark::State& state) {
 }
 
 BENCHMARK(CreateControl)->Name("create")->Unit(benchmark::kMicrosecond);
-BENCHMARK(BytesPerRow)->Name("memory")->Arg(1'000)->Arg(10'000)->Arg(100'000)->Iterations(3)
+BENCHMARK(BytesPerRow)
+    ->Name("memory")
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Iterations(3)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

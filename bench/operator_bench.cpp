@@ -134,7 +134,7 @@ void DeleteNewPayment(benchmark::State& state) {
   }
 }
 
-#define CORVANE_ROWS_BENCH(function, name)                                           \
+#define CORVANE_ROWS_BENCH(function, name) \
   BENCHMARK(function)->Name(name)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMicrosecond)
 
 CORVANE_ROWS_BENCH(SaveNewPayment, "save");

@@ -7,13 +7,12 @@ namespace corvane::bench {
 namespace {
 
 constexpr std::array<std::string_view, 10> kShopTypeNames = {
-    "Cash",        "On Account",       "Check",       "Voucher",       "Gift Card",
-    "Wire Transfer", "Money Order", "Traveller Cheque", "Credit Card", "Direct Debit"};
+    "Cash",        "On Account",       "Check",       "Voucher",     "Gift Card", "Wire Transfer",
+    "Money Order", "Traveller Cheque", "Credit Card", "Direct Debit"};
 constexpr int kCardTypePosition = 8;
 
-constexpr std::array<std::string_view, 6> kDates = {"Nov 30, 2026", "Dec 01, 2026",
-                                                    "Oct 15, 2026", "Sep 02, 2026",
-                                                    "Aug 21, 2026", "Jul 09, 2026"};
+constexpr std::array<std::string_view, 6> kDates = {"Nov 30, 2026", "Dec 01, 2026", "Oct 15, 2026",
+                                                    "Sep 02, 2026", "Aug 21, 2026", "Jul 09, 2026"};
 
 // A small deterministic generator (a linear congruence), so that every run loads the same.
 class Digits {
@@ -31,12 +30,12 @@ class Digits {
 std::string Reference(int row, bool card, Digits& digits) {
   char text[64];
   if (card) {  // "4111 2345 6789 0123": 19 characters
-    std::snprintf(text, sizeof text, "4%03u %04u %04u %04u", digits.Next(1000),
-                  digits.Next(10000), digits.Next(10000), digits.Next(10000));
+    std::snprintf(text, sizeof text, "4%03u %04u %04u %04u", digits.Next(1000), digits.Next(10000),
+                  digits.Next(10000), digits.Next(10000));
   } else {  // "CHQ-" and 12 to 14 digits: 16 to 18 characters
     const int extra = row % 3;
-    std::snprintf(text, sizeof text, "CHQ-%06u%06u%.*s", digits.Next(1000000),
-                  digits.Next(1000000), extra, "42");
+    std::snprintf(text, sizeof text, "CHQ-%06u%06u%.*s", digits.Next(1000000), digits.Next(1000000),
+                  extra, "42");
   }
   return text;
 }
@@ -78,8 +77,8 @@ std::string StoredPayments(int rows, int type_count) {
   char sequence[32];
   for (int row = 0; row < rows; ++row) {
     const int position = row % type_count;
-    const bool card = type_count == static_cast<int>(kShopTypeNames.size()) &&
-                      position == kCardTypePosition;
+    const bool card =
+        type_count == static_cast<int>(kShopTypeNames.size()) && position == kCardTypePosition;
     const unsigned cents = 100 + digits.Next(999900);  // 1.00 to 9999.99
     std::snprintf(amount, sizeof amount, "%u.%02u", cents / 100, cents % 100);
     std::snprintf(sequence, sizeof sequence, "%08d", 10000000 + row);

@@ -55,11 +55,22 @@ void ReadBaseline(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * rows);
 }
 
-BENCHMARK(ReadControl)->Name("read/control")->Arg(1'000)->Arg(10'000)->Arg(100'000)
+BENCHMARK(ReadControl)
+    ->Name("read/control")
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(100'000)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(ReadControlFewMarked)->Name("read/control_few_marked")->Arg(10'000)->Arg(100'000)
+BENCHMARK(ReadControlFewMarked)
+    ->Name("read/control_few_marked")
+    ->Arg(10'000)
+    ->Arg(100'000)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK(ReadBaseline)->Name("read/baseline")->Arg(1'000)->Arg(10'000)->Arg(100'000)
+BENCHMARK(ReadBaseline)
+    ->Name("read/baseline")
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(100'000)
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -1,12 +1,14 @@
 #include "bench/report_results.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <fstream>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
-
-#include <nlohmann/json.hpp>
+#include <string_view>
 
 namespace corvane::bench {
 namespace {
@@ -28,15 +30,44 @@ std::string BaseName(std::string name) {
 
 // Keys of a benchmark entry that are not user counters.
 bool IsCounter(const std::string& key, const nlohmann::json& value) {
-  static const char* const kFixed[] = {
-      "name",       "family_index", "per_family_instance_index", "run_name", "run_type",
-      "repetitions", "repetition_index", "threads", "iterations", "real_time", "cpu_time",
-      "time_unit",  "aggregate_name", "aggregate_unit", "items_per_second", "error_occurred",
-      "error_message"};
+  static const char* const kFixed[] = {"name",
+                                       "family_index",
+                                       "per_family_instance_index",
+                                       "run_name",
+                                       "run_type",
+                                       "repetitions",
+                                       "repetition_index",
+                                       "threads",
+                                       "iterations",
+                                       "real_time",
+                                       "cpu_time",
+                                       "time_unit",
+                                       "aggregate_name",
+                                       "aggregate_unit",
+                                       "items_per_second",
+                                       "error_occurred",
+                                       "error_message"};
   for (const char* fixed : kFixed) {
     if (key == fixed) return false;
   }
   return value.is_number();
+}
+
+// Google Benchmark writes a counter's cv as NaN when its mean is 0 (no page faults), which
+// JSON has no word for: such values become null, and null is no counter.
+std::string WithoutNonNumbers(std::string text) {
+  for (const std::string_view word :
+       {": NaN", ": -NaN", ": nan", ": -nan", ": inf", ": -inf", ": Infinity", ": -Infinity"}) {
+    for (std::size_t at = 0; (at = text.find(word, at)) != std::string::npos;) {
+      const std::size_t end = at + word.size();
+      if (end < text.size() && (std::isalnum(static_cast<unsigned char>(text[end])))) {
+        at = end;
+        continue;
+      }
+      text.replace(at, word.size(), ": null");
+    }
+  }
+  return text;
 }
 
 }  // namespace
@@ -44,7 +75,9 @@ bool IsCounter(const std::string& key, const nlohmann::json& value) {
 Results Results::Read(const std::string& path) {
   std::ifstream in(path);
   if (!in) throw std::runtime_error("cannot read " + path);
-  const nlohmann::json json = nlohmann::json::parse(in);
+  std::ostringstream text;
+  text << in.rdbuf();
+  const nlohmann::json json = nlohmann::json::parse(WithoutNonNumbers(text.str()));
   Results results;
   const nlohmann::json& context = json.at("context");
   std::ostringstream machine;
@@ -67,8 +100,7 @@ Results Results::Read(const std::string& path) {
     const std::string name = BaseName(entry.value("run_name", entry.value("name", "")));
     const std::string run_type = entry.value("run_type", "iteration");
     const std::string aggregate = entry.value("aggregate_name", "");
-    const double seconds =
-        ToSeconds(entry.value("cpu_time", kNaN), entry.value("time_unit", "ns"));
+    const double seconds = ToSeconds(entry.value("cpu_time", kNaN), entry.value("time_unit", "ns"));
     if (run_type == "aggregate") {
       results.repetitions_ = std::max(results.repetitions_, entry.value("repetitions", 1));
       Figure& figure = results.figures_[name];
@@ -91,6 +123,11 @@ Results Results::Read(const std::string& path) {
   }
   for (auto& [name, figure] : single) results.figures_.try_emplace(name, figure);
   return results;
+}
+
+void Results::Merge(const Results& other) {
+  for (const auto& [name, figure] : other.figures_) figures_.try_emplace(name, figure);
+  repetitions_ = std::max(repetitions_, other.repetitions_);
 }
 
 std::optional<Figure> Results::Find(const std::string& name) const {

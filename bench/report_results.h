@@ -17,6 +17,9 @@ class Results {
  public:
   // Reads `path`; throws std::runtime_error when it cannot.
   static Results Read(const std::string& path);
+  // Adds the figures of another run (corvane_qt_bench beside corvane_bench); a figure
+  // this run has already stays. The machine and the date stay this run's.
+  void Merge(const Results& other);
 
   // The benchmark named `name` ("load/control/100000"; "/iterations:N" left out).
   std::optional<Figure> Find(const std::string& name) const;

@@ -1,5 +1,6 @@
-// Late binding: the host operations by name or dispatch number, with automation-style
-// arguments. The typed methods of Corvane stay the primary API; this layer calls them.
+/// @file
+/// Late binding: the host operations by name or dispatch number, with automation-style
+/// arguments. The typed methods of Corvane stay the primary API; this layer calls them.
 #pragma once
 
 #include <cstdint>
@@ -14,10 +15,10 @@ namespace corvane {
 
 class Corvane;
 
-// An automation argument or result: empty, text, 16-bit integer, double or boolean.
+/// An automation argument or result: empty, text, 16-bit integer, double or boolean.
 using Variant = std::variant<std::monostate, std::string, std::int16_t, double, bool>;
 
-// Dispatch numbers of the default interface.
+/// Dispatch numbers of the default interface.
 enum class DispId : std::int32_t {
   GetPaymentID = 0x60030006,
   WritePaymentData = 0x60030011,
@@ -29,27 +30,27 @@ enum class DispId : std::int32_t {
   GetNonSelectableID = 0x60030043,
   EnableNewPayment = 0x60030047,
 };
-// The outgoing interface's one event, AmountTotal(TotalAmount As Double).
+/// The outgoing interface's one event, AmountTotal(TotalAmount As Double).
 inline constexpr std::int32_t kDispIdAmountTotal = 1;
 
-// A call the dispatch layer refuses before reaching the control: an unknown number, a
-// wrong argument count, a type mismatch or a 16-bit overflow.
+/// A call the dispatch layer refuses before reaching the control: an unknown number, a
+/// wrong argument count, a type mismatch or a 16-bit overflow.
 class DispatchError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
-// The dispatch number of an operation, by its exact name.
+/// The dispatch number of an operation, by its exact name.
 std::optional<std::int32_t> DispIdOf(std::string_view name);
-// The operation's name; empty for an unknown number.
+/// The operation's name; empty for an unknown number.
 std::string_view NameOf(std::int32_t dispid);
 
-// Calls operation `dispid` with `args` in declaration order. Arguments passed by reference
-// are in `args` as given; no operation changes them.
-// Conversions: a 16-bit parameter takes a 16-bit integer (a double holding a whole number
-// beyond 16 bits is a 16-bit overflow); a double parameter takes a double or a 16-bit
-// integer; text takes text; a boolean a boolean. Anything else is a type mismatch.
-// Throws DispatchError, or HostError from the operation itself.
+/// Calls operation `dispid` with `args` in declaration order. Arguments passed by reference
+/// are in `args` as given; no operation changes them.
+/// Conversions: a 16-bit parameter takes a 16-bit integer (a double holding a whole number
+/// beyond 16 bits is a 16-bit overflow); a double parameter takes a double or a 16-bit
+/// integer; text takes text; a boolean a boolean. Anything else is a type mismatch.
+/// Throws DispatchError, or HostError from the operation itself.
 Variant Invoke(Corvane& control, std::int32_t dispid, std::span<Variant> args);
 
 }  // namespace corvane

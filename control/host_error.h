@@ -4,7 +4,7 @@
 
 namespace corvane {
 
-// The error a host operation returns to the host; the message says what failed.
+/// The error a host operation returns to the host; the message says what failed.
 class HostError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

@@ -29,7 +29,7 @@ bool Showable(double amount) { return std::isfinite(LenientNumber(FormatAmount(a
 std::int16_t Corvane::GetPaymentID(std::string_view ptPaymentType) {
   if (!mvPaymentTypes) return 0;
   const PaymentTypeEntry* entry = mvPaymentTypes->Find(ptPaymentType);
-  return entry ? PaymentTypeId(*entry) : 0;
+  return entry ? PaymentTypeId(*entry) : std::int16_t{0};
 }
 
 bool Corvane::GetNonSelectableID(std::string_view ptPaymentType) {
@@ -38,9 +38,9 @@ bool Corvane::GetNonSelectableID(std::string_view ptPaymentType) {
   return entry && IsNonSelectable(*entry);
 }
 
-void Corvane::PaymentDetails(std::int16_t piMode, std::int16_t piCountry,
-                             std::int16_t piOrderType, double pdCurCnversRate,
-                             double pdOrderedAmount, std::string_view txtDateOrderTaken) {
+void Corvane::PaymentDetails(std::int16_t piMode, std::int16_t piCountry, std::int16_t piOrderType,
+                             double pdCurCnversRate, double pdOrderedAmount,
+                             std::string_view txtDateOrderTaken) {
   if (!std::isfinite(pdCurCnversRate)) {
     throw HostError("PaymentDetails: the conversion rate is not a finite number");
   }
@@ -77,9 +77,7 @@ void Corvane::RefreshButtons() {
   }
 }
 
-double Corvane::TotalAmount() {
-  return Require(txtTotalAmount.Text(), "TotalAmount", "the total");
-}
+double Corvane::TotalAmount() { return Require(txtTotalAmount.Text(), "TotalAmount", "the total"); }
 
 void Corvane::OrderedAmount(double pdOrderedAmount) {
   if (!std::isfinite(pdOrderedAmount)) {

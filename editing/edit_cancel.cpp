@@ -29,10 +29,7 @@ void Corvane::StartEdit() {
   cboPaymentType.SetLocked(false);
   cboPaymentType.SetEnabled(true);
   cboPaymentType.SetBackColor(kWindowBackground);
-  int entry = -1;
-  for (int i = 0; i < cboPaymentType.ListCount() && entry < 0; ++i) {
-    if (cboPaymentType.List(i) == row[kColPaymentType]) entry = i;
-  }
+  const int entry = cboPaymentType.FindItem(row[kColPaymentType]);
   // A type that is not on offer shows no type rather than another one: the save keeps the
   // row's own type unless the operator chooses one.
   cboPaymentType.SetListIndex(entry);  // the type's handling runs here when it moves
@@ -41,10 +38,9 @@ void Corvane::StartEdit() {
     cboCreditCard.SetBackColor(kWindowBackground);
     cboCreditCard.SetText(row[kColReference]);
   }
-  const bool closed =
-      miOrderType == 2 || GetPaymentID(cboPaymentType.Text()) == kNoReferenceTypeId;
-  for (auto [box, column] : {std::pair{&txtReference, kColReference},
-                             std::pair{&txtAuthorization, kColAuthorization}}) {
+  const bool closed = miOrderType == 2 || GetPaymentID(cboPaymentType.Text()) == kNoReferenceTypeId;
+  for (auto [box, column] :
+       {std::pair{&txtReference, kColReference}, std::pair{&txtAuthorization, kColAuthorization}}) {
     if (closed) {  // shown, but not to be changed
       box->SetText("");
       box->SetEnabled(false);

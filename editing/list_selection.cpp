@@ -29,15 +29,12 @@ void Corvane::lstPayment_Click() {
     return;
   }
   if (!mtAction.empty()) return;
-  for (int i = 0; i < cboPaymentType.ListCount(); ++i) {
-    if (cboPaymentType.List(i) == row[kColPaymentType]) {
-      cboPaymentType.SetListIndex(i);
-      break;
-    }
+  if (const int entry = cboPaymentType.FindItem(row[kColPaymentType]); entry >= 0) {
+    cboPaymentType.SetListIndex(entry);
   }
   if (GetPaymentID(row[kColPaymentType]) == kCardTypeId) cboCreditCard.SetText(row[kColReference]);
-  for (auto [box, column] : {std::pair{&txtReference, kColReference},
-                             std::pair{&txtAuthorization, kColAuthorization}}) {
+  for (auto [box, column] :
+       {std::pair{&txtReference, kColReference}, std::pair{&txtAuthorization, kColAuthorization}}) {
     box->SetText(row[column]);
     box->SetLocked(true);
     box->SetBackColor(kButtonFace);

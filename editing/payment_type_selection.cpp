@@ -45,8 +45,8 @@ void Corvane::cboPaymentType_Click() {
         txtReference.SetText(*grouped);
       }
     }
-  } else if (entering && (GetPaymentID(cboPaymentType.Text()) == kNoReferenceTypeId ||
-                          miOrderType == 2)) {
+  } else if (entering &&
+             (GetPaymentID(cboPaymentType.Text()) == kNoReferenceTypeId || miOrderType == 2)) {
     cboCreditCard.SetText("");
     cboCreditCard.SetBackColor(kButtonFace);
     cboCreditCard.SetEnabled(false);
@@ -72,8 +72,8 @@ void Corvane::cboPaymentType_Click() {
     txtReference.SetFocus();
   }
   if (miOrderType == 2) {  // proposes what is left to pay, on the order's date
-    txtAmount.SetText(FormatAmount(StrictNumber(txtOrderedAmount.Text()) -
-                                   StrictNumber(txtTotalAmount.Text())));
+    txtAmount.SetText(
+        FormatAmount(StrictNumber(txtOrderedAmount.Text()) - StrictNumber(txtTotalAmount.Text())));
     txtPaymentDate.SetText(mtDateOrderTaken);
   }
 }

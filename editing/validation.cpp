@@ -35,8 +35,9 @@ bool Corvane::ValidatePayment() {
   };
 
   if (GetNonSelectableID(type)) {
-    return refuse(type + " cannot be selected from the center for use on a new or existing "
-                         "payment.",
+    return refuse(type +
+                      " cannot be selected from the center for use on a new or existing "
+                      "payment.",
                   " Corvane", cboPaymentType);
   }
   const bool reference_optional = miOrderType == 2 || GetPaymentID(type) == kNoReferenceTypeId;
@@ -44,15 +45,13 @@ bool Corvane::ValidatePayment() {
     return refuse("Please enter the Reference Number", "Corvane", txtReference);
   }
   if (TrimmedLength(txtAuthorization.Text()) > kMaxNumberLength) {
-    screen_.MsgBox("Autorization Number cannot exceed 20 characters", kMbOkInformation,
-                   " Corvane");
+    screen_.MsgBox("Autorization Number cannot exceed 20 characters", kMbOkInformation, " Corvane");
     select_all(txtAuthorization);
     txtAuthorization.SetFocus();
     return false;
   }
   if (TrimmedLength(txtReference.Text()) > kMaxNumberLength) {
-    screen_.MsgBox("Reference Number cannot exceed  20 characters", kMbOkInformation,
-                   " Corvane");
+    screen_.MsgBox("Reference Number cannot exceed  20 characters", kMbOkInformation, " Corvane");
     select_all(txtReference);
     txtReference.SetFocus();
     return false;
@@ -63,8 +62,7 @@ bool Corvane::ValidatePayment() {
   const double amount = LenientNumber(txtAmount.Text());
   const double rate = mdCurCnversRate == 0 ? 1 : mdCurCnversRate;
   const int edited = mtAction == "Edit" && lstPayment.Selected() ? *lstPayment.Selected() : -1;
-  const double projected =
-      edited >= 0 ? SumOfPayments(edited, amount) : SumOfPayments() + amount;
+  const double projected = edited >= 0 ? SumOfPayments(edited, amount) : SumOfPayments() + amount;
   if (!(amount > 0) || !std::isfinite(amount) || !std::isfinite(amount / rate) ||
       !std::isfinite(projected)) {
     return refuse("Please enter the Payment Amount", " Corvane", txtAmount);

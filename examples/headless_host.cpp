@@ -38,8 +38,7 @@ void Print(corvane::Screen& screen) {
       case WidgetKind::kFrame:
         break;
     }
-    std::cout << " enabled " << YesNo(w.Enabled()) << " visible " << YesNo(w.Visible())
-              << "\n";
+    std::cout << " enabled " << YesNo(w.Enabled()) << " visible " << YesNo(w.Visible()) << "\n";
   }
 }
 

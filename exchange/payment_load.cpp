@@ -12,12 +12,10 @@ namespace {
 constexpr int kPaymentFields = 6;
 
 [[noreturn]] void Fail(std::size_t record, const std::string& what) {
-  throw HostError("WritePaymentData: payment record " + std::to_string(record + 1) + ": " +
-                  what);
+  throw HostError("WritePaymentData: payment record " + std::to_string(record + 1) + ": " + what);
 }
 
-std::size_t TypePosition(std::string_view text, std::size_t record,
-                         const PaymentTypeTable* table) {
+std::size_t TypePosition(std::string_view text, std::size_t record, const PaymentTypeTable* table) {
   double value;
   try {
     value = StrictNumber(text);
@@ -76,8 +74,8 @@ PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadCont
     }
   }
   if (!IsBlank(input.payment_types)) {
-    load.payment_types = PaymentTypeTable::Parse(input.payment_types, input.field_separator,
-                                                 input.record_separator);
+    load.payment_types =
+        PaymentTypeTable::Parse(input.payment_types, input.field_separator, input.record_separator);
   }
   const std::optional<PaymentTypeTable>& types =
       load.payment_types ? load.payment_types : *context.current_types;
@@ -110,8 +108,8 @@ PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadCont
       total += LenientNumber(amount);
       if (std::isfinite(total)) total = LenientNumber(FormatAmount(total));
       if (!std::isfinite(total)) Fail(r, "the total of the payments is too large");
-      load.rows.push_back({position, fields[1], fields[2], std::move(amount), fields[4],
-                           fields[5]});
+      load.rows.push_back(
+          {position, fields[1], fields[2], std::move(amount), fields[4], fields[5]});
     }
   }
   load.total = FormatAmount(total);

@@ -1,8 +1,8 @@
 #include "exchange/payment_types.h"
 
-#include <cmath>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <limits>
 
 #include "editing/numbers.h"
@@ -10,8 +10,7 @@
 
 namespace corvane {
 
-PaymentTypeTable PaymentTypeTable::Parse(std::string_view text,
-                                         std::string_view field_separator,
+PaymentTypeTable PaymentTypeTable::Parse(std::string_view text, std::string_view field_separator,
                                          std::string_view record_separator) {
   PaymentTypeTable table;
   const std::vector<std::string_view> records = SplitRecords(text, record_separator);
@@ -54,8 +53,9 @@ bool IsNonSelectable(const PaymentTypeEntry& entry) {
   const std::string& flag = entry[2];
   auto equals_ignoring_case = [&](std::string_view word) {
     return flag.size() == word.size() &&
-           std::equal(flag.begin(), flag.end(), word.begin(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+           std::equal(flag.begin(), flag.end(), word.begin(), [](char a, char b) {
+             return std::tolower(static_cast<unsigned char>(a)) == b;
+           });
   };
   if (equals_ignoring_case("true")) return true;
   try {

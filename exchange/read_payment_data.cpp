@@ -31,9 +31,9 @@ std::string Corvane::ReadPaymentData() {
       throw HostError("ReadPaymentData: payment row " + std::to_string(row + 1) +
                       ": the amount overflows in the host's currency");
     }
-    for (const std::string* field : std::initializer_list<const std::string*>
-         {&r[kColPaymentDate], type ? &(*type)[0] : &r[kColPaymentType], &r[kColReference],
-          &r[kColAuthorization], &amount_text, &r[kColPaymentSequence]}) {
+    for (const std::string* field : std::initializer_list<const std::string*>{
+             &r[kColPaymentDate], type ? &type->front() : &r[kColPaymentType], &r[kColReference],
+             &r[kColAuthorization], &amount_text, &r[kColPaymentSequence]}) {
       result += *field;
       result += fs;
     }

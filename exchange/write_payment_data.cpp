@@ -10,9 +10,9 @@ void Corvane::WritePaymentData(std::string_view ptCreditCard, std::string_view p
                                std::string_view ptRecordSeparator) {
   const std::string total_text = txtTotalAmount.Text();
   const std::string ordered_text = txtOrderedAmount.Text();
-  PaymentLoad load = PlanPaymentLoad(
-      {ptCreditCard, ptPaymentType, ptData, ptFieldSeparator, ptRecordSeparator},
-      {&mvPaymentTypes, mdCurCnversRate, total_text, ordered_text});
+  PaymentLoad load =
+      PlanPaymentLoad({ptCreditCard, ptPaymentType, ptData, ptFieldSeparator, ptRecordSeparator},
+                      {&mvPaymentTypes, mdCurCnversRate, total_text, ordered_text});
 
   cboCreditCard.Clear();
   cboPaymentType.Clear();
@@ -42,6 +42,7 @@ void Corvane::WritePaymentData(std::string_view ptCreditCard, std::string_view p
     ResetPaymentScreen();
   }
   if (load.payments_given) {
+    lstPayment.Reserve(static_cast<int>(load.rows.size()));
     for (const PaymentLoadRow& row : load.rows) {
       // The plan checked that the position names an entry with a name.
       const int i = lstPayment.Add(*NameOf(mvPaymentTypes->entries()[row.type_position]));

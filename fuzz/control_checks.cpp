@@ -256,9 +256,12 @@ void CheckChangeList(Corvane& control) {
     const PaymentTypeEntry* type =
         fields.mvPaymentTypes ? fields.mvPaymentTypes->Find(r[kColPaymentType]) : nullptr;
     const std::string& type_text = type ? type->front() : r[kColPaymentType];
-    records.push_back({r[kColPaymentDate] + fs + type_text + fs + r[kColReference] + fs +
-                           r[kColAuthorization] + fs,
-                       fs + r[kColPaymentSequence] + fs + r[kColIsUpdate] + rs, r[kColAmount]});
+    std::string head = r[kColPaymentDate];
+    head.append(fs).append(type_text).append(fs).append(r[kColReference]).append(fs);
+    head.append(r[kColAuthorization]).append(fs);
+    std::string tail = fs;
+    tail.append(r[kColPaymentSequence]).append(fs).append(r[kColIsUpdate]).append(rs);
+    records.push_back({std::move(head), std::move(tail), r[kColAmount]});
   }
   const double rate = fields.mdCurCnversRate == 0 ? 1 : fields.mdCurCnversRate;
   ChangeListMatcher matcher(text, records, rate);

@@ -61,14 +61,15 @@ bool IsOrderedAmount(const Json& request) {
 }  // namespace
 
 void FuzzHost::Create() {
-  auto screen = std::make_unique<headless::Screen>();
-  auto control = std::make_unique<Corvane>(*screen, [] { return kToday; });
+  // In the order corvane-host makes a new control: the new screen and control first, then
+  // the old control, screen and operator go.
+  host::HostedScreen hosted = make_screen_();
+  auto control = std::make_unique<Corvane>(*hosted.screen, [] { return kToday; });
   control->SubscribeAmountTotal([this](double) { OnAmountTotal(); });
   control_.reset();
-  operator_ = std::make_unique<headless::Operator>(*screen);
-  screen_ = std::move(screen);
+  hosted_ = std::move(hosted);
   control_ = std::move(control);
-  snapshot_ = Snapshot(*screen_, control_->fields());
+  snapshot_ = Snapshot(*hosted_.screen, control_->fields());
   cents_lost_ = false;
 }
 
@@ -95,16 +96,16 @@ FuzzHost::Outcome FuzzHost::Execute(const Json& request) {
     } else if (verb == "invoke") {
       host::InvokeByNumber(*control_, args);
     } else if (action) {
-      host::Act(screen_->services(), *operator_, args);
+      host::Act(*hosted_.services, *hosted_.person, args);
     } else if (verb == "get") {
       args.ExpectCount(1);
-      host::InspectWidget(*screen_, args.Widget(1));
+      host::InspectWidget(*hosted_.screen, args.Widget(1));
     } else if (verb == "screen") {
       args.ExpectCount(0);
-      host::InspectScreen(*screen_);
+      host::InspectScreen(*hosted_.screen);
     } else if (verb == "state") {
       args.ExpectCount(0);
-      host::InspectState(control_->fields(), *screen_);
+      host::InspectState(control_->fields(), *hosted_.screen);
     } else if (verb == "new") {
       args.ExpectCount(0);
       Create();
@@ -130,19 +131,19 @@ FuzzHost::Outcome FuzzHost::Execute(const Json& request) {
 
 void FuzzHost::CheckState(const std::string& request) {
   const std::string& action = control_->fields().mtAction;
-  const std::string captions = screen_->button(WidgetId::cmdAdd).Caption() + "/" +
-                               screen_->button(WidgetId::cmdEdit).Caption();
+  const std::string captions = hosted_.screen->button(WidgetId::cmdAdd).Caption() + "/" +
+                               hosted_.screen->button(WidgetId::cmdEdit).Caption();
   const std::string expected = action.empty()                        ? "New Payment/Edit"
                                : action == "Add" || action == "Edit" ? "Save/Cancel"
                                                                      : "(no such state)";
   Expect(captions == expected,
          "after " + request + " mtAction is '" + action + "' with the buttons " + captions);
-  if (const std::optional<WidgetId> focus = screen_->Focus()) {
-    Expect(screen_->Focusable(*focus), "after " + request + " the focus is on " +
-                                           std::string(DesignOf(*focus).name) +
-                                           ", which cannot take it");
+  if (const std::optional<WidgetId> focus = hosted_.screen->Focus()) {
+    Expect(hosted_.screen->Focusable(*focus), "after " + request + " the focus is on " +
+                                                  std::string(DesignOf(*focus).name) +
+                                                  ", which cannot take it");
   }
-  CheckAmountsFinite(screen_->list_view(WidgetId::lstPayment));
+  CheckAmountsFinite(hosted_.screen->list_view(WidgetId::lstPayment));
   CheckChangeList(*control_);
 }
 
@@ -153,12 +154,17 @@ void FuzzHost::Run(const Step& step) {
     return;
   }
   const std::string shown = request.dump(-1, ' ', false, Json::error_handler_t::replace);
+  if (event_loop_ && host::IsOperatorAction(request[0].get<std::string>())) {
+    event_loop_();
+    Expect(Snapshot(*hosted_.screen, control_->fields()) == snapshot_,
+           "the events pending before " + shown + " changed the control");
+  }
   const bool save = request[0] == "click" && request.size() == 2 && request[1] == "cmdAdd" &&
-                    screen_->button(WidgetId::cmdAdd).Caption() == "Save";
+                    hosted_.screen->button(WidgetId::cmdAdd).Caption() == "Save";
   const bool delete_click =
       request[0] == "click" && request.size() == 2 && request[1] == "cmdDelete";
   const std::multiset<std::string> stored_before =
-      StoredPayments(screen_->list_view(WidgetId::lstPayment));
+      StoredPayments(hosted_.screen->list_view(WidgetId::lstPayment));
   // Nothing changes between two steps: the state after the last one is the state before.
   const std::string before = std::move(snapshot_);
   amount_totals_ = 0;
@@ -171,9 +177,9 @@ void FuzzHost::Run(const Step& step) {
                  : outcome == Outcome::kRefused ? "refused"
                                                 : "HostError");
   }
-  const std::vector<MessageRecord> messages = screen_->TakeMessages();
-  screen_->TakeBeeps();
-  snapshot_ = Snapshot(*screen_, control_->fields());
+  const std::vector<MessageRecord> messages = hosted_.services->TakeMessages();
+  hosted_.services->TakeBeeps();
+  snapshot_ = Snapshot(*hosted_.screen, control_->fields());
   if (request[0] == "new" && outcome == Outcome::kDone) return;
 
   if (outcome == Outcome::kRefused ||
@@ -187,7 +193,7 @@ void FuzzHost::Run(const Step& step) {
   }
   CheckState(shown);
 
-  const ListView& list = screen_->list_view(WidgetId::lstPayment);
+  const ListView& list = hosted_.screen->list_view(WidgetId::lstPayment);
   if (!typed_load_) {
     const std::multiset<std::string> stored_after = StoredPayments(list);
     Expect(std::includes(stored_after.begin(), stored_after.end(), stored_before.begin(),
@@ -202,9 +208,9 @@ void FuzzHost::Run(const Step& step) {
                            return m.style == kMbYesNoQuestion && m.answer == kAnswerYes;
                          });
   if (typed_load_) cents_lost_ = false;
-  cents_lost_ = cents_lost_ || !CentsExact(*screen_);
+  cents_lost_ = cents_lost_ || !CentsExact(*hosted_.screen);
   if ((typed_load_ && outcome == Outcome::kDone) || completed_save || confirmed) {
-    CheckTotals(*screen_, !cents_lost_);
+    CheckTotals(*hosted_.screen, !cents_lost_);
   }
 }
 

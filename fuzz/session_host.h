@@ -1,8 +1,9 @@
-// A corvane-host session for the fuzzer: the headless screen, the operator's hands and the
-// control, driven one request at a time by the session library's verbs, with the control's
-// invariants checked after every step:
+// A corvane-host session for the fuzzer: a screen of either toolkit (as corvane-host makes
+// it), the operator's hands and the control, driven one request at a time by the session
+// library's verbs, with the control's invariants checked after every step:
 //  - no exception but the documented refusals leaves a request, and a refused request
 //    changes nothing (OrderedAmount shows its amount before it fails);
+//  - the toolkit's pending events, run before an operator action, change nothing;
 //  - the editing state is idle, adding or editing, the fields and the captions agreeing;
 //  - the focus is never on a widget that cannot take it;
 //  - every row's amount is a finite number, and the change list reads back;
@@ -12,20 +13,27 @@
 //    balance boxes agree with the rows and the ordered amount.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "control/corvane.h"
 #include "fuzz/session_steps.h"
-#include "widgets/headless/operator.h"
-#include "widgets/headless/screen.h"
+#include "tools/corvane_host/hosted_screen.h"
 
 namespace corvane::fuzz {
 
 class FuzzHost {
  public:
-  FuzzHost() { Create(); }
+  // `make_screen` builds the screen of every control the session makes. `event_loop`, if
+  // given, runs the toolkit's pending events; it runs before every operator action, whose
+  // input comes through the event loop (host calls may follow each other inside one handler).
+  explicit FuzzHost(host::ScreenFactory make_screen, std::function<void()> event_loop = {})
+      : make_screen_(std::move(make_screen)), event_loop_(std::move(event_loop)) {
+    Create();
+  }
 
   void Run(const Step& step);
 
@@ -39,8 +47,10 @@ class FuzzHost {
   // The checks that hold after any step; `request` names the step in a report.
   void CheckState(const std::string& request);
 
-  std::unique_ptr<headless::Screen> screen_;
-  std::unique_ptr<headless::Operator> operator_;
+  host::ScreenFactory make_screen_;
+  std::function<void()> event_loop_;
+  // Declared in this order so that the control goes before its screen.
+  host::HostedScreen hosted_;
   std::unique_ptr<Corvane> control_;
   std::optional<Json> hook_;  // the host call the next AmountTotal handler makes
   int amount_totals_ = 0;     // AmountTotal events of the step under way

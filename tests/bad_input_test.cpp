@@ -341,7 +341,7 @@ TEST_F(BadInputTest, PaymentDetailsNumbersAndSixteenBitEnds) {
 }
 
 TEST_F(BadInputTest, DispatchArgumentsAtTheSixteenBitEnds) {
-  auto details = [&](Variant mode) {
+  auto details = [&](const Variant& mode) {
     std::vector<Variant> args{mode, std::int16_t{0}, std::int16_t{1}, 0.0, 250.0, std::string()};
     return ErrorOf([&] { Invoke(control, 0x60030015, args); });
   };
@@ -717,9 +717,7 @@ TEST_F(BadInputTest, ADeleteOrUndeleteWhoseTotalWouldOverflowChangesNothing) {
 TEST_F(BadInputTest, ACardHoldingTheFieldSeparatorIsRefusedByTheLoad) {
   control.PaymentDetails(1, 0, 1, 0, 250, "Dec 01, 2026");
   control.WritePaymentData("Visa|", "0~Cash~0|1~On Account~0|8~Card~0|", "", "~", "|");
-  EXPECT_EQ(ErrorOf([&] {
-              control.WritePaymentData("Amex|Vi~sa|", "0~Cash~0|", "", "~", "|");
-            }),
+  EXPECT_EQ(ErrorOf([&] { control.WritePaymentData("Amex|Vi~sa|", "0~Cash~0|", "", "~", "|"); }),
             "WritePaymentData: credit card 2 'Vi~sa' holds the field separator");
   EXPECT_EQ(screen.combo_box(W::cboCreditCard).ListCount(), 1);
   // The same name is fine where "~" separates nothing; the last piece is no card at all.

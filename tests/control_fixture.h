@@ -19,8 +19,7 @@ using W = WidgetId;
 class ControlTest : public ::testing::Test {
  protected:
   static constexpr std::chrono::year_month_day kToday{std::chrono::year{2026},
-                                                      std::chrono::December,
-                                                      std::chrono::day{6}};
+                                                      std::chrono::December, std::chrono::day{6}};
 
   ControlTest() {
     control.SubscribeAmountTotal([this](double total) { totals.push_back(total); });
@@ -48,13 +47,16 @@ class ControlTest : public ::testing::Test {
     return out;
   }
   std::vector<std::string> Rows() {
+    const int count = screen.list_view(W::lstPayment).Count();
     std::vector<std::string> rows;
-    for (int i = 0; i < screen.list_view(W::lstPayment).Count(); ++i) rows.push_back(Row(i));
+    rows.reserve(count);
+    for (int i = 0; i < count; ++i) rows.push_back(Row(i));
     return rows;
   }
   std::vector<std::string> Entries(W combo) {
-    std::vector<std::string> entries;
     ComboBox& box = screen.combo_box(combo);
+    std::vector<std::string> entries;
+    entries.reserve(box.ListCount());
     for (int i = 0; i < box.ListCount(); ++i) entries.push_back(box.List(i));
     return entries;
   }
@@ -85,8 +87,8 @@ class ControlTest : public ::testing::Test {
   }
   // The editing state: mtAction, the captions of New Payment and Edit, and the focus.
   std::string State() {
-    return "'" + control.fields().mtAction + "' " + Caption(W::cmdAdd) + "/" +
-           Caption(W::cmdEdit) + " focus " + Focus();
+    return "'" + control.fields().mtAction + "' " + Caption(W::cmdAdd) + "/" + Caption(W::cmdEdit) +
+           " focus " + Focus();
   }
   // The prompts and titles of the message boxes shown since the last call.
   std::vector<std::string> Messages() {

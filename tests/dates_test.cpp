@@ -25,15 +25,28 @@ struct ReadRow {
 TEST(ReadDateTest, ReadsEveryAcceptedForm) {
   const Date dec6 = MakeDate(2026, 12, 6);
   const std::vector<ReadRow> rows = {
-      {"Dec 06, 2026", dec6},       {"December 6 2026", dec6},   {"dec 6, 2026", dec6},
-      {"DECEMBER 06 2026", dec6},   {"  Dec   6,   2026  ", dec6}, {"\tDec\t6,\t2026\t", dec6},
-      {"6 Dec 2026", dec6},         {"06 december 2026", dec6},  {"2026-12-06", dec6},
-      {"2026-12-6", dec6},          {"12/6/2026", dec6},         {"12/06/2026", dec6},
-      {" 2026-1-5 ", MakeDate(2026, 1, 5)},  {"1/5/2026", MakeDate(2026, 1, 5)},
-      {"May 1, 2030", MakeDate(2030, 5, 1)}, {"sep 9 2009", MakeDate(2009, 9, 9)},
-      {"June 30, 2000", MakeDate(2000, 6, 30)}, {"jul 4 1976", MakeDate(1976, 7, 4)},
-      {"2024-02-29", MakeDate(2024, 2, 29)},  {"Feb 29, 2000", MakeDate(2000, 2, 29)},
-      {"Jan 01, 1900", kFirstPickerDate},     {"Dec 31, 2060", kLastPickerDate},
+      {"Dec 06, 2026", dec6},
+      {"December 6 2026", dec6},
+      {"dec 6, 2026", dec6},
+      {"DECEMBER 06 2026", dec6},
+      {"  Dec   6,   2026  ", dec6},
+      {"\tDec\t6,\t2026\t", dec6},
+      {"6 Dec 2026", dec6},
+      {"06 december 2026", dec6},
+      {"2026-12-06", dec6},
+      {"2026-12-6", dec6},
+      {"12/6/2026", dec6},
+      {"12/06/2026", dec6},
+      {" 2026-1-5 ", MakeDate(2026, 1, 5)},
+      {"1/5/2026", MakeDate(2026, 1, 5)},
+      {"May 1, 2030", MakeDate(2030, 5, 1)},
+      {"sep 9 2009", MakeDate(2009, 9, 9)},
+      {"June 30, 2000", MakeDate(2000, 6, 30)},
+      {"jul 4 1976", MakeDate(1976, 7, 4)},
+      {"2024-02-29", MakeDate(2024, 2, 29)},
+      {"Feb 29, 2000", MakeDate(2000, 2, 29)},
+      {"Jan 01, 1900", kFirstPickerDate},
+      {"Dec 31, 2060", kLastPickerDate},
   };
   for (const ReadRow& row : rows) {
     EXPECT_EQ(ReadDate(row.text), row.expected) << "text: '" << row.text << "'";
@@ -78,7 +91,8 @@ TEST(ReadDateTest, RefusesOtherTexts) {
       "Jan 01, 2061",
       "0000-01-01",
       "Dec 06\n2026",
-      "Dec\xC2\xA0" "06, 2026",
+      "Dec\xC2\xA0"
+      "06, 2026",  // NOLINT(bugprone-suspicious-missing-comma): ends the \xA0
   };
   for (const std::string& text : texts) {
     EXPECT_THROW(ReadDate(text), ReadError) << "text: '" << text << "'";
@@ -124,8 +138,8 @@ TEST(FormatDateTest, WritesBothPatterns) {
     EXPECT_EQ(FormatPaymentDate(row.date), row.payment);
     EXPECT_EQ(FormatIsoDate(row.date), row.iso);
   }
-  for (Date bad : {MakeDate(2026, 2, 30), MakeDate(2026, 13, 1), MakeDate(10000, 1, 1),
-                   MakeDate(-1, 1, 1)}) {
+  for (Date bad :
+       {MakeDate(2026, 2, 30), MakeDate(2026, 13, 1), MakeDate(10000, 1, 1), MakeDate(-1, 1, 1)}) {
     EXPECT_THROW(FormatPaymentDate(bad), std::invalid_argument);
     EXPECT_THROW(FormatIsoDate(bad), std::invalid_argument);
   }
@@ -150,10 +164,10 @@ TEST(FormatDateTest, ReadDateReadsBackWhatIsWritten) {
 
 TEST(InPickerRangeTest, ChecksValidityAndBounds) {
   const std::vector<std::pair<Date, bool>> rows = {
-      {kFirstPickerDate, true},           {kLastPickerDate, true},
-      {MakeDate(1899, 12, 31), false},    {MakeDate(2061, 1, 1), false},
-      {MakeDate(2026, 2, 29), false},     {MakeDate(2026, 6, 31), false},
-      {MakeDate(2000, 2, 29), true},      {MakeDate(1900, 2, 29), false},
+      {kFirstPickerDate, true},        {kLastPickerDate, true},
+      {MakeDate(1899, 12, 31), false}, {MakeDate(2061, 1, 1), false},
+      {MakeDate(2026, 2, 29), false},  {MakeDate(2026, 6, 31), false},
+      {MakeDate(2000, 2, 29), true},   {MakeDate(1900, 2, 29), false},
   };
   for (std::size_t i = 0; i < rows.size(); ++i) {
     EXPECT_EQ(InPickerRange(rows[i].first), rows[i].second) << "row " << i;

@@ -59,6 +59,7 @@ class DemoSessionTest : public ::testing::Test {
   }
   std::vector<std::string> Rows() {
     std::vector<std::string> rows;
+    rows.reserve(List().Count());
     for (int row = 0; row < List().Count(); ++row) rows.push_back(Row(row));
     return rows;
   }

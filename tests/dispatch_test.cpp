@@ -19,11 +19,12 @@ TEST_F(DispatchTest, NamesAndNumbers) {
 }
 
 TEST_F(DispatchTest, CallsReachTheTypedOperations) {
-  std::vector<Variant> details{std::int16_t{1}, std::int16_t{44}, std::int16_t{2}, std::int16_t{0}, 250.0,
-                               std::string("Dec 01, 2026")};
+  std::vector<Variant> details{std::int16_t{1}, std::int16_t{44},
+                               std::int16_t{2}, std::int16_t{0},
+                               250.0,           std::string("Dec 01, 2026")};
   EXPECT_EQ(Invoke(control, 0x60030015, details), Variant{});
-  std::vector<Variant> load{std::string(""), std::string(kTypes),
-                            std::string("2~R~A~10~d~S|"), std::string("~"), std::string("|")};
+  std::vector<Variant> load{std::string(""), std::string(kTypes), std::string("2~R~A~10~d~S|"),
+                            std::string("~"), std::string("|")};
   Invoke(control, 0x60030011, load);
   std::vector<Variant> name{std::string("Wire")};
   EXPECT_EQ(Invoke(control, 0x60030006, name), Variant{std::int16_t{5}});
@@ -46,7 +47,9 @@ TEST_F(DispatchTest, RefusalsSayWhatIsWrong) {
       {0x12345678, {}, "unknown dispatch number 305419896"},
       {0x60030016, {1.0}, "TotalAmount: takes 0 arguments, not 1"},
       {0x60030029, {std::string("5")}, "type mismatch: OrderedAmount: argument 1 must be a double"},
-      {0x60030047, {std::int16_t{1}}, "type mismatch: EnableNewPayment: argument 1 must be a boolean"},
+      {0x60030047,
+       {std::int16_t{1}},
+       "type mismatch: EnableNewPayment: argument 1 must be a boolean"},
       {0x60030006, {Variant{}}, "type mismatch: GetPaymentID: argument 1 must be text"},
       {0x60030015,
        {40000.0, std::int16_t{0}, std::int16_t{0}, 0.0, 0.0, std::string()},

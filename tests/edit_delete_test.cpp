@@ -11,7 +11,8 @@ using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 // Offered: Check, Card, On Account (positions 2, 5, 1); IDs Check 2, Card 8, On Account 1.
-constexpr std::string_view kTypes8 = "0~Cash~0|1~On Account~0|2~Check~0|3~Voucher~0|4~Gift~0|8~Card~0|";
+constexpr std::string_view kTypes8 =
+    "0~Cash~0|1~On Account~0|2~Check~0|3~Voucher~0|4~Gift~0|8~Card~0|";
 
 class StoredPaymentsTest : public ControlTest {
  protected:
@@ -47,12 +48,10 @@ TEST_F(StoredPaymentsTest, WhatMayBeDoneDependsOnModeMarkAndSequence) {
     std::string caption;
     std::string edit_delete;  // enabled states of Edit and Delete
   } cases[] = {
-      {1, "", "S", "Delete", "yy"},     {1, "N", "", "Delete", "yy"},
-      {1, "U", "S", "Delete", "yy"},    {1, "D", "S", "Undelete", "ny"},
-      {2, "", "S", "Delete", "nn"},     {2, "U", "S", "Delete", "nn"},
-      {2, "N", "", "Delete", "yy"},     {2, "D", "", "Delete", "yy"},
-      {0, "", "S", "Delete", "nn"},     {0, "D", "S", "Undelete", "ny"},
-      {3, "", "S", "Delete", "nn"},
+      {1, "", "S", "Delete", "yy"},    {1, "N", "", "Delete", "yy"}, {1, "U", "S", "Delete", "yy"},
+      {1, "D", "S", "Undelete", "ny"}, {2, "", "S", "Delete", "nn"}, {2, "U", "S", "Delete", "nn"},
+      {2, "N", "", "Delete", "yy"},    {2, "D", "", "Delete", "yy"}, {0, "", "S", "Delete", "nn"},
+      {0, "D", "S", "Undelete", "ny"}, {3, "", "S", "Delete", "nn"},
   };
   for (const auto& c : cases) {
     Stored(c.mode);
@@ -182,8 +181,8 @@ TEST_F(StoredPaymentsTest, EditOfACardRowAndOfARowWithoutDate) {
 
 TEST_F(StoredPaymentsTest, EditOfATypeNotOnOfferKeepsTheType) {
   control.PaymentDetails(1, 0, 1, 0, 300, "Dec 01, 2026");
-  control.WritePaymentData("", kTypes8, "2~C~~10~Nov 01, 2026~S1|0~R~~20~Nov 02, 2026~S2|",
-                           "~", "|");
+  control.WritePaymentData("", kTypes8, "2~C~~10~Nov 01, 2026~S1|0~R~~20~Nov 02, 2026~S2|", "~",
+                           "|");
   op.ClickRow(W::lstPayment, 0);  // Check: selected in the type list
   op.ClickRow(W::lstPayment, 1);  // Cash is never offered: the list keeps Check
   op.Click(W::cmdEdit);

@@ -22,12 +22,9 @@ TEST_F(FieldRulesTest, KeyFilters) {
     std::string_view keys;
     std::string result;
   } cases[] = {
-      {W::txtAmount, "12.5.", "12.5 beeps 0"},
-      {W::txtAmount, "-1,5 $", "15 beeps 0"},
-      {W::txtAmount, ".5.", ".5 beeps 0"},
-      {W::txtReference, "ab-12 Z", "ab12Z beeps 2"},
-      {W::txtReference, "x\ry\x1b", "xy beeps 2"},
-      {W::txtAuthorization, "A/9é", "A9 beeps 2"},
+      {W::txtAmount, "12.5.", "12.5 beeps 0"},     {W::txtAmount, "-1,5 $", "15 beeps 0"},
+      {W::txtAmount, ".5.", ".5 beeps 0"},         {W::txtReference, "ab-12 Z", "ab12Z beeps 2"},
+      {W::txtReference, "x\ry\x1b", "xy beeps 2"}, {W::txtAuthorization, "A/9é", "A9 beeps 2"},
       {W::txtReference, "12\b3", "13 beeps 0"},
   };
   for (const auto& c : cases) {
@@ -54,9 +51,16 @@ TEST_F(FieldRulesTest, LeavingTheAmountWritesTwoDecimals) {
     std::string typed;
     std::string left;
   } cases[] = {
-      {"12", "12.00"},   {"12.5", "12.50"}, {"12.", "12.00"}, {"007.5", "7.50"},
-      {"0", "0"},        {"0.00", "0.00"},  {".", "."},       {"", ""},
-      {"0.004", "0.00"}, {"1.005", "1.01"},
+      {"12", "12.00"},
+      {"12.5", "12.50"},
+      {"12.", "12.00"},
+      {"007.5", "7.50"},
+      {"0", "0"},
+      {"0.00", "0.00"},
+      {".", "."},
+      {"", ""},
+      {"0.004", "0.00"},
+      {"1.005", "1.01"},
       {std::string(400, '9'), std::string(400, '9')},  // too large to be a number
   };
   for (const auto& c : cases) {

@@ -123,11 +123,11 @@ TEST_F(HostOperationsTest, LookupsByName) {
     std::int16_t id;
     bool non_selectable;
   } cases[] = {
-      {"Card", 8, true},        // the first of two wins
-      {"card", 0, false},       // names are case-sensitive
-      {"Half", 2, true},        // halves to even; any number but 0 is true
-      {"Odd", 4, false},        {"Bad", 0, false},   {"Big", 0, false},
-      {"Flagless", 1, false},   {"", 0, false},      {"Nothing", 0, false},
+      {"Card", 8, true},   // the first of two wins
+      {"card", 0, false},  // names are case-sensitive
+      {"Half", 2, true},   // halves to even; any number but 0 is true
+      {"Odd", 4, false},      {"Bad", 0, false}, {"Big", 0, false},
+      {"Flagless", 1, false}, {"", 0, false},    {"Nothing", 0, false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(control.GetPaymentID(c.name), c.id) << c.name;
@@ -144,7 +144,7 @@ class ReadPaymentDataTest : public ControlTest {
 
 TEST_F(ReadPaymentDataTest, WritesMarkedRowsWithIdsAndHostAmounts) {
   control.PaymentDetails(1, 0, 1, 1.5, 500, "");
-  control.WritePaymentData("", "10~Cash~0|11~Card~0|12~Check~0|", 
+  control.WritePaymentData("", "10~Cash~0|11~Card~0|12~Check~0|",
                            "2~r1~a1~12.5~d1~S1|1~r2~a2~20~d2~S2|0~r3~a3~1~d3~S3|", "~", "|");
   Mark(0, "U");
   Mark(2, "D");

@@ -34,8 +34,7 @@ TEST_F(NewPaymentTest, AFirstPaymentFromNewToSaved) {
   EXPECT_TRUE(screen.widget(W::cboPaymentType).Enabled());
   EXPECT_EQ(Look(W::txtPaymentDate), "'Dec 01, 2026' locked");
   EXPECT_TRUE(screen.widget(W::DTPckrPaymentDate).Visible());
-  EXPECT_EQ(screen.date_picker(W::DTPckrPaymentDate).Value(),
-            std::chrono::year{2026} / 12 / 1);
+  EXPECT_EQ(screen.date_picker(W::DTPckrPaymentDate).Value(), std::chrono::year{2026} / 12 / 1);
 
   op.Type(W::txtReference, "1001");
   op.Type(W::txtAmount, "100");  // entering the amount selected "0.00": typing replaces it
@@ -77,8 +76,7 @@ struct CheckCase {
   const char* focus;
 };
 
-class SaveChecksTest : public NewPaymentTest,
-                       public ::testing::WithParamInterface<CheckCase> {};
+class SaveChecksTest : public NewPaymentTest, public ::testing::WithParamInterface<CheckCase> {};
 
 TEST_P(SaveChecksTest, FirstFailingCheckSpeaks) {
   const CheckCase& c = GetParam();
@@ -86,7 +84,8 @@ TEST_P(SaveChecksTest, FirstFailingCheckSpeaks) {
   op.Click(W::cmdAdd);
   op.Choose(W::cboPaymentType, c.type);
   // Pasted rather than typed: the key filters would refuse blanks.
-  if (screen.widget(W::txtReference).Enabled()) screen.text_box(W::txtReference).SetText(c.reference);
+  if (screen.widget(W::txtReference).Enabled())
+    screen.text_box(W::txtReference).SetText(c.reference);
   screen.text_box(W::txtAuthorization).SetText(c.authorization);
   screen.text_box(W::txtAmount).SetText(c.amount);
   Save();
@@ -104,37 +103,92 @@ const std::string k20 = "12345678901234567890";
 INSTANTIATE_TEST_SUITE_P(
     InOrder, SaveChecksTest,
     ::testing::Values(
-        CheckCase{"NotSelectable", 1, "Blocked", "", "", "0",
+        CheckCase{"NotSelectable",
+                  1,
+                  "Blocked",
+                  "",
+                  "",
+                  "0",
                   {"Blocked cannot be selected from the center for use on a new or existing "
                    "payment. [ Corvane] 64"},
                   "cboPaymentType"},
-        CheckCase{"ReferenceBeforeAmount", 1, "Check", "", "", "0",
-                  {"Please enter the Reference Number [Corvane] 64"}, "txtReference"},
+        CheckCase{"ReferenceBeforeAmount",
+                  1,
+                  "Check",
+                  "",
+                  "",
+                  "0",
+                  {"Please enter the Reference Number [Corvane] 64"},
+                  "txtReference"},
         CheckCase{"BlankReferenceIsPresent", 1, "Check", "   ", "", "5", {}, ""},
         CheckCase{"NoReferenceForOnAccount", 1, "On Account", "", "", "5", {}, ""},
         CheckCase{"NoReferenceOnOrderTypeTwo", 2, "Cash", "", "", "5", {}, ""},
         CheckCase{"AuthorizationOf20", 1, "Check", "R", "  " + k20 + " ", "5", {}, ""},
-        CheckCase{"AuthorizationOf21", 1, "Check", "R", k20 + "1", "5",
+        CheckCase{"AuthorizationOf21",
+                  1,
+                  "Check",
+                  "R",
+                  k20 + "1",
+                  "5",
                   {"Autorization Number cannot exceed 20 characters [ Corvane] 64"},
                   "txtAuthorization"},
-        CheckCase{"ReferenceOf21", 1, "Check", " " + k20 + "1", k20 + "1", "5",
+        CheckCase{"ReferenceOf21",
+                  1,
+                  "Check",
+                  " " + k20 + "1",
+                  k20 + "1",
+                  "5",
                   {"Autorization Number cannot exceed 20 characters [ Corvane] 64"},
                   "txtAuthorization"},
-        CheckCase{"ReferenceOf21Alone", 1, "Check", k20 + "1", "", "5",
+        CheckCase{"ReferenceOf21Alone",
+                  1,
+                  "Check",
+                  k20 + "1",
+                  "",
+                  "5",
                   {"Reference Number cannot exceed  20 characters [ Corvane] 64"},
                   "txtReference"},
         CheckCase{"GroupedCardNumber", 1, "Check", "4111 1111 1111 1111", "", "5", {}, ""},
-        CheckCase{"ZeroAmount", 1, "Check", "R", "", "0.00",
-                  {"Please enter the Payment Amount [ Corvane] 64"}, "txtAmount"},
-        CheckCase{"EmptyAmount", 1, "Check", "R", "", "",
-                  {"Please enter the Payment Amount [ Corvane] 64"}, "txtAmount"},
-        CheckCase{"WordAmount", 1, "Check", "R", "", "abc",
-                  {"Please enter the Payment Amount [ Corvane] 64"}, "txtAmount"},
+        CheckCase{"ZeroAmount",
+                  1,
+                  "Check",
+                  "R",
+                  "",
+                  "0.00",
+                  {"Please enter the Payment Amount [ Corvane] 64"},
+                  "txtAmount"},
+        CheckCase{"EmptyAmount",
+                  1,
+                  "Check",
+                  "R",
+                  "",
+                  "",
+                  {"Please enter the Payment Amount [ Corvane] 64"},
+                  "txtAmount"},
+        CheckCase{"WordAmount",
+                  1,
+                  "Check",
+                  "R",
+                  "",
+                  "abc",
+                  {"Please enter the Payment Amount [ Corvane] 64"},
+                  "txtAmount"},
         CheckCase{"LeadingNumberCounts", 1, "Check", "R", "", "12abc", {}, ""},
-        CheckCase{"AmountTooLargeToTotal", 3, "Check", "R", "", std::string(400, '9'),
-                  {"Please enter the Payment Amount [ Corvane] 64"}, "txtAmount"},
+        CheckCase{"AmountTooLargeToTotal",
+                  3,
+                  "Check",
+                  "R",
+                  "",
+                  std::string(400, '9'),
+                  {"Please enter the Payment Amount [ Corvane] 64"},
+                  "txtAmount"},
         CheckCase{"TotalAtTheOrderedAmount", 1, "Check", "R", "", "100", {}, ""},
-        CheckCase{"TotalOverTheOrderedAmount", 4, "Check", "R", "", "100.01",
+        CheckCase{"TotalOverTheOrderedAmount",
+                  4,
+                  "Check",
+                  "R",
+                  "",
+                  "100.01",
                   {"The Total Amount of all payments has to be less than or equal to Ordered "
                    "Amount  [ Corvane] 64"},
                   "txtAmount"},

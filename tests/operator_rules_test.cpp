@@ -26,8 +26,8 @@ class OperatorTest : public ::testing::TestWithParam<std::string> {
 TEST_P(OperatorTest, ButtonClickLeavesTheFieldFirst) {
   op.Focus(W::txtAmount);
   op.Click(W::cmdAdd);
-  EXPECT_THAT(log.lines, ElementsAre("GotFocus txtAmount", "LostFocus txtAmount",
-                                     "GotFocus cmdAdd", "Click cmdAdd"));
+  EXPECT_THAT(log.lines, ElementsAre("GotFocus txtAmount", "LostFocus txtAmount", "GotFocus cmdAdd",
+                                     "Click cmdAdd"));
   screen.widget(W::cmdEdit).SetEnabled(false);
   EXPECT_THROW(op.Click(W::cmdEdit), corvane::ActionRefused);
   EXPECT_THROW(op.Click(W::txtAmount), corvane::ActionRefused);
@@ -120,7 +120,8 @@ TEST_P(OperatorTest, ChoosingAComboEntry) {
 TEST_P(OperatorTest, PickingADate) {
   using namespace std::chrono;
   DatePicker& picker = screen.date_picker(W::DTPckrPaymentDate);
-  EXPECT_THROW(op.Pick(W::DTPckrPaymentDate, year{2026} / 1 / 2), corvane::ActionRefused) << "hidden";
+  EXPECT_THROW(op.Pick(W::DTPckrPaymentDate, year{2026} / 1 / 2), corvane::ActionRefused)
+      << "hidden";
   picker.SetVisible(true);
   op.Pick(W::DTPckrPaymentDate, year{2026} / 1 / 2);
   EXPECT_EQ(picker.Value(), year{2026} / 1 / 2);

@@ -99,6 +99,23 @@ TEST_P(ScreenRulesTest, DropDownComboTextSelectsWithoutClick) {
   EXPECT_THAT(log.lines, IsEmpty());
 }
 
+// A text's entry is its first one, cleared with the entries; a duplicate or a near miss
+// selects nothing else.
+TEST_P(ScreenRulesTest, ComboFindsATextsFirstEntry) {
+  ComboBox& types = screen.combo_box(W::cboPaymentType);
+  for (const char* item : {"Cash", "Check", "Cash", "", "Zürich"}) types.AddItem(item);
+  const std::pair<std::string, int> cases[] = {{"Cash", 0},   {"Check", 1}, {"", 3},
+                                               {"Zürich", 4}, {"cash", -1}, {"Cash ", -1}};
+  for (const auto& [text, entry] : cases) EXPECT_EQ(types.FindItem(text), entry) << text;
+  types.SetText("Cash");
+  EXPECT_EQ(types.ListIndex(), 0);
+  types.Clear();
+  EXPECT_EQ(types.FindItem("Cash"), -1);
+  types.AddItem("Check");
+  EXPECT_EQ(types.FindItem("Check"), 0);
+  EXPECT_THAT(log.lines, ElementsAre("Click cboPaymentType"));
+}
+
 TEST_P(ScreenRulesTest, FocusMovesWithLostFocusBeforeGotFocus) {
   screen.widget(W::txtAmount).SetFocus();
   screen.widget(W::txtAmount).SetFocus();
@@ -135,8 +152,8 @@ TEST_P(ScreenRulesTest, FocusWrapsAndCanEndNowhere) {
   screen.widget(W::txtCreditCard).SetEnabled(false);
   EXPECT_THAT(log.lines, ElementsAre("LostFocus txtCreditCard", "GotFocus lstPayment"));
 
-  for (W id : {W::lstPayment, W::cboPaymentType, W::txtReference, W::txtAuthorization,
-               W::txtAmount, W::cmdAdd, W::cmdEdit}) {
+  for (W id : {W::lstPayment, W::cboPaymentType, W::txtReference, W::txtAuthorization, W::txtAmount,
+               W::cmdAdd, W::cmdEdit}) {
     screen.widget(id).SetEnabled(false);
   }
   EXPECT_EQ(screen.Focus(), std::nullopt);
@@ -181,6 +198,34 @@ TEST_P(ScreenRulesTest, ListSelectionFollowsItsRow) {
   EXPECT_THAT(log.lines, IsEmpty()) << "selecting by code runs no handler";
 }
 
+// Room made for rows adds none and moves nothing: rows, cells, colours and the selection
+// stay, before and after the rows it was made for arrive.
+TEST_P(ScreenRulesTest, ListRoomForRowsChangesNothingThatShows) {
+  ListView& list = screen.list_view(W::lstPayment);
+  list.Reserve(2);
+  EXPECT_EQ(list.Count(), 0);
+  list.Add("a");
+  list.SetSubItem(0, 3, "10.00");
+  list.SetForeColor(0, kRed);
+  list.Select(0);
+  for (int rows : {1000, 0, -5, 1}) list.Reserve(rows);
+  EXPECT_EQ(list.Count(), 1);
+  for (int i = 1; i <= 1000; ++i) {
+    list.Reserve(1);
+    list.SetSubItem(list.Add("row " + std::to_string(i)), 6, std::to_string(i));
+  }
+  EXPECT_EQ(list.Count(), 1001);
+  EXPECT_EQ(list.Text(0), "a");
+  EXPECT_EQ(list.SubItem(0, 3), "10.00");
+  EXPECT_EQ(list.ForeColor(0), kRed);
+  EXPECT_EQ(list.Selected(), 0);
+  EXPECT_EQ(list.Text(1000), "row 1000");
+  EXPECT_EQ(list.SubItem(1000, 6), "1000");
+  EXPECT_EQ(list.SubItem(1000, 3), "");
+  EXPECT_EQ(list.ForeColor(1000), kWindowText);
+  EXPECT_THAT(log.lines, IsEmpty());
+}
+
 TEST_P(ScreenRulesTest, YesNoBoxesTakeQueuedAnswersAndOkBoxesLeaveThem) {
   ScriptedServices& services = rig->services();
   services.QueueAnswer(kAnswerYes);
@@ -188,10 +233,9 @@ TEST_P(ScreenRulesTest, YesNoBoxesTakeQueuedAnswersAndOkBoxesLeaveThem) {
   EXPECT_EQ(screen.MsgBox("Delete?", kMbYesNoQuestion, "Payment"), kAnswerYes);
   EXPECT_EQ(screen.MsgBox("Delete?", kMbYesNoQuestion, "Payment"), kAnswerNo);
   screen.Beep();
-  EXPECT_THAT(services.TakeMessages(),
-              ElementsAre(MessageRecord{"Saved", 64, " Corvane", 1},
-                          MessageRecord{"Delete?", 36, "Payment", 6},
-                          MessageRecord{"Delete?", 36, "Payment", 7}));
+  EXPECT_THAT(services.TakeMessages(), ElementsAre(MessageRecord{"Saved", 64, " Corvane", 1},
+                                                   MessageRecord{"Delete?", 36, "Payment", 6},
+                                                   MessageRecord{"Delete?", 36, "Payment", 7}));
   EXPECT_EQ(services.TakeBeeps(), 1);
   EXPECT_THAT(services.messages(), IsEmpty());
 }

@@ -27,9 +27,12 @@ TEST_F(StartupTest, ListGetsSevenColumnsFromItsWidth) {
     double width;
     Alignment alignment;
   } expected[] = {
-      {"Payment Type", 1308, Alignment::kLeft},   {"Reference", 1334.6939, Alignment::kLeft},
-      {"Authorization", 1308, Alignment::kLeft},  {"Amount ($)", 1308, Alignment::kRight},
-      {"Payment Date", 1222.4299, Alignment::kRight}, {"PaymentSequence", 0, Alignment::kLeft},
+      {"Payment Type", 1308, Alignment::kLeft},
+      {"Reference", 1334.6939, Alignment::kLeft},
+      {"Authorization", 1308, Alignment::kLeft},
+      {"Amount ($)", 1308, Alignment::kRight},
+      {"Payment Date", 1222.4299, Alignment::kRight},
+      {"PaymentSequence", 0, Alignment::kLeft},
       {"IsUpdate", 0, Alignment::kLeft},
   };
   for (std::size_t i = 0; i < columns.size(); ++i) {

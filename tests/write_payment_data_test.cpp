@@ -13,8 +13,7 @@ using WritePaymentDataTest = ControlTest;
 
 TEST_F(WritePaymentDataTest, FullLoadShowsRowsTotalAndBalance) {
   LoadOrder("2~1001~A1~12.5~Nov 30, 2026~S1|3~~~0.1~~S2|");
-  EXPECT_THAT(Rows(), ElementsAre("Check|1001|A1|12.50|Nov 30, 2026|S1|",
-                                  "Voucher|||0.10||S2|"));
+  EXPECT_THAT(Rows(), ElementsAre("Check|1001|A1|12.50|Nov 30, 2026|S1|", "Voucher|||0.10||S2|"));
   EXPECT_EQ(Totals(), "12.60 / 237.40");
   EXPECT_THAT(Entries(W::cboCreditCard), ElementsAre("Visa", "Amex", "Diners"));
   EXPECT_FALSE(screen.widget(W::cboPaymentType).Enabled());

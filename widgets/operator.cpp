@@ -20,9 +20,9 @@ T& Operator::Expect(WidgetId id, const char* kind_name) {
 
 void Operator::ExpectFocusable(WidgetId id) {
   if (screen_.Focusable(id)) return;
-  const char* why = !DesignOf(id).CanTakeFocus()       ? " cannot take the focus"
+  const char* why = !DesignOf(id).CanTakeFocus()    ? " cannot take the focus"
                     : !screen_.widget(id).Visible() ? " is hidden"
-                                                     : " is disabled";
+                                                    : " is disabled";
   throw ActionRefused(NameOf(id) + why);
 }
 

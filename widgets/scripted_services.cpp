@@ -19,9 +19,7 @@ int ScriptedServices::MsgBox(std::string_view prompt, int style, std::string_vie
   return answer;
 }
 
-std::vector<MessageRecord> ScriptedServices::TakeMessages() {
-  return std::exchange(messages_, {});
-}
+std::vector<MessageRecord> ScriptedServices::TakeMessages() { return std::exchange(messages_, {}); }
 
 int ScriptedServices::TakeBeeps() { return std::exchange(beeps_, 0); }
 

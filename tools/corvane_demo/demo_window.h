@@ -29,8 +29,8 @@ class DemoWindow : public QMainWindow {
  public:
   // `store` must outlive the window; with `scripted`, the control's message boxes and
   // beeps go there (it must outlive the window). Loads the first stored order.
-  DemoWindow(OrderStore& store, ScriptedServices* scripted = nullptr,
-             Corvane::Today today = nullptr, QWidget* parent = nullptr);
+  explicit DemoWindow(OrderStore& store, ScriptedServices* scripted = nullptr,
+                      Corvane::Today today = nullptr, QWidget* parent = nullptr);
   ~DemoWindow() override;
 
   qt::CorvaneWidget& corvane() { return *corvane_; }

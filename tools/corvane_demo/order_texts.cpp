@@ -1,5 +1,6 @@
 // The texts WritePaymentData takes, built from the stored rows.
 #include <string>
+#include <utility>
 
 #include "tools/corvane_demo/order_store.h"
 
@@ -9,7 +10,7 @@ namespace {
 // A field of the texts; a value holding a separator would split the record.
 class TextBuilder {
  public:
-  TextBuilder(const QString& fs, const QString& rs) : fs_(fs), rs_(rs) {}
+  TextBuilder(QString fs, QString rs) : fs_(std::move(fs)), rs_(std::move(rs)) {}
 
   void Field(const QString& value, const QString& what) {
     for (const QString* separator : {&fs_, &rs_}) {

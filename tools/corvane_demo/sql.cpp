@@ -37,8 +37,8 @@ std::optional<QDate> ReadDateValue(const QVariant& value) {
   return date;
 }
 
-Transaction::Transaction(QSqlDatabase db, int& depth)
-    : db_(std::move(db)), depth_(depth), outermost_(depth == 0) {
+Transaction::Transaction(const QSqlDatabase& db, int& depth)
+    : db_(db), depth_(depth), outermost_(depth == 0) {
   if (outermost_ && !db_.transaction()) Fail("begin transaction", db_.lastError());
   ++depth_;
 }

@@ -17,16 +17,16 @@ QSqlQuery Run(const QSqlDatabase& db, const QString& statement, const QVariantLi
 // The first column of the first row, or an invalid QVariant when there is no row.
 QVariant Scalar(const QSqlDatabase& db, const QString& statement, const QVariantList& values = {});
 
-// Transactions nest: only the outermost one (depth 0 when it starts) begins and ends the
-// database's transaction, so an inner failure rolls back the whole of the outer one.
 // A date as stored: YYYY-MM-DD, or NULL for none.
 QVariant DateValue(const std::optional<QDate>& date);
 std::optional<QDate> ReadDateValue(const QVariant& value);
 
+// Transactions nest: only the outermost one (depth 0 when it starts) begins and ends the
+// database's transaction, so an inner failure rolls back the whole of the outer one.
 class Transaction {
  public:
   // `depth` counts the open transactions on `db`; it must outlive this one.
-  Transaction(QSqlDatabase db, int& depth);
+  Transaction(const QSqlDatabase& db, int& depth);
   ~Transaction();
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;

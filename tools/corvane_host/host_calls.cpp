@@ -10,12 +10,11 @@ namespace corvane::host {
 namespace {
 
 // The arguments from `first` on, as automation variants, through the dispatch layer.
-Json InvokeFrom(Corvane& control, std::int32_t dispid, const Arguments& args,
-                std::size_t first) {
+Json InvokeFrom(Corvane& control, std::int32_t dispid, const Arguments& args, std::size_t first) {
   std::vector<Variant> variants;
   for (std::size_t n = first; n <= args.size(); ++n) {
-    variants.push_back(ToVariant(args.at(n), "argument " + std::to_string(n) + " of " +
-                                                 std::string(args.verb())));
+    variants.push_back(
+        ToVariant(args.at(n), "argument " + std::to_string(n) + " of " + std::string(args.verb())));
   }
   return FromVariant(Invoke(control, dispid, variants));
 }

@@ -4,6 +4,7 @@
 //   usage: corvane-host-script-check HOST SCRIPT EXPECTED [HOST OPTIONS...]
 #include <algorithm>
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -46,9 +47,7 @@ bool SameAnswer(const std::string& actual, const std::string& expected) {
   return !a.is_discarded() && !e.is_discarded() && a == e;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int Run(int argc, char** argv) {
   if (argc < 4) {
     std::cerr << "usage: corvane-host-script-check HOST SCRIPT EXPECTED [HOST OPTIONS...]\n";
     return 2;
@@ -91,4 +90,15 @@ int main(int argc, char** argv) {
   }
   if (failures) std::cerr << failures << " of " << lines << " answers differ\n";
   return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "corvane-host-script-check: " << e.what() << "\n";
+    return 1;
+  }
 }

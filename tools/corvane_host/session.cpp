@@ -49,7 +49,11 @@ void Session::CreateControl() {
     events_.push_back(Json{{"AmountTotal", total}});
   });
   control_.reset();
-  hosted_ = std::move(hosted);
+  {
+    // The old screen is destroyed as a whole, operator first and the services the screen
+    // uses last; moving the new one over it member by member would free the services first.
+    const HostedScreen old = std::exchange(hosted_, std::move(hosted));
+  }
   control_ = std::move(control);
 }
 

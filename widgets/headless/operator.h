@@ -1,5 +1,6 @@
-// The operator on the headless screen: every action raises the toolkit's events in the
-// order a real toolkit raises them.
+/// @file
+/// The operator on the headless screen: every action raises the toolkit's events in the
+/// order a real toolkit raises them.
 #pragma once
 
 #include "widgets/headless/screen.h"
@@ -13,9 +14,10 @@ using corvane::kKeyEnd;
 using corvane::kKeyHome;
 using corvane::kKeyUp;
 
+/// The operator's mouse and keyboard on a headless screen.
 class Operator final : public corvane::Operator {
  public:
-  // `screen` must outlive the operator.
+  /// `screen` must outlive the operator.
   explicit Operator(Screen& screen) : corvane::Operator(screen), screen_(screen) {}
 
  private:

@@ -120,13 +120,18 @@ HeadlessComboBox::HeadlessComboBox(Screen& screen, WidgetId id)
       locked_(DesignOf(id).locked),
       back_color_(DesignOf(id).BackColor()) {}
 
-int HeadlessComboBox::Find(std::string_view text) const {
-  const auto it = std::find(items_.begin(), items_.end(), text);
-  return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+int HeadlessComboBox::FindItem(std::string_view text) const {
+  const auto it = first_.find(text);
+  return it == first_.end() ? -1 : it->second;
+}
+
+void HeadlessComboBox::AddItem(std::string_view text) {
+  first_.try_emplace(std::string(text), ListCount());
+  items_.emplace_back(text);
 }
 
 void HeadlessComboBox::SetText(std::string_view text) {
-  const int found = Find(text);
+  const int found = FindItem(text);
   if (Design().combo_style == ComboStyle::kDropDownList) {
     if (found < 0) Refuse(*this, "'" + std::string(text) + "' is not one of its entries");
     SetListIndex(found);
@@ -151,6 +156,7 @@ void HeadlessComboBox::SetListIndex(int index) {
 
 void HeadlessComboBox::Clear() {
   items_.clear();
+  first_.clear();
   index_ = -1;
   text_.clear();
 }
@@ -197,6 +203,14 @@ int HeadlessListView::Add(std::string_view text) {
   row.texts.reserve(kRowRoom);
   row.SetPiece(0, text);
   return Count() - 1;
+}
+
+// Room for exactly what is asked when the rows would not fit, but at least twice the room
+// there was: Reserve(1) before every Add must not move every row every time.
+void HeadlessListView::Reserve(int rows) {
+  if (rows <= 0) return;
+  const std::size_t needed = rows_.size() + static_cast<std::size_t>(rows);
+  if (needed > rows_.capacity()) rows_.reserve(std::max(needed, 2 * rows_.capacity()));
 }
 
 void HeadlessListView::Remove(int row) {

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "widgets/headless/screen.h"
 #include "widgets/surface.h"
+#include "widgets/text_hash.h"
 
 namespace corvane::headless {
 
@@ -23,7 +25,9 @@ class Common : public Interface {
  public:
   /// Widget `id` of `screen`, enabled and visible as its design says.
   Common(Screen& screen, WidgetId id)
-      : Interface(id), screen_(screen), enabled_(DesignOf(id).enabled),
+      : Interface(id),
+        screen_(screen),
+        enabled_(DesignOf(id).enabled),
         visible_(DesignOf(id).visible) {}
 
   bool Enabled() const override { return enabled_; }
@@ -93,9 +97,10 @@ class HeadlessComboBox final : public Common<ComboBox> {
   void SetText(std::string_view text) override;
   std::string List(int index) const override;
   int ListCount() const override { return static_cast<int>(items_.size()); }
+  int FindItem(std::string_view text) const override;
   int ListIndex() const override { return index_; }
   void SetListIndex(int index) override;
-  void AddItem(std::string_view text) override { items_.emplace_back(text); }
+  void AddItem(std::string_view text) override;
   void Clear() override;
   bool Locked() const override { return locked_; }
   void SetLocked(bool locked) override { locked_ = locked; }
@@ -103,10 +108,9 @@ class HeadlessComboBox final : public Common<ComboBox> {
   void SetBackColor(Color color) override { back_color_ = color; }
 
  private:
-  /// The first entry with exactly that text, or -1.
-  int Find(std::string_view text) const;
-
   std::vector<std::string> items_;
+  /// Each text's first entry.
+  std::unordered_map<std::string, int, TextHash, std::equal_to<>> first_;
   int index_ = -1;
   std::string text_;
   bool locked_;
@@ -117,8 +121,7 @@ class HeadlessComboBox final : public Common<ComboBox> {
 class HeadlessButton final : public Common<CommandButton> {
  public:
   /// With the design's caption.
-  HeadlessButton(Screen& screen, WidgetId id)
-      : Common(screen, id), caption_(DesignOf(id).text) {}
+  HeadlessButton(Screen& screen, WidgetId id) : Common(screen, id), caption_(DesignOf(id).text) {}
   std::string Caption() const override { return caption_; }
   void SetCaption(std::string_view caption) override { caption_ = caption; }
 
@@ -156,6 +159,7 @@ class HeadlessListView final : public Common<ListView> {
 
   int Count() const override { return static_cast<int>(rows_.size()); }
   int Add(std::string_view text) override;
+  void Reserve(int rows) override;
   void Remove(int row) override;
   void Clear() override;
 

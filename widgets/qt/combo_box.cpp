@@ -26,12 +26,7 @@ QtComboBox::QtComboBox(Screen& screen, WidgetId id, QWidget* parent)
   });
 }
 
-int QtComboBox::Find(const QString& text) const {
-  for (int i = 0; i < count(); ++i) {
-    if (itemText(i) == text) return i;
-  }
-  return -1;
-}
+int QtComboBox::FindItem(std::string_view text) const { return first_.value(ToQt(text), -1); }
 
 std::string QtComboBox::List(int index) const {
   if (index < 0 || index >= count()) {
@@ -54,7 +49,7 @@ void QtComboBox::SetListIndex(int index) {
 
 void QtComboBox::SetText(std::string_view text) {
   const QString value = ToQt(text);
-  const int found = Find(value);
+  const int found = first_.value(value, -1);
   if (!isEditable()) {
     if (found < 0) {
       throw WidgetError(std::string(Design().name) + ": '" + std::string(text) +
@@ -72,7 +67,9 @@ void QtComboBox::AddItem(std::string_view text) {
   screen_.AsCode([&] {
     const int index = currentIndex();
     const QString edit_text = currentText();
-    addItem(ToQt(text));
+    const QString item = ToQt(text);
+    if (!first_.contains(item)) first_.insert(item, count());
+    addItem(item);
     if (currentIndex() != index) {
       setCurrentIndex(index);
       if (isEditable()) setEditText(edit_text);
@@ -81,6 +78,7 @@ void QtComboBox::AddItem(std::string_view text) {
 }
 
 void QtComboBox::Clear() {
+  first_.clear();
   screen_.AsCode([&] {
     clear();
     if (isEditable()) setEditText({});

@@ -4,8 +4,7 @@
 
 namespace corvane::qt {
 
-CorvaneWidget::CorvaneWidget(QWidget* parent, ScriptedServices* scripted,
-                             Corvane::Today today)
+CorvaneWidget::CorvaneWidget(QWidget* parent, ScriptedServices* scripted, Corvane::Today today)
     : QWidget(parent), screen_(std::make_unique<Screen>(scripted, this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -23,9 +22,8 @@ std::int16_t CorvaneWidget::GetPaymentID(std::string_view payment_type) {
   return control_->GetPaymentID(payment_type);
 }
 
-void CorvaneWidget::WritePaymentData(std::string_view credit_cards,
-                                     std::string_view payment_types, std::string_view payments,
-                                     std::string_view field_separator,
+void CorvaneWidget::WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
+                                     std::string_view payments, std::string_view field_separator,
                                      std::string_view record_separator) {
   control_->WritePaymentData(credit_cards, payment_types, payments, field_separator,
                              record_separator);
@@ -33,9 +31,9 @@ void CorvaneWidget::WritePaymentData(std::string_view credit_cards,
 
 std::string CorvaneWidget::ReadPaymentData() { return control_->ReadPaymentData(); }
 
-void CorvaneWidget::PaymentDetails(std::int16_t mode, std::int16_t country,
-                                   std::int16_t order_type, double conversion_rate,
-                                   double ordered_amount, std::string_view date_order_taken) {
+void CorvaneWidget::PaymentDetails(std::int16_t mode, std::int16_t country, std::int16_t order_type,
+                                   double conversion_rate, double ordered_amount,
+                                   std::string_view date_order_taken) {
   control_->PaymentDetails(mode, country, order_type, conversion_rate, ordered_amount,
                            date_order_taken);
 }

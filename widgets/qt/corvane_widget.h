@@ -1,6 +1,7 @@
-// Corvane as a Qt widget: a host puts it in a layout or on a form and calls the host
-// operations on it. The host operations throw corvane::HostError (and WritePaymentData's
-// refusals name the record and field); nothing ever escapes into Qt's event loop.
+/// @file
+/// Corvane as a Qt widget: a host puts it in a layout or on a form and calls the host
+/// operations on it. The host operations throw corvane::HostError (and WritePaymentData's
+/// refusals name the record and field); nothing ever escapes into Qt's event loop.
 #pragma once
 
 #include <QWidget>
@@ -14,20 +15,24 @@
 
 namespace corvane::qt {
 
+/// The control on a Qt screen, as one widget for a Qt host's window or form.
 class CorvaneWidget : public QWidget {
   Q_OBJECT
 
  public:
-  // With `scripted`, message boxes and beeps go there instead of to the person (it must
-  // outlive the widget); `today` fixes the date the control takes as today.
+  /// With `scripted`, message boxes and beeps go there instead of to the person (it must
+  /// outlive the widget); `today` fixes the date the control takes as today.
   explicit CorvaneWidget(QWidget* parent = nullptr, ScriptedServices* scripted = nullptr,
                          Corvane::Today today = nullptr);
   ~CorvaneWidget() override;
 
+  /// The control inside.
   Corvane& control() { return *control_; }
+  /// The Qt screen the control drives.
   Screen& screen() { return *screen_; }
 
-  // The host operations, as Corvane has them.
+  /// @{
+  /// The host operations, as Corvane has them.
   std::int16_t GetPaymentID(std::string_view payment_type);
   void WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
                         std::string_view payments, std::string_view field_separator,
@@ -41,9 +46,10 @@ class CorvaneWidget : public QWidget {
   std::int16_t OrderType();
   bool GetNonSelectableID(std::string_view payment_type);
   void EnableNewPayment(bool value);
+  /// @}
 
  signals:
-  // Raised by every completed save with the new total, in the displayed currency.
+  /// Raised by every completed save with the new total, in the displayed currency.
   void AmountTotal(double total);
 
  private:

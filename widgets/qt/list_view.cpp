@@ -68,8 +68,7 @@ void QtListView::AddColumn(std::string_view text, double width, Alignment alignm
   if (width == 0) {
     setColumnHidden(column, true);  // carries data only
   } else {
-    horizontalHeader()->resizeSection(column,
-                                      screen_.Px(static_cast<int>(std::lround(width))));
+    horizontalHeader()->resizeSection(column, screen_.Px(static_cast<int>(std::lround(width))));
   }
 }
 
@@ -77,6 +76,7 @@ std::vector<ColumnHeader> QtListView::Columns() const { return model_->columns()
 
 int QtListView::Count() const { return model_->size(); }
 int QtListView::Add(std::string_view text) { return model_->Append(text); }
+void QtListView::Reserve(int rows) { model_->Reserve(rows); }
 void QtListView::Remove(int row) {
   const bool was_selected = Selected() == row;
   screen_.AsCode([&] {

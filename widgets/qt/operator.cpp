@@ -72,8 +72,9 @@ void Operator::DoChoose(WidgetId combo_box, int entry) {
 void Operator::DoPick(WidgetId date_picker, std::chrono::year_month_day date) {
   FocusInto(date_picker);
   static_cast<QDateEdit*>(screen_.qwidget(date_picker))
-      ->setDate(QDate(static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                      static_cast<unsigned>(date.day())));
+      ->setDate(QDate(static_cast<int>(date.year()),
+                      static_cast<int>(static_cast<unsigned>(date.month())),
+                      static_cast<int>(static_cast<unsigned>(date.day()))));
 }
 
 }  // namespace corvane::qt

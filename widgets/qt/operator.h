@@ -1,6 +1,7 @@
-// The operator on the Qt screen: real mouse and keyboard events sent to the real widgets,
-// so that Qt decides focus, selection and clicks as it does for a person. The surface's
-// window must be shown (an offscreen window will do).
+/// @file
+/// The operator on the Qt screen: real mouse and keyboard events sent to the real widgets,
+/// so that Qt decides focus, selection and clicks as it does for a person. The surface's
+/// window must be shown (an offscreen window will do).
 #pragma once
 
 #include "widgets/operator.h"
@@ -8,9 +9,10 @@
 
 namespace corvane::qt {
 
+/// The operator's mouse and keyboard on a Qt screen.
 class Operator final : public corvane::Operator {
  public:
-  // `screen` must outlive the operator.
+  /// `screen` must outlive the operator.
   explicit Operator(Screen& screen) : corvane::Operator(screen), screen_(screen) {}
 
  private:
@@ -23,7 +25,7 @@ class Operator final : public corvane::Operator {
   void DoChoose(WidgetId combo_box, int entry) override;
   void DoPick(WidgetId date_picker, std::chrono::year_month_day date) override;
 
-  // The focus into `id` unless it is there, as a click or Tab would put it.
+  /// The focus into `id` unless it is there, as a click or Tab would put it.
   void FocusInto(WidgetId id);
 
   Screen& screen_;

@@ -1,6 +1,7 @@
 #include "widgets/qt/rows_model.h"
 
 #include <QTimer>
+#include <algorithm>
 #include <utility>
 
 namespace corvane::qt {
@@ -72,6 +73,12 @@ int RowsModel::Append(std::string_view text) {
     QTimer::singleShot(0, this, [this] { Flush(); });
   }
   return size() - 1;
+}
+
+void RowsModel::Reserve(int rows) {
+  if (rows <= 0) return;
+  const std::size_t needed = rows_.size() + static_cast<std::size_t>(rows);
+  if (needed > rows_.capacity()) rows_.reserve(std::max(needed, 2 * rows_.capacity()));
 }
 
 void RowsModel::Flush() {

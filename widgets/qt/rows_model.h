@@ -42,6 +42,8 @@ class RowsModel final : public QAbstractTableModel {
   // REQUIRES: 0 <= row < size(); throws WidgetError otherwise.
   const Row& at(int row) const;
   int Append(std::string_view text);
+  // Room for `rows` more rows (at least twice the room there was when it must grow).
+  void Reserve(int rows);
   void Remove(int row);
   void Clear();
   // Changes one cell (column 0 to 6) and tells the view.

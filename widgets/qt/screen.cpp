@@ -76,13 +76,12 @@ QWidget* Make(Screen& screen, const WidgetDesign& design, QWidget* parent, Widge
 }  // namespace
 
 Screen::Screen(ScriptedServices* scripted, QWidget* parent)
-    : surface_(new QWidget(parent)), scripted_(scripted) {
+    : surface_(new QWidget(parent)), scripted_(scripted), dpi_(surface_->logicalDpiX()) {
   surface_->setObjectName("Corvane");
   // The layout's places and sizes are made for the classic 8-point dialog font.
   QFont font = surface_->font();
   font.setPointSize(8);
   surface_->setFont(font);
-  dpi_ = surface_->logicalDpiX();
   surface_->setFixedSize(Px(kControlWidth), Px(kControlHeight));
   AsCode([this] { Build(); });
 }
@@ -132,7 +131,8 @@ int Screen::Px(int twips) const { return static_cast<int>(std::lround(twips * dp
 
 QColor Screen::Resolve(Color color) const {
   if ((color & 0x80000000u) == 0) {
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+    const auto channel = [color](int shift) { return static_cast<int>((color >> shift) & 0xFF); };
+    return QColor(channel(0), channel(8), channel(16));
   }
   const QPalette palette = QApplication::palette();
   switch (color & 0xFF) {
@@ -224,17 +224,27 @@ int Screen::MsgBox(std::string_view prompt, int style, std::string_view title) {
   box.setWindowTitle(ToQt(title));
   box.setText(ToQt(prompt));
   switch (style & 0x70) {
-    case 16: box.setIcon(QMessageBox::Critical); break;
-    case 32: box.setIcon(QMessageBox::Question); break;
-    case 48: box.setIcon(QMessageBox::Warning); break;
-    case 64: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    case 16:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case 32:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case 48:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case 64:
+      box.setIcon(QMessageBox::Information);
+      break;
+    default:
+      break;
   }
   const bool yes_no = (style & 7) == 4;
   box.setStandardButtons(yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
   const int answer = box.exec();
-  return answer == QMessageBox::Yes ? kAnswerYes : answer == QMessageBox::No ? kAnswerNo
-                                                                             : kAnswerOk;
+  return answer == QMessageBox::Yes  ? kAnswerYes
+         : answer == QMessageBox::No ? kAnswerNo
+                                     : kAnswerOk;
 }
 
 void Screen::Beep() {

@@ -1,9 +1,10 @@
-// The Qt toolkit: the widgets of kScreenLayout as real Qt widgets on one surface widget,
-// with the rules every toolkit keeps (events inside setters, one focus owner, refusals).
-// The focus owner is the control's own: Qt's focus follows it, and the operator's focus
-// moves (mouse, Tab) come back from Qt's focus events; moves Qt makes for its own reasons
-// (window activation, pop-ups, message boxes) are not the operator's and run no handler.
-// GUI thread only.
+/// @file
+/// The Qt toolkit: the widgets of kScreenLayout as real Qt widgets on one surface widget,
+/// with the rules every toolkit keeps (events inside setters, one focus owner, refusals).
+/// The focus owner is the control's own: Qt's focus follows it, and the operator's focus
+/// moves (mouse, Tab) come back from Qt's focus events; moves Qt makes for its own reasons
+/// (window activation, pop-ups, message boxes) are not the operator's and run no handler.
+/// GUI thread only.
 #pragma once
 
 #include <QColor>
@@ -18,18 +19,20 @@
 
 namespace corvane::qt {
 
+/// The Qt screen: the control's widgets as Qt widgets on one surface.
 class Screen final : public corvane::Screen {
  public:
-  // Builds the surface and every widget on it. With `scripted`, message boxes and beeps
-  // go there (it must outlive the screen); without, real boxes are shown and the system
-  // beep sounds. The screen owns the surface unless a parent takes it.
+  /// Builds the surface and every widget on it. With `scripted`, message boxes and beeps
+  /// go there (it must outlive the screen); without, real boxes are shown and the system
+  /// beep sounds. The screen owns the surface unless a parent takes it.
   explicit Screen(ScriptedServices* scripted = nullptr, QWidget* parent = nullptr);
   ~Screen() override;
   Screen(const Screen&) = delete;
   Screen& operator=(const Screen&) = delete;
 
-  // The widget holding the whole control, at the layout's design size.
+  /// The widget holding the whole control, at the layout's design size.
   QWidget* surface() const { return surface_; }
+  /// The Qt widget of widget `id`.
   QWidget* qwidget(WidgetId id) const { return qwidgets_[static_cast<std::size_t>(id)]; }
 
   Widget& widget(WidgetId id) override { return *widgets_[static_cast<std::size_t>(id)]; }
@@ -39,28 +42,28 @@ class Screen final : public corvane::Screen {
   void Beep() override;
 
   // --- For the Qt widgets and the operator. ---
-  // Runs `raise` on the event receiver; nothing it throws reaches Qt's event loop.
+  /// Runs `raise` on the event receiver; nothing it throws reaches Qt's event loop.
   void Raise(const std::function<void(Events&)>& raise);
-  // A focus move by code: throws WidgetError when `id` is not focusable.
+  /// A focus move by code: throws WidgetError when `id` is not focusable.
   void MoveFocus(WidgetId id);
-  // A focus move the operator made (Qt already moved its focus there).
+  /// A focus move the operator made (Qt already moved its focus there).
   void OperatorFocus(WidgetId id);
-  // The operator left the control for a widget of the host.
+  /// The operator left the control for a widget of the host.
   void OperatorLeft();
-  // After `id` was disabled or hidden: the focus, if there, moves on in tab order.
+  /// After `id` was disabled or hidden: the focus, if there, moves on in tab order.
   void FocusMayLeave(WidgetId id);
-  // True while the toolkit itself changes Qt's state: Qt's signals and focus events then
-  // are not the operator's.
+  /// True while the toolkit itself changes Qt's state: Qt's signals and focus events then
+  /// are not the operator's.
   bool InCode() const { return in_code_ > 0; }
-  // Runs `change` as code, not as the operator.
+  /// Runs `change` as code, not as the operator.
   void AsCode(const std::function<void()>& change);
-  // Which widget of ours `w` is, if any.
+  /// Which widget of ours `w` is, if any.
   std::optional<WidgetId> IdOf(const QObject* w) const;
-  // Qt's focus to where the control has it.
+  /// Qt's focus to where the control has it.
   void SyncQtFocus();
-  // Twips to pixels at the screen's logical DPI.
+  /// Twips to pixels at the screen's logical DPI.
   int Px(int twips) const;
-  // System colours from the palette; RGB values as they are.
+  /// System colours from the palette; RGB values as they are.
   QColor Resolve(Color color) const;
 
  private:

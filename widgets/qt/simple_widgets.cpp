@@ -6,8 +6,7 @@
 
 namespace corvane::qt {
 
-QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent)
-    : Common(screen, id, parent) {
+QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
   setText(ToQt(Design().text));
   setAutoDefault(false);
   setFocusPolicy(Qt::StrongFocus);
@@ -38,7 +37,8 @@ void QtLabel::FitCaption() {
   // Places on the control, whatever the parent.
   auto on_control = [](const WidgetDesign& design) {
     Rect r = design.rect;
-    if (design.parent) r.left += DesignOf(*design.parent).rect.left, r.top += DesignOf(*design.parent).rect.top;
+    if (design.parent)
+      r.left += DesignOf(*design.parent).rect.left, r.top += DesignOf(*design.parent).rect.top;
     return r;
   };
   const Rect& r = Design().rect;
@@ -124,29 +124,46 @@ int VirtualKeyOf(int qt_key) {
   if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return 'A' + (qt_key - Qt::Key_A);
   if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) return '0' + (qt_key - Qt::Key_0);
   switch (qt_key) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: return 0;
+    case Qt::Key_Backspace:
+      return 8;
+    case Qt::Key_Tab:
+      return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return 13;
+    case Qt::Key_Escape:
+      return 27;
+    case Qt::Key_Space:
+      return 32;
+    case Qt::Key_PageUp:
+      return 33;
+    case Qt::Key_PageDown:
+      return 34;
+    case Qt::Key_End:
+      return 35;
+    case Qt::Key_Home:
+      return 36;
+    case Qt::Key_Left:
+      return 37;
+    case Qt::Key_Up:
+      return 38;
+    case Qt::Key_Right:
+      return 39;
+    case Qt::Key_Down:
+      return 40;
+    case Qt::Key_Insert:
+      return 45;
+    case Qt::Key_Delete:
+      return 46;
+    default:
+      return 0;
   }
 }
 
 int QtKeyOf(int virtual_key) {
-  for (int key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space,
-                  Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_Left,
-                  Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_Insert, Qt::Key_Delete}) {
+  for (int key : {Qt::Key_Backspace, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_PageUp,
+                  Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_Left, Qt::Key_Up,
+                  Qt::Key_Right, Qt::Key_Down, Qt::Key_Insert, Qt::Key_Delete}) {
     if (VirtualKeyOf(key) == virtual_key) return key;
   }
   if (virtual_key >= 'A' && virtual_key <= 'Z') return Qt::Key_A + (virtual_key - 'A');

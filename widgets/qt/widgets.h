@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,6 +100,7 @@ class QtComboBox final : public Common<QComboBox, ComboBox> {
   void SetText(std::string_view text) override;
   std::string List(int index) const override;
   int ListCount() const override { return count(); }
+  int FindItem(std::string_view text) const override;
   int ListIndex() const override { return currentIndex(); }
   void SetListIndex(int index) override;
   void AddItem(std::string_view text) override;
@@ -115,8 +117,7 @@ class QtComboBox final : public Common<QComboBox, ComboBox> {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  int Find(const QString& text) const;
-
+  QHash<QString, int> first_;  // each text's first entry
   bool locked_;
   Color back_color_;
 };
@@ -154,6 +155,7 @@ class QtListView final : public Common<QTableView, ListView> {
 
   int Count() const override;
   int Add(std::string_view text) override;
+  void Reserve(int rows) override;
   void Remove(int row) override;
   void Clear() override;
 
@@ -202,6 +204,8 @@ class QtDatePicker final : public Common<QDateEdit, DatePicker> {
 
  protected:
   // Tab leaves the picker, as it leaves every field; the arrow keys move between its parts.
+  // QDateTimeEdit's own override, which moves between the parts on Tab, is passed over.
+  // NOLINTNEXTLINE(bugprone-parent-virtual-call)
   bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 
  private:
