@@ -6,6 +6,7 @@
 #include <exception>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "control/dispatch.h"
@@ -67,7 +68,10 @@ void FuzzHost::Create() {
   auto control = std::make_unique<Corvane>(*hosted.screen, [] { return kToday; });
   control->SubscribeAmountTotal([this](double) { OnAmountTotal(); });
   control_.reset();
-  hosted_ = std::move(hosted);
+  {
+    // The old screen goes whole, its services last (see corvane-host's Session).
+    const host::HostedScreen old = std::exchange(hosted_, std::move(hosted));
+  }
   control_ = std::move(control);
   snapshot_ = Snapshot(*hosted_.screen, control_->fields());
   cents_lost_ = false;
