@@ -195,10 +195,11 @@ void Screen::Raise(const std::function<void(Events&)>& raise) {
 void Screen::SyncQtFocus() {
   ++in_code_;
   if (focus_) {
+    // The window's own focus widget, which Qt gives the focus back to when it activates the
+    // window: while the window is inactive no widget of it has the application's focus.
     QWidget* w = qwidget(*focus_);
-    if (QApplication::focusWidget() != w && w->focusProxy() != QApplication::focusWidget()) {
-      w->setFocus(Qt::OtherFocusReason);
-    }
+    QWidget* target = w->focusProxy() ? w->focusProxy() : w;
+    if (w->window()->focusWidget() != target) w->setFocus(Qt::OtherFocusReason);
   } else if (IdOf(QApplication::focusWidget())) {
     QApplication::focusWidget()->clearFocus();
   }
