@@ -89,5 +89,22 @@ TEST_F(RealInputTest, AmountCheckLeavesTheWholeAmountSelected) {
   EXPECT_EQ(widget.TotalAmount(), 200);
 }
 
+// The Tab key, pressed on the keyboard, visits the open fields and the buttons in tab order
+// and passes over the "Not Found" box that the card combo box covers.
+TEST_F(RealInputTest, TabVisitsTheFieldsAndPassesOverTheCoveredBox) {
+  x.Click(Q(W::cmdAdd));
+  ASSERT_TRUE(FocusIn(W::txtReference));
+  std::vector<std::string> visited;
+  for (int i = 0; i < 8; ++i) {
+    const std::optional<W> before = screen().Focus();
+    x.Key("Tab");
+    ASSERT_TRUE(RunUntil([&] { return screen().Focus() != before; })) << Where();
+    visited.emplace_back(DesignOf(*screen().Focus()).name);
+  }
+  EXPECT_EQ(visited, (std::vector<std::string>{"txtAuthorization", "txtAmount", "DTPckrPaymentDate",
+                                               "cmdAdd", "cmdEdit", "cboPaymentType",
+                                               "txtReference", "txtAuthorization"}));
+}
+
 }  // namespace
 }  // namespace corvane::testing

@@ -1,15 +1,17 @@
 #include "tests/desktop/x_input.h"
 
-// Qt's headers first: Xlib defines macros (Bool, Status) that Qt's names clash with.
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
-
 #include <QDeadlineTimer>
 #include <QTest>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+// Xlib last: its macros (Bool, Status) clash with names in Qt's headers.
+// clang-format off
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+// clang-format on
 
 namespace corvane::testing {
 
