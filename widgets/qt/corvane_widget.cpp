@@ -15,6 +15,12 @@ CorvaneWidget::CorvaneWidget(QWidget* parent, ScriptedServices* scripted, Corvan
   control_->SubscribeAmountTotal([this](double total) { emit AmountTotal(total); });
 }
 
+QSize CorvaneWidget::sizeHint() const {
+  return {screen_->Px(kControlWidth), screen_->Px(kControlHeight)};
+}
+
+QSize CorvaneWidget::minimumSizeHint() const { return sizeHint(); }
+
 // The control goes first: it detaches from the screen, which then takes its widgets.
 CorvaneWidget::~CorvaneWidget() { control_.reset(); }
 
