@@ -31,8 +31,8 @@ class CorvaneWidget : public QWidget {
   /// The Qt screen the control drives.
   Screen& screen() { return *screen_; }
 
-  /// The layout's size: the control's fields have fixed places, so a host's layout gives
-  /// it exactly this room and never less.
+  /// The layout's size: the control's fields have fixed places, so the widget keeps this
+  /// size in any host's layout (its size is fixed), even one with less room.
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
