@@ -9,11 +9,18 @@ CorvaneWidget::CorvaneWidget(QWidget* parent, ScriptedServices* scripted, Corvan
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(screen_->surface());
-  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  // Fixed: a host's layout with less room than this would squeeze it, the fields cut off.
+  setFixedSize(sizeHint());
   setFocusProxy(nullptr);
   control_ = std::make_unique<Corvane>(*screen_, std::move(today));
   control_->SubscribeAmountTotal([this](double total) { emit AmountTotal(total); });
 }
+
+QSize CorvaneWidget::sizeHint() const {
+  return {screen_->Px(kControlWidth), screen_->Px(kControlHeight)};
+}
+
+QSize CorvaneWidget::minimumSizeHint() const { return sizeHint(); }
 
 // The control goes first: it detaches from the screen, which then takes its widgets.
 CorvaneWidget::~CorvaneWidget() { control_.reset(); }

@@ -31,6 +31,11 @@ class CorvaneWidget : public QWidget {
   /// The Qt screen the control drives.
   Screen& screen() { return *screen_; }
 
+  /// The layout's size: the control's fields have fixed places, so the widget keeps this
+  /// size in any host's layout (its size is fixed), even one with less room.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
   /// @{
   /// The host operations, as Corvane has them.
   std::int16_t GetPaymentID(std::string_view payment_type);

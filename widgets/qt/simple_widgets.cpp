@@ -1,13 +1,36 @@
 // Buttons, labels, the frame and the date picker.
 #include <algorithm>
 
+#include "widgets/qt/caption_fit.h"
 #include "widgets/qt/text.h"
 #include "widgets/qt/widgets.h"
 
 namespace corvane::qt {
 
+namespace {
+
+// Pixels a caption keeps clear of its surroundings, in twips so that they grow with the
+// screen's density: the frame's edge, the field it names, a field before it on its line,
+// and each side of a button.
+constexpr int kInsideTheFrame = 45;
+constexpr int kBeforeItsField = 60;
+constexpr int kAfterAField = 120;
+constexpr int kButtonAir = 75;
+
+// A widget's place on the control, whatever its parent.
+Rect OnControl(const WidgetDesign& design) {
+  Rect r = design.rect;
+  if (design.parent) {
+    r.left += DesignOf(*design.parent).rect.left;
+    r.top += DesignOf(*design.parent).rect.top;
+  }
+  return r;
+}
+
+}  // namespace
+
 QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
-  setText(ToQt(Design().text));
+  SetCaption(Design().text);
   setAutoDefault(false);
   setFocusPolicy(Qt::StrongFocus);
   connect(this, &QPushButton::clicked, this, [this] {
@@ -15,61 +38,63 @@ QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent) : Common(screen
   });
 }
 
-void QtButton::SetCaption(std::string_view caption) { setText(ToQt(caption)); }
+void QtButton::SetCaption(std::string_view caption) {
+  setText(ToQt(caption));
+  FitCaption();
+}
+
+// The button keeps its place; a caption too wide for it with air on both sides takes the
+// condensed face ("New Payment" does at 8 points).
+void QtButton::FitCaption() {
+  const int room = screen_.Px(Design().rect.width) - 2 * screen_.Px(kButtonAir);
+  setFont(FontFitting(parentWidget()->font(), text(), room));
+}
 
 QtLabel::QtLabel(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setFocusPolicy(Qt::NoFocus);
+  setWordWrap(false);
   SetCaption(Design().text);
 }
 
-constexpr int kInsideTheFrame = 3;  // pixels kept clear of the frame's edge
-
-// A caption wraps where its label has room for more than one line. A one-line caption
-// that does not fit widens its label: to the right up to the next field on its line, and
-// then to the left, so that it is never cut.
 void QtLabel::SetCaption(std::string_view caption) {
   setText(ToQt(caption));
   FitCaption();
 }
 
+// A caption is one line, kept clear of every field beside it: the label may grow into the
+// free space on its line (rightwards first, then leftwards), and where that is too narrow
+// the caption takes the condensed face. The fields never move.
 void QtLabel::FitCaption() {
-  // Places on the control, whatever the parent.
-  auto on_control = [](const WidgetDesign& design) {
-    Rect r = design.rect;
-    if (design.parent)
-      r.left += DesignOf(*design.parent).rect.left, r.top += DesignOf(*design.parent).rect.top;
-    return r;
-  };
-  const Rect& r = Design().rect;
-  const int left = screen_.Px(r.left), width = screen_.Px(r.width);
-  const int top = screen_.Px(r.top), height = screen_.Px(r.height);
-  setFont(parentWidget()->font());  // the surface's font, unless narrowed below
-  const bool one_line = height < 2 * fontMetrics().lineSpacing();
-  setWordWrap(!one_line);
-  if (!one_line) return setGeometry(left, top, width, height);
-  // The fields on the same line stand in front: the caption keeps between them.
-  const Rect here = on_control(Design());
-  int room_right = width, room_left = left - kInsideTheFrame;
+  const WidgetDesign& design = Design();
+  const Rect here = OnControl(design);
+  const Rect frame = OnControl(DesignOf(WidgetId::Framain));
+  // Control pixels: the free space on the label's line, inside the frame's visible part.
+  int lo = screen_.Px(std::max(frame.left, 0) + kInsideTheFrame);
+  int hi = screen_.Px(std::min(frame.left + frame.width, kControlWidth) - kInsideTheFrame);
   for (const WidgetDesign& other : kScreenLayout) {
-    const Rect o = on_control(other);
+    const Rect o = OnControl(other);
     if (!other.CanTakeFocus() || o.top >= here.top + here.height || here.top >= o.top + o.height) {
       continue;
     }
-    if (o.left > here.left) room_right = std::min(room_right, screen_.Px(o.left - here.left) - 2);
-    if (o.left < here.left) {
-      room_left = std::min(room_left, screen_.Px(here.left - o.left - o.width) - 2);
+    if (o.left > here.left) {
+      hi = std::min(hi, screen_.Px(o.left - kBeforeItsField));
+    } else {
+      lo = std::max(lo, screen_.Px(o.left + o.width + kAfterAField));
     }
   }
-  int need = fontMetrics().horizontalAdvance(text()) + 2;
-  if (need > room_right + std::max(room_left, 0)) {  // narrower letters, as a last resort
-    QFont narrow = font();
-    narrow.setStretch(std::max(80, 100 * (room_right + std::max(room_left, 0)) / need));
-    setFont(narrow);
-    need = fontMetrics().horizontalAdvance(text()) + 2;
-  }
-  if (need <= room_right) return setGeometry(left, top, width, height);
-  setGeometry(left - std::min(need - room_right, std::max(room_left, 0)), top, need, height);
+  const QFont fitted = FontFitting(parentWidget()->font(), text(), hi - lo - 1);
+  setFont(fitted);
+  const int need = DrawnWidth(fitted, text()) + 1;
+  const int design_left = screen_.Px(here.left);
+  const int left = std::max(lo, std::min(design_left, hi - need));
+  const int right = std::max(left + need, std::min(design_left + screen_.Px(here.width), hi));
+  // Back to the parent's pixels, from the parent's place as the screen rounded it.
+  const QPoint origin = design.parent ? QPoint(screen_.Px(DesignOf(*design.parent).rect.left),
+                                               screen_.Px(DesignOf(*design.parent).rect.top))
+                                      : QPoint();
+  setGeometry(left - origin.x(), screen_.Px(here.top) - origin.y(), right - left,
+              screen_.Px(here.height));
 }
 
 QtFrame::QtFrame(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
@@ -77,6 +102,20 @@ QtFrame::QtFrame(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, 
   setFrameShadow(QFrame::Sunken);
   setFocusPolicy(Qt::NoFocus);
 }
+
+// The frame's place reaches past the control's edges; its border is drawn where the
+// control shows it.
+void QtFrame::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  ShowBorder();
+}
+
+void QtFrame::moveEvent(QMoveEvent* event) {
+  QFrame::moveEvent(event);
+  ShowBorder();
+}
+
+void QtFrame::ShowBorder() { setFrameRect(rect() & QRect(-pos(), parentWidget()->size())); }
 
 namespace {
 

@@ -129,6 +129,8 @@ class QtButton final : public Common<QPushButton, CommandButton> {
   QtButton(Screen& screen, WidgetId id, QWidget* parent);
   std::string Caption() const override { return text().toStdString(); }
   void SetCaption(std::string_view caption) override;
+  // Fits the caption to the button, with air on both sides.
+  void FitCaption();
 };
 
 class QtLabel final : public Common<QLabel, Label> {
@@ -136,7 +138,7 @@ class QtLabel final : public Common<QLabel, Label> {
   QtLabel(Screen& screen, WidgetId id, QWidget* parent);
   std::string Caption() const override { return text().toStdString(); }
   void SetCaption(std::string_view caption) override;
-  // Fits the caption to the label's place in the layout.
+  // Fits the caption on one line to the label's place in the layout, clear of the fields.
   void FitCaption();
 };
 
@@ -144,6 +146,14 @@ class QtFrame final : public Common<QFrame, Frame> {
  public:
   QtFrame(Screen& screen, WidgetId id, QWidget* parent);
   std::string Caption() const override { return std::string(Design().text); }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+
+ private:
+  // The border around the part of the frame its parent shows.
+  void ShowBorder();
 };
 
 class QtListView final : public Common<QTableView, ListView> {

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The pictures in docs/ from the build in build/ (tools/dev.sh demo or the build command
+# makes it), each at 96 dots per inch and, with Qt's scale factor 2, at 192 ("@2x"):
+#   screen-selected.png, screen-entry.png   the control alone (corvane-screens)
+#   demo.png                                the demo's sample session (corvane-demo)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export QT_QPA_PLATFORM=offscreen
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+for scale in 1 2; do
+  suffix=
+  [ "$scale" = 1 ] || suffix="@${scale}x"
+  QT_SCALE_FACTOR=$scale ./build/tools/corvane-screens docs
+  QT_SCALE_FACTOR=$scale ./build/tools/corvane_demo/corvane-demo \
+    --database "$scratch/demo-$scale.sqlite" --today 2026-12-06 \
+    --screenshot "docs/demo$suffix.png" | tail -n 1
+done
