@@ -128,6 +128,17 @@ TEST_F(QtAccessKeysTest, ALabelsKeyMovesTheFocusIntoItsFieldAsTheOperatorWould) 
                                      "LostFocus txtReference", "GotFocus txtAmount"));
 }
 
+TEST_F(QtAccessKeysTest, AltWithALetterThatIsNoKeyTypesNothing) {
+  FocusInto(W::txtReference);
+  Press(Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(screen.text_box(W::txtReference).Text(), "q") << "off: the key types its letter";
+  keys = std::make_unique<qt::AccessKeysOn>(screen);
+  log.lines.clear();
+  Press(Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(screen.text_box(W::txtReference).Text(), "q");
+  EXPECT_THAT(log.lines, IsEmpty());
+}
+
 TEST_F(QtAccessKeysTest, AButtonsKeyClicksItAsTheMouseDoesFocusFirst) {
   keys = std::make_unique<qt::AccessKeysOn>(screen);
   FocusInto(W::txtAmount);

@@ -1,6 +1,7 @@
 #include "widgets/qt/access_keys.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QStringList>
 
 #include "widgets/qt/widgets.h"
@@ -34,6 +35,15 @@ bool IsEscape(const QEvent& event) {
   if (event.type() != QEvent::KeyPress && event.type() != QEvent::ShortcutOverride) return false;
   const auto& key = static_cast<const QKeyEvent&>(event);
   return key.key() == Qt::Key_Escape && (key.modifiers() & ~Qt::KeypadModifier) == 0;
+}
+
+// Alt and a letter that no access key took: typed into a box, it would be the letter.
+bool IsMissedAccessKey(const QEvent& event) {
+  if (event.type() != QEvent::KeyPress) return false;
+  const auto& key = static_cast<const QKeyEvent&>(event);
+  const Qt::KeyboardModifiers held = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
+  return (key.modifiers() & held) == Qt::AltModifier && !key.text().isEmpty() &&
+         key.text().front().isPrint();
 }
 
 }  // namespace
@@ -77,8 +87,10 @@ void AccessKeysOn::Show(bool on) {
 // host's own Escape shortcut from firing, and the key press then comes here, before the
 // widget's KeyPress handling (which would give a text box's handler code 27, and a beep).
 bool AccessKeysOn::eventFilter(QObject* watched, QEvent* event) {
-  if (!IsEscape(*event) || !watched->isWidgetType()) return false;
+  if (!watched->isWidgetType()) return false;
   if (static_cast<QWidget*>(watched)->window() != screen_.surface()->window()) return false;
+  if (IsMissedAccessKey(*event) && qobject_cast<QLineEdit*>(watched)) return true;
+  if (!IsEscape(*event)) return false;
   event->accept();
   if (event->type() == QEvent::KeyPress) {
     auto* edit = static_cast<QtButton*>(screen_.qwidget(WidgetId::cmdEdit));

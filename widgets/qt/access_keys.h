@@ -21,9 +21,10 @@ QString Shown(const QString& caption, bool access_keys);
 // The captions the screen gives a letter, each as Qt shows it with its marker.
 const QStringList& MarkedCaptions();
 
-// While it lives: the buttons and labels of `screen` show their access keys, and Escape,
+// While it lives: the buttons and labels of `screen` show their access keys; Escape,
 // pressed in any widget of the control, is taken before that widget sees it: it presses
-// Cancel when an entry is open and does nothing otherwise. Destroying it turns both off.
+// Cancel when an entry is open and does nothing otherwise; and Alt with a letter that is
+// no access key types nothing into a box. Destroying it turns all of it off.
 class AccessKeysOn final : public QObject {
  public:
   // REQUIRES: `screen` outlives this object.
