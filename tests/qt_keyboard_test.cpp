@@ -102,13 +102,17 @@ TEST_F(QtKeyboardTest, OffEscapeLeavesTheEntryOpenAndTheReferenceBeeps) {
 }
 
 TEST_F(QtKeyboardTest, EnterOnAFocusedButtonPressesItAsSpaceDoes) {
-  for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
-    Q(W::cmdAdd)->setFocus(Qt::TabFocusReason);
-    Press(key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
-    EXPECT_EQ(State(), "Save/Cancel focus txtReference") << QTest::toString(key);
-    Q(W::cmdEdit)->setFocus(Qt::TabFocusReason);
-    Press(key);
-    EXPECT_EQ(State(), "New Payment/Edit focus lstPayment");
+  for (bool keys_on : {false, true}) {
+    widget.SetAccessKeys(keys_on);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+      const Qt::KeyboardModifiers pad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+      Q(W::cmdAdd)->setFocus(Qt::TabFocusReason);
+      Press(key, pad);
+      EXPECT_EQ(State(), "Save/Cancel focus txtReference") << QTest::toString(key);
+      Q(W::cmdEdit)->setFocus(Qt::TabFocusReason);
+      Press(key, pad);
+      EXPECT_EQ(State(), "New Payment/Edit focus lstPayment");
+    }
   }
 }
 
