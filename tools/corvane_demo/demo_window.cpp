@@ -37,6 +37,7 @@ DemoWindow::DemoWindow(OrderStore& store, ScriptedServices* scripted, Corvane::T
       changes_(new ChangesBox),
       log_(new QPlainTextEdit) {
   setWindowTitle(tr("Corvane demo"));
+  corvane_->SetAccessKeys(true);
   log_->setReadOnly(true);
   log_->setMaximumBlockCount(1000);
 

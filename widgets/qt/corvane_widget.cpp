@@ -2,6 +2,8 @@
 
 #include <QVBoxLayout>
 
+#include "widgets/qt/access_keys.h"
+
 namespace corvane::qt {
 
 CorvaneWidget::CorvaneWidget(QWidget* parent, ScriptedServices* scripted, Corvane::Today today)
@@ -23,7 +25,15 @@ QSize CorvaneWidget::sizeHint() const {
 QSize CorvaneWidget::minimumSizeHint() const { return sizeHint(); }
 
 // The control goes first: it detaches from the screen, which then takes its widgets.
-CorvaneWidget::~CorvaneWidget() { control_.reset(); }
+CorvaneWidget::~CorvaneWidget() {
+  access_keys_.reset();
+  control_.reset();
+}
+
+void CorvaneWidget::SetAccessKeys(bool on) {
+  if (on && !access_keys_) access_keys_ = std::make_unique<AccessKeysOn>(*screen_);
+  if (!on) access_keys_.reset();
+}
 
 std::int16_t CorvaneWidget::GetPaymentID(std::string_view payment_type) {
   return control_->GetPaymentID(payment_type);

@@ -15,9 +15,13 @@
 
 namespace corvane::qt {
 
+class AccessKeysOn;
+
 /// The control on a Qt screen, as one widget for a Qt host's window or form.
 class CorvaneWidget : public QWidget {
   Q_OBJECT
+  /// Keyboard operation beyond the classic screen's; off unless the host turns it on.
+  Q_PROPERTY(bool accessKeys READ AccessKeys WRITE SetAccessKeys)
 
  public:
   /// With `scripted`, message boxes and beeps go there instead of to the person (it must
@@ -35,6 +39,14 @@ class CorvaneWidget : public QWidget {
   /// size in any host's layout (its size is fixed), even one with less room.
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
+  /// With `on`, each button and each field's label shows an access key (Alt and the
+  /// underlined letter: a button is pressed as a click presses it, a label puts the focus
+  /// into its field), and Escape cancels an open new payment or edit as a click on Cancel
+  /// does. The captions keep their text as the control and its host read them. Off, the
+  /// keys and captions are the classic screen's.
+  void SetAccessKeys(bool on);
+  /// Whether access keys are on.
+  bool AccessKeys() const { return access_keys_ != nullptr; }
 
   /// @{
   /// The host operations, as Corvane has them.
@@ -60,6 +72,7 @@ class CorvaneWidget : public QWidget {
  private:
   std::unique_ptr<Screen> screen_;
   std::unique_ptr<Corvane> control_;
+  std::unique_ptr<AccessKeysOn> access_keys_;
 };
 
 }  // namespace corvane::qt

@@ -1,6 +1,11 @@
 // Buttons, labels, the frame and the date picker.
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QShortcutEvent>
+#include <QStyleOptionComboBox>
 #include <algorithm>
 
+#include "widgets/qt/access_keys.h"
 #include "widgets/qt/caption_fit.h"
 #include "widgets/qt/text.h"
 #include "widgets/qt/widgets.h"
@@ -39,7 +44,8 @@ QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent) : Common(screen
 }
 
 void QtButton::SetCaption(std::string_view caption) {
-  setText(ToQt(caption));
+  caption_ = ToQt(caption);
+  setText(Shown(caption_, access_key_));
   FitCaption();
 }
 
@@ -50,6 +56,51 @@ void QtButton::FitCaption() {
   setFont(FontFitting(parentWidget()->font(), text(), room));
 }
 
+void QtButton::ShowAccessKey(bool on) {
+  access_key_ = on;
+  setText(Shown(caption_, on));
+  FitCaption();
+}
+
+void QtButton::Press() {
+  if (!isEnabled()) return;
+  setFocus(Qt::ShortcutFocusReason);
+  click();
+}
+
+// Qt's own access key clicks a moment later without taking the focus; the operator expects
+// what a click does, at once.
+bool QtButton::event(QEvent* event) {
+  if (event->type() != QEvent::Shortcut) return QPushButton::event(event);
+  if (static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+    setFocus(Qt::ShortcutFocusReason);  // a host's key with the same letter: Alt again moves on
+  } else {
+    Press();
+  }
+  return true;
+}
+
+namespace {
+
+bool IsEnter(const QKeyEvent& event) {
+  return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+         (event.modifiers() & ~Qt::KeypadModifier) == 0;
+}
+
+}  // namespace
+
+// Enter presses a focused button as Space does.
+void QtButton::keyPressEvent(QKeyEvent* event) {
+  if (!IsEnter(*event)) return QPushButton::keyPressEvent(event);
+  event->accept();
+  if (!event->isAutoRepeat()) click();
+}
+
+void QtButton::keyReleaseEvent(QKeyEvent* event) {
+  if (!IsEnter(*event)) return QPushButton::keyReleaseEvent(event);
+  event->accept();
+}
+
 QtLabel::QtLabel(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setFocusPolicy(Qt::NoFocus);
@@ -58,8 +109,14 @@ QtLabel::QtLabel(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, 
 }
 
 void QtLabel::SetCaption(std::string_view caption) {
-  setText(ToQt(caption));
+  caption_ = ToQt(caption);
+  setText(Shown(caption_, access_key_));
   FitCaption();
+}
+
+void QtLabel::ShowAccessKey(bool on) {
+  access_key_ = on;
+  SetCaption(Caption());
 }
 
 // A caption is one line, kept clear of every field beside it: the label may grow into the
@@ -141,6 +198,25 @@ QtDatePicker::QtDatePicker(Screen& screen, WidgetId id, QWidget* parent)
 void QtDatePicker::SetCustomFormat(std::string_view format) {
   format_ = format;
   setDisplayFormat(ToQt(format));
+}
+
+void QtDatePicker::keyPressEvent(QKeyEvent* event) {
+  const bool f4 = event->key() == Qt::Key_F4 && event->modifiers() == Qt::NoModifier;
+  const bool alt_down =
+      event->key() == Qt::Key_Down && (event->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier;
+  if (!f4 && !alt_down) return QDateEdit::keyPressEvent(event);
+  event->accept();
+  // QDateEdit opens its calendar only on a press of its arrow: the key presses it there.
+  QStyleOptionComboBox option;
+  option.initFrom(this);
+  option.editable = true;
+  option.subControls = QStyle::SC_All;
+  const QRect arrow =
+      style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+  const QPointF at = arrow.center();
+  QMouseEvent press(QEvent::MouseButtonPress, at, mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  mousePressEvent(&press);
 }
 
 std::optional<DatePicker::Date> QtDatePicker::Value() const {

@@ -1,5 +1,9 @@
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <algorithm>
 
 #include "widgets/qt/text.h"
@@ -16,7 +20,7 @@ QtTextBox::QtTextBox(Screen& screen, WidgetId id, QWidget* parent)
                Qt::AlignVCenter);
   setFocusPolicy(design.tab_stop ? Qt::StrongFocus : Qt::ClickFocus);
   SetBackColor(back_color_);
-  // Edits the operator makes other than character keys (Delete, paste, drag and drop).
+  // Edits the operator makes other than character keys (Delete, cut, drag and drop).
   connect(this, &QLineEdit::textEdited, this, [this] {
     if (!screen_.InCode()) RaiseChange();
   });
@@ -90,18 +94,59 @@ void QtTextBox::mousePressEvent(QMouseEvent* event) {
 // Character keys go through the KeyPress handler, which may change or discard them; the
 // box then applies the key itself, so that every toolkit edits the same way.
 void QtTextBox::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Paste)) {
+    event->accept();
+    return PasteAsTyped(QClipboard::Clipboard);
+  }
   const QList<uint> keys = event->text().toUcs4();
   if (keys.isEmpty() || event->key() == Qt::Key_Delete) return QLineEdit::keyPressEvent(event);
   event->accept();
-  for (uint key : keys) {
-    if (key < 1 || key > 255) continue;  // no key of the control's character set
-    auto code = static_cast<std::int16_t>(key);
-    screen_.Raise([&](Events& events) { events.KeyPress(Id(), code); });
-    if (code < 1 || code > 255 || isReadOnly()) continue;
-    const QString before = text();
-    screen_.AsCode([&] { code == 8 ? backspace() : insert(QString(QChar(code))); });
-    if (text() != before) RaiseChange();
+  for (uint key : keys) TypeKey(key);
+}
+
+void QtTextBox::TypeKey(uint key) {
+  if (key < 1 || key > 255) return;  // no key of the control's character set
+  auto code = static_cast<std::int16_t>(key);
+  screen_.Raise([&](Events& events) { events.KeyPress(Id(), code); });
+  if (code < 1 || code > 255 || isReadOnly()) return;
+  const QString before = text();
+  screen_.AsCode([&] { code == 8 ? backspace() : insert(QString(QChar(code))); });
+  if (text() != before) RaiseChange();
+}
+
+// A paste is typed, so that the field's key filter sees every character: a paste cannot
+// put into a field what typing could not. Line breaks and other control characters of the
+// pasted text are not keys and are left out; a locked box takes no paste, as Qt's would not.
+void QtTextBox::PasteAsTyped(QClipboard::Mode mode) {
+  if (isReadOnly()) return;
+  for (uint key : QGuiApplication::clipboard()->text(mode).toUcs4()) {
+    if (key >= 32) TypeKey(key);
   }
+}
+
+void QtTextBox::mouseReleaseEvent(QMouseEvent* event) {
+  // The middle button pastes the selection on systems that have one (X11).
+  if (event->button() != Qt::MiddleButton || !QGuiApplication::clipboard()->supportsSelection()) {
+    return QLineEdit::mouseReleaseEvent(event);
+  }
+  event->accept();
+  if (isReadOnly()) return;
+  deselect();
+  PasteAsTyped(QClipboard::Selection);
+}
+
+void QtTextBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  // The menu's Paste is the action wired to paste(); Qt versions wire it either way.
+  for (QAction* action : menu->actions()) {
+    const bool paste = disconnect(action, &QAction::triggered, this, &QLineEdit::paste) |
+                       disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+    if (paste) {
+      connect(action, &QAction::triggered, this, [this] { PasteAsTyped(QClipboard::Clipboard); });
+    }
+  }
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
 }
 
 }  // namespace corvane::qt

@@ -2,6 +2,7 @@
 // Qt owns them (through the surface); the screen reaches them by WidgetId.
 #pragma once
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
@@ -85,10 +86,16 @@ class QtTextBox final : public Common<QLineEdit, TextBox> {
  protected:
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void RaiseChange();
+  // One character key: through the KeyPress handler, then into the box unless refused.
+  void TypeKey(uint key);
+  // A paste, typed: each character of the clipboard's text as its key would be.
+  void PasteAsTyped(QClipboard::Mode mode);
 
   Color back_color_;
   bool focus_just_arrived_ = false;
@@ -124,22 +131,42 @@ class QtComboBox final : public Common<QComboBox, ComboBox> {
   Color back_color_;
 };
 
+// The caption the control sets is kept as it is; Qt's text carries the access key's marker
+// while access keys are shown.
 class QtButton final : public Common<QPushButton, CommandButton> {
  public:
   QtButton(Screen& screen, WidgetId id, QWidget* parent);
-  std::string Caption() const override { return text().toStdString(); }
+  std::string Caption() const override { return caption_.toStdString(); }
   void SetCaption(std::string_view caption) override;
   // Fits the caption to the button, with air on both sides.
   void FitCaption();
+  void ShowAccessKey(bool on);
+  // As a click of the mouse: the focus comes here (its moves run their handlers), then the
+  // click. Does nothing while the button is disabled.
+  void Press();
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+
+ private:
+  QString caption_;
+  bool access_key_ = false;
 };
 
 class QtLabel final : public Common<QLabel, Label> {
  public:
   QtLabel(Screen& screen, WidgetId id, QWidget* parent);
-  std::string Caption() const override { return text().toStdString(); }
+  std::string Caption() const override { return caption_.toStdString(); }
   void SetCaption(std::string_view caption) override;
+  void ShowAccessKey(bool on);
   // Fits the caption on one line to the label's place in the layout, clear of the fields.
   void FitCaption();
+
+ private:
+  QString caption_;
+  bool access_key_ = false;
 };
 
 class QtFrame final : public Common<QFrame, Frame> {
@@ -215,6 +242,8 @@ class QtDatePicker final : public Common<QDateEdit, DatePicker> {
   void SetValue(Date value) override;
 
  protected:
+  // F4 and Alt+Down open the calendar, as a click on the picker's arrow does.
+  void keyPressEvent(QKeyEvent* event) override;
   // Tab leaves the picker, as it leaves every field; the arrow keys move between its parts.
   // QDateTimeEdit's own override, which moves between the parts on Tab, is passed over.
   // NOLINTNEXTLINE(bugprone-parent-virtual-call)
