@@ -35,6 +35,7 @@ class Common : public QtBase, public Interface {
   bool Visible() const override { return !this->isHidden(); }
   void SetVisible(bool visible) override {
     screen_.AsCode([&] { QtBase::setVisible(visible); });
+    screen_.LinkLabels();
     if (!visible) screen_.FocusMayLeave(this->Id());
   }
   bool HasFocus() const override { return screen_.Focus() == this->Id(); }
@@ -44,6 +45,7 @@ class Common : public QtBase, public Interface {
       throw WidgetError(std::string(this->Design().name) + ": ZOrder takes 0 or 1");
     }
     position == 0 ? QtBase::raise() : QtBase::lower();
+    screen_.LinkLabels();
   }
   int ZIndex() const override {
     // Qt keeps siblings back to front.
@@ -167,6 +169,8 @@ class QtListView final : public Common<QTableView, ListView> {
   void SetForeColor(int row, Color color) override;
   std::string Tag(int row) const override;
   void SetTag(int row, std::string_view tag) override;
+  std::string Description(int row) const override;
+  void SetDescription(int row, std::string_view description) override;
 
   std::optional<int> Selected() const override;
   void Select(int row) override;
