@@ -15,20 +15,23 @@ and on any failure leaves a screenshot and a dump of the accessibility tree in t
 folder. A missing tool fails the test; nothing is skipped.
 
 What a scenario has (see Desktop):
-  d.find(name=..., role=...)      the first showing accessible that matches, or None
+  d.find(name=..., role=...)      the first showing accessible that matches, or None (the
+                                  cells of tables and the drop-downs of combo boxes only
+                                  with items=True: leaving them out keeps walks quick)
   d.get(...)                      the same, waiting for it (fails after a timeout)
   d.focused()                     the accessible that has the keyboard focus
   d.wait_focus(name, role)        waits until that widget has the focus
   d.key("Tab", "space")           real X key presses (xdotool key names)
   d.type("500")                   real X typing
-  d.tab_to(name, role)            Tab until that widget has the focus
+  d.tab_to(name, role[, key])     Tab (or shift+Tab) until that widget has the focus
   d.text(acc), d.caret(acc), d.selection(acc)   over AT-SPI's Text interface
   d.table_rows(acc), d.column_headers(acc)       over its Table interface
   d.relation_targets(acc, pyatspi.RELATION_LABELLED_BY)
   d.answer(prompt, key)           waits for the message box saying `prompt`, presses `key`
   d.wait_until(fn, what)          polls fn() until it returns something true
   d.payments()                    the demo's stored payments of order 1, from its database
-Names are accessible names, roles pyatspi roles (pyatspi.ROLE_PUSH_BUTTON, ...).
+Names are accessible names (a combo box's is its label's, d.name_of), roles pyatspi roles
+(pyatspi.ROLE_PUSH_BUTTON, ...).
 """
 
 import argparse
@@ -46,6 +49,7 @@ TOOLS = ["dbus-run-session", "Xvfb", "xauth", "xdotool", "import"]
 TODAY = "2026-12-06"
 TIMEOUT = 15.0  # seconds any single wait may take before the test fails
 KEY_DELAY_MS = 40
+TRACE = bool(os.environ.get("CORVANE_DESKTOP_TRACE"))  # each wait's time, on stderr
 
 
 class DesktopError(AssertionError):
@@ -188,17 +192,22 @@ class Desktop:
         except Exception:
             return False
 
-    def walk(self, root=None, showing=True):
+    def walk(self, root=None, showing=True, items=False):
         """Every accessible under `root` (the demo by default), depth first; with `showing`,
-        only those on the screen and their showing children."""
+        only those on the screen and their showing children; with `items`, the parts of
+        tables and combo boxes too (their cells, their drop-downs)."""
         root = root or self.app()
         if root is None:
             return
+        P = self.pyatspi
         stack = [root]
         while stack:
             acc = stack.pop()
             yield acc
             try:
+                if not items and acc is not root and acc.getRole() in (P.ROLE_TABLE,
+                                                                       P.ROLE_COMBO_BOX):
+                    continue
                 count = acc.childCount
             except Exception:
                 continue
@@ -215,30 +224,40 @@ class Desktop:
                 children.append(child)
             stack.extend(reversed(children))
 
-    def find_all(self, name=None, role=None, root=None, showing=True):
+    def name_of(self, acc):
+        """The accessible's name; a combo box's label's. Qt on Linux names a combo box by
+        the entry it shows (the name it was given shows only while it shows none); a screen
+        reader reads its label through the labelled-by link."""
+        if acc.getRole() == self.pyatspi.ROLE_COMBO_BOX and acc.name:
+            labels = self.relation_targets(acc, self.pyatspi.RELATION_LABELLED_BY)
+            if labels:
+                return labels[0].name
+        return acc.name
+
+    def find_all(self, name=None, role=None, root=None, showing=True, items=False):
         found = []
-        for acc in self.walk(root() if callable(root) else root, showing):
+        for acc in self.walk(root() if callable(root) else root, showing, items):
             try:
                 if role is not None and acc.getRole() != role:
                     continue
-                if name is not None and acc.name != name:
+                if name is not None and self.name_of(acc) != name:
                     continue
             except Exception:
                 continue
             found.append(acc)
         return found
 
-    def find(self, name=None, role=None, root=None, showing=True):
-        matches = self.find_all(name, role, root, showing)
+    def find(self, name=None, role=None, root=None, showing=True, items=False):
+        matches = self.find_all(name, role, root, showing, items)
         return matches[0] if matches else None
 
-    def get(self, name=None, role=None, root=None, showing=True, what=None):
-        return self.wait_until(lambda: self.find(name, role, root, showing),
+    def get(self, name=None, role=None, root=None, showing=True, items=False, what=None):
+        return self.wait_until(lambda: self.find(name, role, root, showing, items),
                                what or "a widget named %r (role %s)" % (name, role))
 
     def focused_all(self):
         """Every accessible that says it has the focus, outermost first: a widget and the
-        part of it that has it (a text box's viewport, a table's current cell)."""
+        part of it that has it (a text box's viewport)."""
         app = self.app()
         if app is None:
             return []
@@ -258,10 +277,10 @@ class Desktop:
         except Exception:
             return "a vanished accessible"
 
-    def is_focused(self, name, role=None):
-        for acc in self.focused_all():
+    def is_focused(self, name, role=None, focused=None):
+        for acc in self.focused_all() if focused is None else focused:
             try:
-                if acc.name == name and (role is None or acc.getRole() == role):
+                if self.name_of(acc) == name and (role is None or acc.getRole() == role):
                     return True
             except Exception:
                 continue
@@ -273,17 +292,27 @@ class Desktop:
         return self.focused()
 
     def tab_to(self, name, role=None, limit=60, key="Tab"):
-        """Presses Tab (or `key`) until widget `name` has the focus. A press may leave the
-        focus where it is (Tab moves between the parts of a date box)."""
-        for _ in range(limit):
-            if self.is_focused(name, role):
-                return self.focused()
-            before = self.focused()
+        """Presses Tab (or `key`, such as "shift+Tab" where that is the shorter way) until
+        widget `name` has the focus. A press may leave the focus where it is (Tab moves
+        between the parts of a date box)."""
+        started = time.monotonic()
+        focused = self.focused_all()
+        for presses in range(limit):
+            if self.is_focused(name, role, focused):
+                if TRACE:
+                    print("%6.2fs, %d presses of %s to %r" %
+                          (time.monotonic() - started, presses, key, name), file=sys.stderr)
+                return focused[0]
+            before = focused[0] if focused else None
+
+            def moved():
+                now = self.focused_all()
+                return now if now and not _same(before, now[0]) else None
             self.key(key)
             try:
-                self.wait_until(lambda: not _same(before, self.focused()), "", timeout=1)
+                focused = self.wait_until(moved, "", timeout=1)
             except DesktopError:
-                pass
+                focused = self.focused_all()
         raise DesktopError("%d presses of %s never reached %r; the focus is on %s" %
                            (limit, key, name, self.describe(self.focused())))
 
@@ -392,7 +421,8 @@ class Desktop:
     def wait_until(self, condition, what, last=None, timeout=TIMEOUT):
         """Polls `condition` until it returns something true and returns that; fails after
         `timeout` seconds saying `what` it waited for (and `last()`, when given)."""
-        deadline = time.monotonic() + timeout
+        started = time.monotonic()
+        deadline = started + timeout
         while True:
             try:
                 value = condition()
@@ -401,6 +431,9 @@ class Desktop:
             except Exception:
                 value = None
             if value:
+                if TRACE:
+                    print("%6.2fs waiting for %s" % (time.monotonic() - started, what),
+                          file=sys.stderr)
                 return value
             if time.monotonic() > deadline:
                 detail = (": found " + str(last())) if last else ""

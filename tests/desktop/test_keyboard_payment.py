@@ -28,8 +28,8 @@ def scenario(d):
         d.wait_until(lambda: text(name) == wanted, "%r to read %r" % (name, wanted),
                      lambda: text(name))
 
-    def press(button):
-        d.tab_to(button, P.ROLE_PUSH_BUTTON)
+    def press(button, key="Tab"):
+        d.tab_to(button, P.ROLE_PUSH_BUTTON, key=key)
         d.key("space")
 
     stored = rows()
@@ -37,7 +37,7 @@ def scenario(d):
     wait_text("Total Amount $:", "170.25")
 
     # A new payment: New Payment opens the fields with the focus in Reference.
-    press("New Payment")
+    press("New Payment", "shift+Tab")
     d.get(name="Save", role=P.ROLE_PUSH_BUTTON, what="New Payment captioned Save")
     d.get(name="Cancel", role=P.ROLE_PUSH_BUTTON, what="Edit captioned Cancel")
     d.wait_focus("Reference:", P.ROLE_TEXT)
@@ -58,7 +58,7 @@ def scenario(d):
     d.get(name="New Payment", role=P.ROLE_PUSH_BUTTON, what="Save captioned New Payment")
 
     # Edit it: End selects it in the list, Edit opens it, a new amount replaces the old.
-    d.tab_to("Payments", P.ROLE_TABLE)
+    d.tab_to("Payments", P.ROLE_TABLE, key="shift+Tab")
     d.key("End")
     wait_text("Reference:", "1002")
     press("Edit")
@@ -75,7 +75,7 @@ def scenario(d):
 
     # Delete the first stored payment: No (Escape) keeps it, Yes (Return) marks it deleted,
     # and a screen reader hears it on every cell of its row.
-    d.tab_to("Payments", P.ROLE_TABLE)
+    d.tab_to("Payments", P.ROLE_TABLE, key="shift+Tab")
     d.key("Home")
     wait_text("Reference:", "1001")
     press("Delete")
