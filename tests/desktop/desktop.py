@@ -82,6 +82,10 @@ class Desktop:
     def start(self):
         import pyatspi  # only inside the private session bus
         self.pyatspi = pyatspi
+        # The accessibility bus and its registry are up before the demo looks for them: an
+        # application that finds no registry is never listed.
+        self.wait_until(lambda: pyatspi.Registry.getDesktop(0) is not None,
+                        "the accessibility registry")
         self.tmp = tempfile.mkdtemp(prefix="corvane-desktop-")
         self.database = os.path.join(self.tmp, "orders.sqlite")
         self._start_x()
@@ -452,9 +456,11 @@ class Desktop:
 
     # --- After a failure -------------------------------------------------------------------
 
-    def keep_evidence(self):
+    def keep_evidence(self, failure=""):
         os.makedirs(self.artifacts, exist_ok=True)
         stem = os.path.join(self.artifacts, self.name + ("-" + self.wm if self.wm else ""))
+        with open(stem + "-failure.txt", "w") as out:
+            out.write(failure)
         if self.display:
             subprocess.run(["import", "-display", self.display, "-window", "root", stem + ".png"],
                            env=self.env, check=False)
@@ -496,10 +502,18 @@ def main(scenario):
     parser.add_argument("--wm", choices=["openbox"], help="run under this window manager")
     args = parser.parse_args()
     if os.environ.get("CORVANE_DESKTOP_BUS") != "1":
-        # Everything runs inside a session bus of its own: AT-SPI's bus is started there.
+        # Everything runs inside a session bus of its own, where AT-SPI's bus is started,
+        # with a runtime folder of its own: the accessibility bus's socket lives there, and
+        # tests running side by side must not share it.
         _require(TOOLS + (["openbox"] if args.wm else []))
-        env = dict(os.environ, CORVANE_DESKTOP_BUS="1")
-        sys.exit(subprocess.call(["dbus-run-session", "--", sys.executable, *sys.argv], env=env))
+        runtime = tempfile.mkdtemp(prefix="corvane-desktop-run-")
+        env = dict(os.environ, CORVANE_DESKTOP_BUS="1", XDG_RUNTIME_DIR=runtime)
+        try:
+            status = subprocess.call(["dbus-run-session", "--", sys.executable, *sys.argv],
+                                     env=env)
+        finally:
+            shutil.rmtree(runtime, ignore_errors=True)
+        sys.exit(status)
     name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
     d = Desktop(args.demo, args.artifacts, args.wm, name)
     status = 0
@@ -508,9 +522,10 @@ def main(scenario):
         scenario(d)
         print("%s%s: passed" % (name, " under " + args.wm if args.wm else ""))
     except Exception:
-        traceback.print_exc()
+        failure = traceback.format_exc()
+        print(failure, file=sys.stderr)
         try:
-            d.keep_evidence()
+            d.keep_evidence(failure)
         except Exception:
             traceback.print_exc()
         status = 1
