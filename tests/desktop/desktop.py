@@ -86,7 +86,7 @@ class Desktop:
         # application that finds no registry is never listed.
         self.wait_until(lambda: pyatspi.Registry.getDesktop(0) is not None,
                         "the accessibility registry")
-        self.tmp = tempfile.mkdtemp(prefix="corvane-desktop-")
+        self.tmp = tempfile.mkdtemp(prefix="desktop-", dir=os.environ["XDG_RUNTIME_DIR"])
         self.database = os.path.join(self.tmp, "orders.sqlite")
         self._start_x()
         if self.wm:
@@ -109,6 +109,10 @@ class Desktop:
     def _spawn(self, argv, **kwargs):
         proc = subprocess.Popen(argv, env=self.env or os.environ.copy(), **kwargs)
         self.procs.append(proc)
+        # Should this process die without stopping them (libatspi aborts on a lost bus),
+        # the outer stage ends what it started.
+        with open(os.path.join(os.environ["XDG_RUNTIME_DIR"], "started"), "a") as started:
+            started.write("%d %s\n" % (proc.pid, argv[0]))
         return proc
 
     def _start_x(self):
@@ -488,6 +492,25 @@ class Desktop:
             out.write("%s(%s)\n" % ("  " * depth, error))
 
 
+def _end_leftovers(started):
+    """Kills the processes listed in `started` (pid and program) that still run it."""
+    if not os.path.exists(started):
+        return
+    with open(started) as listed:
+        for line in listed:
+            pid, program = line.split(" ", 1)
+            try:
+                with open("/proc/%s/cmdline" % pid, "rb") as cmdline:
+                    running = cmdline.read().split(b"\0")[0].decode()
+            except OSError:
+                continue
+            if running == program.strip():
+                try:
+                    os.kill(int(pid), 9)
+                except OSError:
+                    pass
+
+
 def _same(a, b):
     try:
         return a is not None and b is not None and a == b
@@ -512,6 +535,7 @@ def main(scenario):
             status = subprocess.call(["dbus-run-session", "--", sys.executable, *sys.argv],
                                      env=env)
         finally:
+            _end_leftovers(os.path.join(runtime, "started"))
             shutil.rmtree(runtime, ignore_errors=True)
         sys.exit(status)
     name = os.path.splitext(os.path.basename(sys.argv[0]))[0]
