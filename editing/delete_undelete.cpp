@@ -44,12 +44,15 @@ void Corvane::cmdDelete_Click() {
 
   if (undelete) {
     lstPayment.SetForeColor(*row, kBlack);
+    lstPayment.SetDescription(*row, "");
     cmdDelete.SetCaption("Delete");
     cmdDelete.SetEnabled(false);
     return;
   }
   if (!lstPayment.SubItem(*row, kColPaymentSequence).empty()) {
     lstPayment.SetForeColor(*row, kRed);
+    // The red is for the eye; a screen reader says it.
+    lstPayment.SetDescription(*row, "Deleted");
     lstPayment.SetTag(*row, lstPayment.SubItem(*row, kColIsUpdate));
     lstPayment.SetSubItem(*row, kColIsUpdate, kMarkDeleted);
     cmdDelete.SetCaption("Undelete");

@@ -252,6 +252,8 @@ TEST_F(StoredPaymentsTest, DeleteAndUndeleteAStoredPayment) {
               ElementsAre("Do you want to delete the selected payment record [Payment] 36"));
   EXPECT_EQ(Mark(1), "D");
   EXPECT_EQ(screen.list_view(W::lstPayment).ForeColor(1), kRed);
+  EXPECT_EQ(screen.list_view(W::lstPayment).Description(1), "Deleted") << "for a screen reader";
+  EXPECT_EQ(screen.list_view(W::lstPayment).Description(0), "");
   EXPECT_EQ(Totals(), "125.00 / 175.00");
   EXPECT_EQ(Caption(W::cmdDelete), "Undelete");
   EXPECT_EQ(Buttons(), "yny");
@@ -265,6 +267,7 @@ TEST_F(StoredPaymentsTest, DeleteAndUndeleteAStoredPayment) {
               ElementsAre("Do you want to Undelete the selected payment record [Payment] 36"));
   EXPECT_EQ(Mark(1), "");
   EXPECT_EQ(screen.list_view(W::lstPayment).ForeColor(1), kBlack);
+  EXPECT_EQ(screen.list_view(W::lstPayment).Description(1), "");
   EXPECT_EQ(Totals(), "175.00 / 125.00");
   EXPECT_EQ(Caption(W::cmdDelete), "Delete");
   EXPECT_EQ(Buttons(), "ynn");

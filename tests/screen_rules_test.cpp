@@ -260,6 +260,32 @@ TEST_P(ScreenRulesTest, ListRoomForRowsChangesNothingThatShows) {
   EXPECT_THAT(log.lines, IsEmpty());
 }
 
+// A row's description goes with the row, whatever moves around it, and shows in no cell.
+TEST_P(ScreenRulesTest, ListRowDescriptionsFollowTheirRows) {
+  ListView& list = screen.list_view(W::lstPayment);
+  for (const char* text : {"a", "b", "c"}) list.Add(text);
+  list.SetDescription(1, "Deleted");
+  list.SetSubItem(1, 6, "D");
+  list.SetTag(1, "U");
+  list.Remove(0);
+  EXPECT_EQ(list.Description(0), "Deleted");
+  EXPECT_EQ(list.Tag(0), "U");
+  EXPECT_EQ(list.SubItem(0, 6), "D");
+  EXPECT_EQ(list.Description(1), "");
+  for (int sub_item = 1; sub_item <= ListView::kSubItems; ++sub_item) {
+    EXPECT_NE(list.SubItem(0, sub_item), "Deleted");
+  }
+  list.SetDescription(0, "");
+  EXPECT_EQ(list.Description(0), "");
+  EXPECT_EQ(list.Tag(0), "U") << "the tag keeps";
+  EXPECT_THROW(list.SetDescription(2, "Deleted"), WidgetError);
+  EXPECT_THROW(list.Description(-1), WidgetError);
+  list.Clear();
+  list.Add("d");
+  EXPECT_EQ(list.Description(0), "");
+  EXPECT_THAT(log.lines, IsEmpty());
+}
+
 TEST_P(ScreenRulesTest, YesNoBoxesTakeQueuedAnswersAndOkBoxesLeaveThem) {
   ScriptedServices& services = rig->services();
   services.QueueAnswer(kAnswerYes);

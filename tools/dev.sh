@@ -19,7 +19,7 @@ cd "$(dirname "$0")/.."
 packages=(g++ make cmake libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev
           libqt6sql6-sqlite qt6-tools-dev pkgconf fonts-dejavu-core fonts-dejavu-extra
           libbenchmark-dev clang libclang-rt-14-dev clang-format
-          xvfb xauth openbox dbus libxtst-dev)
+          xvfb xauth openbox xdotool at-spi2-core dbus python3-pyatspi imagemagick libxtst-dev)
 
 install_missing() {
   local missing=() p

@@ -220,6 +220,12 @@ class ListView : public Widget {
   virtual std::string Tag(int row) const = 0;
   /// Sets the row's tag.
   virtual void SetTag(int row, std::string_view tag) = 0;
+  /// What sets the row apart that only its look shows otherwise (such as "Deleted" for a
+  /// row drawn in red), for assistive technology; empty by default. No column shows it and
+  /// the control never reads it back.
+  virtual std::string Description(int row) const = 0;
+  /// Sets the row's description; empty for none.
+  virtual void SetDescription(int row, std::string_view description) = 0;
 
   /// The selected row, if any. Selecting by code raises no event.
   virtual std::optional<int> Selected() const = 0;

@@ -17,11 +17,14 @@ ChangesBox::ChangesBox(QWidget* parent)
       raw_(new QLineEdit(this)),
       table_(new QTableWidget(0, kChangeFieldCount, this)) {
   raw_->setReadOnly(true);
+  raw_->setAccessibleName(tr("Change list"));
+  table_->setAccessibleName(tr("Changes"));
   raw_->setPlaceholderText(tr("No change read yet"));
   table_->setHorizontalHeaderLabels({tr("Payment date"), tr("Type ID"), tr("Reference"),
                                      tr("Authorization"), tr("Amount"), tr("Sequence"),
                                      tr("Mark")});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table_->setTabKeyNavigation(false);  // Tab leaves the table instead of walking its cells
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->verticalHeader()->setVisible(false);
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

@@ -21,6 +21,14 @@ QSpinBox* Short(QWidget* parent) {
   return box;
 }
 
+// A label naming `field`, for the eye and for screen readers alike.
+QLabel* LabelFor(const QString& text, QWidget* field, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(field);
+  field->setAccessibleName(text);
+  return label;
+}
+
 }  // namespace
 
 ContextBox::ContextBox(QWidget* parent)
@@ -48,21 +56,21 @@ ContextBox::ContextBox(QWidget* parent)
   auto* form = new QFormLayout(this);
   auto* numbers = new QHBoxLayout;
   numbers->addWidget(mode_);
-  numbers->addWidget(new QLabel(tr("Country"), this));
+  numbers->addWidget(LabelFor(tr("Country"), country_, this));
   numbers->addWidget(country_);
-  numbers->addWidget(new QLabel(tr("Order type"), this));
+  numbers->addWidget(LabelFor(tr("Order type"), order_type_, this));
   numbers->addWidget(order_type_);
-  form->addRow(tr("Mode"), numbers);
+  form->addRow(LabelFor(tr("Mode"), mode_, this), numbers);
   auto* amounts = new QHBoxLayout;
   amounts->addWidget(rate_);
-  amounts->addWidget(new QLabel(tr("Ordered"), this));
+  amounts->addWidget(LabelFor(tr("Ordered"), ordered_amount_, this));
   amounts->addWidget(ordered_amount_);
-  form->addRow(tr("Rate"), amounts);
+  form->addRow(LabelFor(tr("Rate"), rate_, this), amounts);
   auto* date = new QHBoxLayout;
   date->addWidget(date_taken_);
   date->addStretch();
   date->addWidget(apply_);
-  form->addRow(tr("Taken"), date);
+  form->addRow(LabelFor(tr("Taken"), date_taken_, this), date);
 }
 
 void ContextBox::Set(const OrderContext& context) {

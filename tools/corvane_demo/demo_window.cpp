@@ -40,6 +40,7 @@ DemoWindow::DemoWindow(OrderStore& store, ScriptedServices* scripted, Corvane::T
   corvane_->SetAccessKeys(true);
   log_->setReadOnly(true);
   log_->setMaximumBlockCount(1000);
+  log_->setAccessibleName(tr("Events"));
 
   auto* control_box = new QGroupBox(tr("Payments"));
   auto* control_layout = new QVBoxLayout(control_box);
@@ -82,6 +83,7 @@ DemoWindow::~DemoWindow() = default;
 QWidget* DemoWindow::BuildOrderRow() {
   auto* box = new QGroupBox(tr("Order"));
   orders_ = new QComboBox(box);
+  orders_->setAccessibleName(tr("Order"));
   auto* load = new QPushButton(tr("Load order"), box);
   auto* save = new QPushButton(tr("Save order"), box);
   auto* row = new QHBoxLayout(box);
@@ -105,7 +107,10 @@ QWidget* DemoWindow::BuildHostCalls() {
   new_payment_->setChecked(true);
   auto* row = new QHBoxLayout(calls);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(new QLabel(tr("Ordered amount"), calls));
+  auto* ordered_label = new QLabel(tr("Ordered amount"), calls);
+  ordered_label->setBuddy(ordered_amount_);
+  ordered_amount_->setAccessibleName(ordered_label->text());
+  row->addWidget(ordered_label);
   row->addWidget(ordered_amount_);
   row->addWidget(set_ordered);
   row->addStretch();

@@ -44,11 +44,18 @@ TextsBox::TextsBox(QWidget* parent)
   form->addRow(tr("Payments"), payments_);
   auto* separators = new QHBoxLayout;
   separators->addWidget(field_separator_);
-  separators->addWidget(new QLabel(tr("Record separator"), this));
+  auto* record_label = new QLabel(tr("Record separator"), this);
+  record_label->setBuddy(record_separator_);
+  separators->addWidget(record_label);
   separators->addWidget(record_separator_);
   separators->addStretch();
   separators->addWidget(load_);
-  form->addRow(tr("Field separator"), separators);
+  auto* field_label = new QLabel(tr("Field separator"), this);
+  field_label->setBuddy(field_separator_);
+  form->addRow(field_label, separators);
+  // A line edit's name is not its buddy label's text on every Qt: given here.
+  field_separator_->setAccessibleName(field_label->text());
+  record_separator_->setAccessibleName(record_label->text());
 }
 
 void TextsBox::Set(const OrderTexts& texts) {

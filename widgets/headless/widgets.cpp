@@ -190,12 +190,13 @@ std::string_view HeadlessListView::Row::Piece(int piece) const {
 void HeadlessListView::Row::SetPiece(int piece, std::string_view text) {
   const std::uint32_t begin = piece == 0 ? 0 : ends[piece - 1];
   const std::uint32_t old_length = ends[piece] - begin;
-  if (text.size() > std::numeric_limits<std::uint32_t>::max() - (ends[kTagPiece] - old_length)) {
+  if (text.size() >
+      std::numeric_limits<std::uint32_t>::max() - (ends[kDescriptionPiece] - old_length)) {
     throw WidgetError("lstPayment: a row's texts are limited to 4 GiB");
   }
   texts.replace(begin, old_length, text);
   const std::uint32_t new_length = static_cast<std::uint32_t>(text.size());
-  for (int i = piece; i <= kTagPiece; ++i) ends[i] = ends[i] - old_length + new_length;
+  for (int i = piece; i <= kDescriptionPiece; ++i) ends[i] = ends[i] - old_length + new_length;
 }
 
 int HeadlessListView::Add(std::string_view text) {

@@ -171,6 +171,12 @@ class HeadlessListView final : public Common<ListView> {
   void SetForeColor(int row, Color color) override { At(row).fore_color = color; }
   std::string Tag(int row) const override { return std::string(At(row).Piece(kTagPiece)); }
   void SetTag(int row, std::string_view tag) override { At(row).SetPiece(kTagPiece, tag); }
+  std::string Description(int row) const override {
+    return std::string(At(row).Piece(kDescriptionPiece));
+  }
+  void SetDescription(int row, std::string_view description) override {
+    At(row).SetPiece(kDescriptionPiece, description);
+  }
 
   std::optional<int> Selected() const override { return selected_; }
   void Select(int row) override;
@@ -181,14 +187,16 @@ class HeadlessListView final : public Common<ListView> {
   void SetBackColor(Color color) override { back_color_ = color; }
 
  private:
-  /// The cells (0 the text, then the sub-items) and the tag, as pieces of one string.
+  /// The cells (0 the text, then the sub-items), the tag and the description, as pieces
+  /// of one string.
   static constexpr int kTagPiece = kSubItems + 1;
+  static constexpr int kDescriptionPiece = kTagPiece + 1;
   struct Row {
     std::string_view Piece(int piece) const;
     void SetPiece(int piece, std::string_view text);
 
-    std::string texts;                                // every piece, back to back
-    std::array<std::uint32_t, kTagPiece + 1> ends{};  // where each piece ends in `texts`
+    std::string texts;                                        // every piece, back to back
+    std::array<std::uint32_t, kDescriptionPiece + 1> ends{};  // where each piece ends
     Color fore_color = kWindowText;
   };
   Row& At(int row);

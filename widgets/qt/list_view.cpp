@@ -63,12 +63,10 @@ QtListView::QtListView(Screen& screen, WidgetId id, QWidget* parent)
 QtListView::~QtListView() = default;
 
 void QtListView::AddColumn(std::string_view text, double width, Alignment alignment) {
-  model_->AddColumn({std::string(text), width, alignment});
-  const int column = static_cast<int>(model_->columns().size()) - 1;
-  if (width == 0) {
-    setColumnHidden(column, true);  // carries data only
-  } else {
-    horizontalHeader()->resizeSection(column, screen_.Px(static_cast<int>(std::lround(width))));
+  // A column of width 0 carries data only: the model keeps it out of the view.
+  const int shown = model_->AddColumn({std::string(text), width, alignment});
+  if (shown >= 0) {
+    horizontalHeader()->resizeSection(shown, screen_.Px(static_cast<int>(std::lround(width))));
   }
 }
 
@@ -106,6 +104,10 @@ Color QtListView::ForeColor(int row) const { return model_->at(row).fore_color; 
 void QtListView::SetForeColor(int row, Color color) { model_->SetForeColor(row, color); }
 std::string QtListView::Tag(int row) const { return model_->at(row).tag; }
 void QtListView::SetTag(int row, std::string_view tag) { model_->SetTag(row, tag); }
+std::string QtListView::Description(int row) const { return model_->at(row).description; }
+void QtListView::SetDescription(int row, std::string_view description) {
+  model_->SetDescription(row, description);
+}
 
 std::optional<int> QtListView::Selected() const {
   const QModelIndexList cells = selectionModel()->selectedIndexes();

@@ -7,25 +7,35 @@
 namespace corvane::qt {
 
 RowsModel::RowsModel(Resolver resolve, QObject* parent)
-    : QAbstractTableModel(parent), resolve_(std::move(resolve)) {}
+    : QAbstractTableModel(parent), resolve_(std::move(resolve)) {
+  for (int cell = 0; cell <= ListView::kSubItems; ++cell) shown_.push_back(cell);
+}
 
 int RowsModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : announced_;
 }
 
-// Every row has its seven cells whether or not their columns have headers yet.
 int RowsModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : ListView::kSubItems + 1;
+  return parent.isValid() ? 0 : static_cast<int>(shown_.size());
+}
+
+int RowsModel::ViewColumn(int cell) const {
+  const auto at = std::find(shown_.begin(), shown_.end(), cell);
+  return at == shown_.end() ? -1 : static_cast<int>(at - shown_.begin());
 }
 
 QVariant RowsModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= announced_) return {};
-  const bool right = index.column() < static_cast<int>(columns_.size()) &&
-                     columns_[index.column()].alignment == Alignment::kRight;
+  if (!index.isValid() || index.row() >= announced_ || index.column() >= columnCount()) return {};
+  const int cell = shown_[index.column()];
+  const bool right =
+      cell < static_cast<int>(columns_.size()) && columns_[cell].alignment == Alignment::kRight;
   const Row& row = rows_[index.row()];
   switch (role) {
     case Qt::DisplayRole:
-      return QString::fromStdString(row.cells[index.column()]);
+      return QString::fromStdString(row.cells[cell]);
+    case Qt::AccessibleDescriptionRole:
+      if (row.description.empty()) return {};
+      return QString::fromStdString(row.description);
     case Qt::ForegroundRole:
       // The row's colour is its text's colour, in every cell.
       return resolve_(row.fore_color);
@@ -37,24 +47,36 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || section < 0 ||
-      section >= static_cast<int>(columns_.size())) {
+  if (orientation != Qt::Horizontal || section < 0 || section >= columnCount() ||
+      shown_[section] >= static_cast<int>(columns_.size())) {
     return {};
   }
-  if (role == Qt::DisplayRole) return QString::fromStdString(columns_[section].text);
+  const ColumnHeader& column = columns_[shown_[section]];
+  if (role == Qt::DisplayRole) return QString::fromStdString(column.text);
   if (role == Qt::TextAlignmentRole) {
     return static_cast<int>(
-        (columns_[section].alignment == Alignment::kRight ? Qt::AlignRight : Qt::AlignLeft) |
+        (column.alignment == Alignment::kRight ? Qt::AlignRight : Qt::AlignLeft) |
         Qt::AlignVCenter);
   }
   return {};
 }
 
-void RowsModel::AddColumn(ColumnHeader column) {
-  const int at = static_cast<int>(columns_.size());
-  if (at == columnCount()) throw WidgetError("lstPayment: it has seven columns already");
+int RowsModel::AddColumn(ColumnHeader column) {
+  const int cell = static_cast<int>(columns_.size());
+  if (cell == ListView::kSubItems + 1) {
+    throw WidgetError("lstPayment: it has seven columns already");
+  }
+  const bool shown = column.width != 0;
   columns_.push_back(std::move(column));
-  emit headerDataChanged(Qt::Horizontal, at, at);
+  const int at = ViewColumn(cell);
+  if (shown) {
+    emit headerDataChanged(Qt::Horizontal, at, at);
+    return at;
+  }
+  beginRemoveColumns({}, at, at);
+  shown_.erase(shown_.begin() + at);
+  endRemoveColumns();
+  return -1;
 }
 
 const RowsModel::Row& RowsModel::at(int row) const {
@@ -107,16 +129,24 @@ void RowsModel::Clear() {
 
 void RowsModel::SetCell(int row, int column, std::string_view text) {
   Mutable(row).cells[column] = text;
-  if (row < announced_) emit dataChanged(index(row, column), index(row, column));
+  const int shown = ViewColumn(column);
+  if (row < announced_ && shown >= 0) emit dataChanged(index(row, shown), index(row, shown));
 }
 
 void RowsModel::SetForeColor(int row, Color color) {
   Mutable(row).fore_color = color;
-  if (row < announced_) {
+  if (row < announced_ && columnCount() > 0) {
     emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::ForegroundRole});
   }
 }
 
 void RowsModel::SetTag(int row, std::string_view tag) { Mutable(row).tag = tag; }
+
+void RowsModel::SetDescription(int row, std::string_view description) {
+  Mutable(row).description = description;
+  if (row < announced_ && columnCount() > 0) {
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::AccessibleDescriptionRole});
+  }
+}
 
 }  // namespace corvane::qt

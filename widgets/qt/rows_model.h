@@ -2,6 +2,8 @@
 // turned into Qt strings only when the view paints them. Rows appended one by one are
 // announced to the view in one batch (before anything else touches the model, or when the
 // event loop next runs), so that a load of many rows costs the view one insertion.
+// A column given a header of width 0 carries data for the control only: it is hidden from
+// the eye and from assistive technology alike, so it is no column of the view at all.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -25,6 +27,7 @@ class RowsModel final : public QAbstractTableModel {
   struct Row {
     std::array<std::string, ListView::kSubItems + 1> cells;
     std::string tag;
+    std::string description;  // for assistive technology, on every cell of the row
     Color fore_color = kWindowText;
   };
 
@@ -35,8 +38,9 @@ class RowsModel final : public QAbstractTableModel {
 
   // The headers given so far, for the first columns.
   const std::vector<ColumnHeader>& columns() const { return columns_; }
-  // Throws WidgetError past the seventh.
-  void AddColumn(ColumnHeader column);
+  // Throws WidgetError past the seventh. Returns the column the view shows it as, or -1
+  // when it has no width.
+  int AddColumn(ColumnHeader column);
 
   int size() const { return static_cast<int>(rows_.size()); }
   // REQUIRES: 0 <= row < size(); throws WidgetError otherwise.
@@ -50,14 +54,18 @@ class RowsModel final : public QAbstractTableModel {
   void SetCell(int row, int column, std::string_view text);
   void SetForeColor(int row, Color color);
   void SetTag(int row, std::string_view tag);
+  void SetDescription(int row, std::string_view description);
   // Announces the rows appended since the last announcement.
   void Flush();
 
  private:
   Row& Mutable(int row);
+  // The view's column showing cell `cell`, or -1.
+  int ViewColumn(int cell) const;
 
   Resolver resolve_;
   std::vector<ColumnHeader> columns_;
+  std::vector<int> shown_;  // the cell each of the view's columns shows, in order
   std::vector<Row> rows_;
   int announced_ = 0;  // rows the view knows of
   bool flush_posted_ = false;

@@ -1,6 +1,7 @@
 #include "widgets/qt/screen.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <utility>
 
+#include "widgets/qt/accessibility.h"
 #include "widgets/qt/text.h"
 #include "widgets/qt/widgets.h"
 
@@ -88,6 +90,22 @@ QWidget* Make(Screen& screen, const WidgetDesign& design, QWidget* parent, Widge
   return nullptr;
 }
 
+// A place on the control, whatever the widget's parent.
+Rect OnControl(WidgetId id) {
+  const WidgetDesign& design = DesignOf(id);
+  Rect r = design.rect;
+  if (design.parent) {
+    r.left += DesignOf(*design.parent).rect.left;
+    r.top += DesignOf(*design.parent).rect.top;
+  }
+  return r;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
 }  // namespace
 
 Screen::Screen(ScriptedServices* scripted, QWidget* parent)
@@ -128,10 +146,50 @@ void Screen::Build() {
     if (previous) QWidget::setTabOrder(previous, qwidget(id));
     previous = qwidget(id);
   }
+  NameWidgets();
+  LinkLabels();
+}
+
+// Every field takes its name from its label; a widget without a label has a name of its
+// own. Buttons are named by their captions, by Qt, so that the name follows the caption.
+void Screen::NameWidgets() {
+  qwidget(WidgetId::lstPayment)->setAccessibleName(QStringLiteral("Payments"));
   for (const WidgetDesign& design : kScreenLayout) {
     if (!design.buddy) continue;
-    static_cast<QLabel*>(qwidget(design.id))->setBuddy(qwidget(*design.buddy));
-    qwidget(*design.buddy)->setAccessibleName(ToQt(design.text));
+    LabelFields& named = labels_.emplace_back(LabelFields{design.id, {*design.buddy}});
+    const Rect place = OnControl(*design.buddy);
+    for (const WidgetDesign& other : kScreenLayout) {
+      if (other.CanTakeFocus() && other.id != *design.buddy &&
+          Overlap(OnControl(other.id), place)) {
+        named.fields.push_back(other.id);
+      }
+    }
+    for (WidgetId field : named.fields) {
+      qwidget(field)->setAccessibleName(ToQt(design.text));
+      // An editable combo shows its line edit to assistive technology as a part of its own.
+      if (auto* combo = qobject_cast<QComboBox*>(qwidget(field)); combo && combo->lineEdit()) {
+        combo->lineEdit()->setAccessibleName(ToQt(design.text));
+      }
+      if (DesignOf(field).parent != design.parent) {
+        // Qt's own labelled-by link is for siblings only.
+        LinkLabelAcrossParents(static_cast<QLineEdit*>(qwidget(field)),
+                               static_cast<QLabel*>(qwidget(design.id)));
+      }
+    }
+  }
+}
+
+void Screen::LinkLabels() {
+  for (const LabelFields& named : labels_) {
+    WidgetId front = named.fields.front();
+    std::optional<int> front_z;
+    for (WidgetId field : named.fields) {
+      const Widget& w = widget(field);
+      if (!w.Visible()) continue;
+      if (const int z = w.ZIndex(); !front_z || z < *front_z) front = field, front_z = z;
+    }
+    auto* label = static_cast<QLabel*>(qwidget(named.label));
+    if (label->buddy() != qwidget(front)) label->setBuddy(qwidget(front));
   }
 }
 
@@ -142,6 +200,11 @@ std::optional<WidgetId> Screen::IdOf(const QObject* w) const {
     }
   }
   return std::nullopt;
+}
+
+void Screen::StackingChanged() {
+  UpdateTabStops();
+  LinkLabels();
 }
 
 void Screen::UpdateTabStops() {
@@ -268,6 +331,9 @@ int Screen::MsgBox(std::string_view prompt, int style, std::string_view title) {
   const bool yes_no = (style & 7) == 4;
   box.setStandardButtons(yes_no ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
   const int answer = box.exec();
+  // The keyboard comes back to the control's window. A window manager hands it back itself;
+  // without one it would stay with nobody, and a screen reader would see no focus.
+  if (QWidget* window = surface_->window(); window->isVisible()) window->activateWindow();
   return answer == QMessageBox::Yes  ? kAnswerYes
          : answer == QMessageBox::No ? kAnswerNo
                                      : kAnswerOk;

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "widgets/screen.h"
 #include "widgets/scripted_services.h"
@@ -64,6 +65,15 @@ class Screen final : public corvane::Screen {
   /// Qt's Tab key to the control's tab stops: after a widget was shown, hidden or moved in
   /// front of or behind its siblings, a widget covered by a sibling is passed over.
   void UpdateTabStops();
+  /// Points each label at the field it names that stands in front now. A label names its
+  /// buddy and every field sharing the buddy's place (the card box and the "Not Found"
+  /// box; the date box and the picker): its QLabel buddy and the labelled-by link a screen
+  /// reader follows go to the visible one in front. Runs after every change of z-order or
+  /// visibility.
+  void LinkLabels();
+  /// After a widget was shown, hidden or moved in front of or behind its siblings: the tab
+  /// stops and the labels' links follow.
+  void StackingChanged();
   /// Twips to pixels at the screen's logical DPI.
   int Px(int twips) const;
   /// System colours from the palette; RGB values as they are.
@@ -71,10 +81,18 @@ class Screen final : public corvane::Screen {
 
  private:
   void Build();
+  void NameWidgets();
+
+  // A label and the fields it names, its buddy first.
+  struct LabelFields {
+    WidgetId label;
+    std::vector<WidgetId> fields;
+  };
 
   QPointer<QWidget> surface_;
   std::array<Widget*, kWidgetCount> widgets_{};
   std::array<QWidget*, kWidgetCount> qwidgets_{};
+  std::vector<LabelFields> labels_;
   std::optional<WidgetId> focus_;
   Events* events_ = nullptr;
   ScriptedServices* scripted_;

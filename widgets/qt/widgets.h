@@ -36,7 +36,7 @@ class Common : public QtBase, public Interface {
   bool Visible() const override { return !this->isHidden(); }
   void SetVisible(bool visible) override {
     screen_.AsCode([&] { QtBase::setVisible(visible); });
-    screen_.UpdateTabStops();
+    screen_.StackingChanged();
     if (!visible) screen_.FocusMayLeave(this->Id());
   }
   bool HasFocus() const override { return screen_.Focus() == this->Id(); }
@@ -46,7 +46,7 @@ class Common : public QtBase, public Interface {
       throw WidgetError(std::string(this->Design().name) + ": ZOrder takes 0 or 1");
     }
     position == 0 ? QtBase::raise() : QtBase::lower();
-    screen_.UpdateTabStops();
+    screen_.StackingChanged();
   }
   int ZIndex() const override {
     // Qt keeps siblings back to front.
@@ -206,6 +206,8 @@ class QtListView final : public Common<QTableView, ListView> {
   void SetForeColor(int row, Color color) override;
   std::string Tag(int row) const override;
   void SetTag(int row, std::string_view tag) override;
+  std::string Description(int row) const override;
+  void SetDescription(int row, std::string_view description) override;
 
   std::optional<int> Selected() const override;
   void Select(int row) override;
