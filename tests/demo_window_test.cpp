@@ -3,6 +3,8 @@
 // window closes with work not yet stored, each answer followed to the database.
 #include <gmock/gmock.h>
 
+#include <QTest>
+
 #include "tests/demo_fixture.h"
 #include "tools/corvane_demo/context_box.h"
 #include "widgets/qt/operator.h"
@@ -101,6 +103,30 @@ TEST_F(DemoWindowTest, EntryOpenFollowsTheOperatorsEntries) {
   ASSERT_TRUE(window_->LoadOrder(1));
   EXPECT_EQ(window_->corvane().screen().button(W::cmdAdd).Caption(), "New Payment");
   EXPECT_FALSE(window_->corvane().EntryOpen()) << "a load ends the entry";
+}
+
+// The payment date is not only picked from the calendar: in the picker, Up and Down change
+// the part the cursor is in, and digits typed over a selected or rubbed-out part replace it.
+TEST_F(DemoWindowTest, PaymentDateTakesKeysInThePicker) {
+  StartCheck("75");
+  qt::Screen& screen = window_->corvane().screen();
+  QTest::keyClick(screen.qwidget(W::txtAmount), Qt::Key_Tab);
+  ASSERT_EQ(screen.Focus(), W::DTPckrPaymentDate);
+  QWidget* picker = QApplication::focusWidget();
+  // "Dec 01, 2026", the month selected: Down makes it Nov.
+  QTest::keyClick(picker, Qt::Key_Down);
+  // The day selected with Shift+Right and typed over.
+  for (int i = 0; i < 4; ++i) QTest::keyClick(picker, Qt::Key_Right);
+  for (int i = 0; i < 2; ++i) QTest::keyClick(picker, Qt::Key_Right, Qt::ShiftModifier);
+  QTest::keyClicks(picker, "15");
+  // The year's last digit rubbed out and typed again, then Up.
+  QTest::keyClick(picker, Qt::Key_End);
+  QTest::keyClick(picker, Qt::Key_Backspace);
+  QTest::keyClicks(picker, "7");
+  QTest::keyClick(picker, Qt::Key_Up);
+  QTest::keyClick(picker, Qt::Key_Tab);
+  person().Click(W::cmdAdd);
+  EXPECT_EQ(List().SubItem(3, 4), "Nov 15, 2028");
 }
 
 // Each way an entry is open: Save order refuses with a box saying why, stores nothing and
