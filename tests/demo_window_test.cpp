@@ -3,7 +3,9 @@
 // window closes with work not yet stored, each answer followed to the database.
 #include <gmock/gmock.h>
 
+#include <QAbstractButton>
 #include <QTest>
+#include <QTimer>
 
 #include "tests/demo_fixture.h"
 #include "tools/corvane_demo/context_box.h"
@@ -253,6 +255,31 @@ TEST_F(DemoWindowTest, ClosingAsksOnlyWhenSomethingIsNotStored) {
   EXPECT_FALSE(window_->HasUnsavedChanges());
   EXPECT_TRUE(window_->close());
   EXPECT_TRUE(boxes_.empty());
+}
+
+// Without a function of the test's, the question is a real message box: Escape is Cancel
+// and keeps the window; Discard closes it.
+TEST_F(DemoWindowTest, RealQuestionBoxAnswersWithItsButtons) {
+  window_->SetMessageBox(nullptr);
+  StartCheck("75");
+  std::vector<std::string> shown;
+  auto answer = [&](const std::function<void(QMessageBox&)>& press) {
+    QTimer::singleShot(0, [&shown, press] {
+      for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box == nullptr || !box->isVisible()) continue;
+        shown.push_back(box->text().toStdString());
+        press(*box);
+        return;
+      }
+    });
+  };
+  answer([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+  EXPECT_FALSE(window_->close());
+  answer([](QMessageBox& box) { box.button(QMessageBox::Discard)->click(); });
+  EXPECT_TRUE(window_->close());
+  EXPECT_THAT(shown, ElementsAre(kUnsaved, kUnsaved));
+  EXPECT_EQ(StoredRows(store_, 1), kSamplePayments);
 }
 
 }  // namespace

@@ -26,12 +26,6 @@ std::string Std(const QString& text) { return text.toStdString(); }
 
 QString Amount(double value) { return QString::number(value, 'f', 2); }
 
-QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-                                QMessageBox::StandardButtons buttons) {
-  QMessageBox box(icon, QObject::tr("Corvane demo"), text, buttons, parent);
-  return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
 }  // namespace
 
 DemoWindow::DemoWindow(OrderStore& store, ScriptedServices* scripted, Corvane::Today today,
@@ -42,10 +36,7 @@ DemoWindow::DemoWindow(OrderStore& store, ScriptedServices* scripted, Corvane::T
       context_(new ContextBox),
       texts_(new TextsBox),
       changes_(new ChangesBox),
-      log_(new QPlainTextEdit),
-      message_box_(
-          [this](QMessageBox::Icon icon, const QString& text,
-                 QMessageBox::StandardButtons buttons) { return Ask(this, icon, text, buttons); }) {
+      log_(new QPlainTextEdit) {
   setWindowTitle(tr("Corvane demo"));
   log_->setReadOnly(true);
   log_->setMaximumBlockCount(1000);
@@ -175,10 +166,10 @@ bool DemoWindow::SaveOrder() {
   // The open entry is not in the change list yet: saving now would drop it unseen.
   if (corvane_->EntryOpen()) {
     Report(tr("Save order: a payment is still open in the control; nothing was saved"));
-    message_box_(QMessageBox::Warning,
-                 tr("A payment is still open in the control. Save it or cancel it there, "
-                    "then save the order."),
-                 QMessageBox::Ok);
+    Box(QMessageBox::Warning,
+        tr("A payment is still open in the control. Save it or cancel it there, "
+           "then save the order."),
+        QMessageBox::Ok);
     return false;
   }
   const std::optional<QString> changes = ReadChanges();
@@ -225,11 +216,11 @@ bool DemoWindow::HasUnsavedChanges() {
 void DemoWindow::closeEvent(QCloseEvent* event) {
   if (!HasUnsavedChanges()) return event->accept();
   const QMessageBox::StandardButton answer =
-      message_box_(QMessageBox::Question,
-                   tr("Order %1 has changes that are not saved to the database. "
-                      "Save them before closing?")
-                       .arg(order_id_),
-                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+      Box(QMessageBox::Question,
+          tr("Order %1 has changes that are not saved to the database. "
+             "Save them before closing?")
+              .arg(order_id_),
+          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
   const bool close = answer == QMessageBox::Discard || (answer == QMessageBox::Save && SaveOrder());
   if (close) {
     event->accept();
@@ -290,6 +281,13 @@ bool DemoWindow::Attempt(const QString& what, const std::function<void()>& step)
     Log(status());
   }
   return false;
+}
+
+QMessageBox::StandardButton DemoWindow::Box(QMessageBox::Icon icon, const QString& text,
+                                            QMessageBox::StandardButtons buttons) {
+  if (message_box_) return message_box_(icon, text, buttons);
+  QMessageBox box(icon, tr("Corvane demo"), text, buttons, this);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void DemoWindow::Report(const QString& message) { statusBar()->showMessage(message); }

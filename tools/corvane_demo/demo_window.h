@@ -38,7 +38,7 @@ class DemoWindow : public QMainWindow {
 
   // The window's own message boxes (the control's go to its services): shows `text` with
   // `icon` and `buttons` and gives the button pressed. Without a person, a test answers
-  // them with a function of its own; by default they are QMessageBoxes.
+  // them with a function of its own; without one (the default) they are QMessageBoxes.
   using MessageBox = std::function<QMessageBox::StandardButton(
       QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)>;
   void SetMessageBox(MessageBox box) { message_box_ = std::move(box); }
@@ -76,6 +76,9 @@ class DemoWindow : public QMainWindow {
   void ListOrders(int select_id);
   // Runs `step`; an exception becomes an error in the status bar and the log.
   bool Attempt(const QString& what, const std::function<void()>& step);
+  // One of the window's own boxes, through the function set or as a QMessageBox.
+  QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& text,
+                                  QMessageBox::StandardButtons buttons);
   void Report(const QString& message);
   void Log(const QString& line);
   void SyncNewPaymentBox();
