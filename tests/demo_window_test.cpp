@@ -186,6 +186,8 @@ struct CloseCase {
   bool stored;                     // the check of 75 is in the database afterwards
 };
 
+void PrintTo(const CloseCase& c, std::ostream* os) { *os << c.name; }
+
 class DemoCloseTest : public DemoWindowTest, public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(DemoCloseTest, ClosingWithUnsavedChangesAsks) {
