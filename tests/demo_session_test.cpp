@@ -3,12 +3,8 @@
 // checked.
 #include <gmock/gmock.h>
 
-#include <QApplication>
-#include <QTemporaryDir>
-#include <string>
-
+#include "tests/demo_fixture.h"
 #include "tools/corvane_demo/changes_box.h"
-#include "tools/corvane_demo/demo_window.h"
 #include "widgets/qt/operator.h"
 
 namespace corvane::demo {
@@ -18,65 +14,13 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using W = WidgetId;
 
-// A stored payment as "sequence|type|reference|authorization|amount|date", the amount to
-// every digit a double has.
-std::vector<std::string> Stored(const OrderStore& store, int order_id) {
-  std::vector<std::string> rows;
-  for (const StoredPayment& p : store.Payments(order_id)) {
-    rows.push_back(QStringLiteral("%1|%2|%3|%4|%5|%6")
-                       .arg(p.sequence)
-                       .arg(p.type_id)
-                       .arg(p.reference, p.authorization, QString::number(p.amount, 'g', 17),
-                            p.date ? p.date->toString(Qt::ISODate) : QStringLiteral("none"))
-                       .toStdString());
-  }
-  return rows;
-}
-
-class DemoSessionTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    store_.AddSampleOrderIfEmpty();
-  }
-
-  // A shown, active window on the order (an offscreen one will do).
-  void Open(int order_id) {
-    window_ = std::make_unique<DemoWindow>(store_, &scripted_, [] {
-      return Corvane::Date{std::chrono::year{2026}, std::chrono::December, std::chrono::day{6}};
-    });
-    window_->show();
-    QApplication::setActiveWindow(window_.get());
-    QApplication::processEvents();
-    ASSERT_TRUE(window_->LoadOrder(order_id)) << window_->status().toStdString();
-  }
-
-  ListView& List() { return window_->corvane().screen().list_view(W::lstPayment); }
-  std::string Row(int row) {
-    std::string text = List().Text(row);
-    for (int sub = 1; sub <= 5; ++sub) text += "|" + List().SubItem(row, sub);
-    return text;
-  }
-  std::vector<std::string> Rows() {
-    std::vector<std::string> rows;
-    rows.reserve(List().Count());
-    for (int row = 0; row < List().Count(); ++row) rows.push_back(Row(row));
-    return rows;
-  }
-
-  QTemporaryDir dir_;
-  OrderStore store_{dir_.filePath(QStringLiteral("orders.sqlite"))};
-  ScriptedServices scripted_;
-  std::unique_ptr<DemoWindow> window_;
-};
-
 TEST_F(DemoSessionTest, SessionAtAConversionRateIsStoredInTheHostsCurrency) {
   const OrderContext context{1, 49, 1, 1.25, 400, QDate(2026, 12, 1)};
   const int order = store_.AddOrder("Euro order", context, {"4111 1111 1111 1111"});
   const int cheque = store_.AddPayment(order, {0, 2, "2001", "", 100, QDate(2026, 11, 20)});
   const int cash = store_.AddPayment(order, {0, 0, "", "", 40, QDate(2026, 11, 21)});
   const int card =
-      store_.AddPayment(order, {0, 5, "4111 1111 1111 1111", "A1", 20, QDate(2026, 11, 22)});
+      store_.AddPayment(order, {0, 8, "4111 1111 1111 1111", "A1", 20, QDate(2026, 11, 22)});
   Open(order);
   ASSERT_THAT(Rows(), ElementsAre("Check|2001||125.00|Nov 20, 2026|" + std::to_string(cheque),
                                   "Cash|||50.00|Nov 21, 2026|" + std::to_string(cash),
@@ -103,9 +47,9 @@ TEST_F(DemoSessionTest, SessionAtAConversionRateIsStoredInTheHostsCurrency) {
             "Nov 20, 2026~2~2001~~120~" + std::to_string(cheque) + "~U|Nov 21, 2026~0~~~40~" +
                 std::to_string(cash) + "~D|Dec 01, 2026~2~3001~~40~~N|");
   const int added = card + 1;
-  EXPECT_THAT(Stored(store_, order),
+  EXPECT_THAT(StoredRows(store_, order),
               ElementsAre(std::to_string(cheque) + "|2|2001||120|2026-11-20",
-                          std::to_string(card) + "|5|4111 1111 1111 1111|A1|20|2026-11-22",
+                          std::to_string(card) + "|8|4111 1111 1111 1111|A1|20|2026-11-22",
                           std::to_string(added) + "|2|3001||40|2026-12-01"));
   EXPECT_TRUE(store_.Context(order) == context);
   EXPECT_THAT(window_->status().toStdString(),
@@ -133,9 +77,9 @@ TEST_F(DemoSessionTest, HostErrorEndsUpInTheStatusBar) {
 
 TEST_F(DemoSessionTest, NothingToSaveStoresNothing) {
   Open(1);
-  const std::vector<std::string> before = Stored(store_, 1);
+  const std::vector<std::string> before = StoredRows(store_, 1);
   ASSERT_TRUE(window_->SaveOrder());
-  EXPECT_EQ(Stored(store_, 1), before);
+  EXPECT_EQ(StoredRows(store_, 1), before);
   EXPECT_EQ(List().Count(), 3);
 }
 

@@ -43,7 +43,7 @@ std::vector<std::string> Stored(const OrderStore& store, int order_id) {
 
 const std::vector<std::string> kSamplePayments = {
     "501|2|1001||100|2026-11-28",
-    "502|5|4111 1111 1111 1111|A1234|50.25|2026-11-29",
+    "502|8|4111 1111 1111 1111|A1234|50.25|2026-11-29",
     "503|0|||20|2026-11-30",
 };
 
@@ -70,10 +70,11 @@ TEST_F(DemoStoreTest, FreshDatabaseHoldsTheSampleOrderAsTheControlTakesIt) {
   const OrderTexts texts = store().Texts(order_, "~", "|");
   EXPECT_EQ(S(texts.credit_cards), "4111 1111 1111 1111|5500 0000 0000 0004|3400 000000 00009|");
   EXPECT_EQ(S(texts.payment_types),
-            "0~Cash~0|1~On Account~1|2~Check~0|3~Gift Card~0|4~Voucher~1|5~Credit Card~0|");
+            "0~Cash~0|1~On Account~1|2~Check~0|3~Gift Card~0|4~Voucher~1|5~Money Order~0|"
+            "6~Store Credit~0|7~Wire Transfer~0|8~Credit Card~0|");
   EXPECT_EQ(S(texts.payments),
             "2~1001~~100~Nov 28, 2026~501|"
-            "5~4111 1111 1111 1111~A1234~50.25~Nov 29, 2026~502|"
+            "8~4111 1111 1111 1111~A1234~50.25~Nov 29, 2026~502|"
             "0~~~20~Nov 30, 2026~503|");
   EXPECT_EQ(S(store().Texts(order_, "^", "\n").payments.section('\n', 0, 0)),
             "2^1001^^100^Nov 28, 2026^501");
@@ -93,7 +94,7 @@ TEST_F(DemoStoreTest, ChangeListInsertsUpdatesAndDeletes) {
   const SaveReport report =
       store().SaveOrder(order_, context,
                         "Nov 28, 2026~2~1001~~90~501~U|Nov 30, 2026~0~~~20~503~D|"
-                        "Dec 01, 2026~5~5500 0000 0000 0004~B7781~60~~N|",
+                        "Dec 01, 2026~8~5500 0000 0000 0004~B7781~60~~N|",
                         "~", "|");
   EXPECT_THAT(report.inserted, ElementsAre(504));
   EXPECT_EQ(report.updated, 1);
@@ -101,7 +102,7 @@ TEST_F(DemoStoreTest, ChangeListInsertsUpdatesAndDeletes) {
   EXPECT_TRUE(report.skipped.empty());
   EXPECT_THAT(Stored(store(), order_),
               ElementsAre("501|2|1001||90|2026-11-28", kSamplePayments[1],
-                          "504|5|5500 0000 0000 0004|B7781|60|2026-12-01"));
+                          "504|8|5500 0000 0000 0004|B7781|60|2026-12-01"));
   EXPECT_EQ(Describe(store().Context(order_)), Describe(context));
 }
 
@@ -167,10 +168,10 @@ TEST_F(DemoStoreTest, StoredTextHoldingASeparatorIsRefused) {
 }
 
 TEST_F(DemoStoreTest, PaymentTypeIdsRunFromZeroInOrder) {
-  EXPECT_THROW(store().AddPaymentType({7, "Wire", false}), StoreError);
-  store().AddPaymentType({6, "Wire", false});
+  EXPECT_THROW(store().AddPaymentType({10, "Wire", false}), StoreError);
+  store().AddPaymentType({9, "Wire", false});
   EXPECT_THAT(S(store().Texts(order_, "~", "|").payment_types),
-              HasSubstr("|5~Credit Card~0|6~Wire~0|"));
+              HasSubstr("|8~Credit Card~0|9~Wire~0|"));
 }
 
 }  // namespace

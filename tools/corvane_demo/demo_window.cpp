@@ -1,6 +1,7 @@
 #include "tools/corvane_demo/demo_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -145,26 +146,36 @@ QString DemoWindow::log() const { return log_->toPlainText(); }
 bool DemoWindow::LoadOrder(int order_id) {
   OrderContext context;
   OrderTexts texts;
+  std::size_t payments = 0;
   if (!Attempt(tr("Load order %1").arg(order_id), [&] {
         context = store_.Context(order_id);
         texts = store_.Texts(order_id, texts_->field_separator(), texts_->record_separator());
+        payments = store_.Payments(order_id).size();
       })) {
     return false;
   }
   order_id_ = order_id;
   ListOrders(order_id);
   context_->Set(context);
+  loaded_context_ = context_->Get();
   texts_->Set(texts);
   if (!ApplyContext() || !LoadTexts()) return false;
-  Report(tr("Order %1 loaded: %2 stored payments")
-             .arg(order_id)
-             .arg(corvane_->screen().list_view(WidgetId::lstPayment).Count()));
+  Report(tr("Order %1 loaded: %2 stored payments").arg(order_id).arg(payments));
   return true;
 }
 
 bool DemoWindow::SaveOrder() {
   if (order_id_ == 0) {
     Report(tr("Save order: no order is loaded"));
+    return false;
+  }
+  // The open entry is not in the change list yet: saving now would drop it unseen.
+  if (corvane_->EntryOpen()) {
+    Report(tr("Save order: a payment is still open in the control; nothing was saved"));
+    Box(QMessageBox::Warning,
+        tr("A payment is still open in the control. Save it or cancel it there, "
+           "then save the order."),
+        QMessageBox::Ok);
     return false;
   }
   const std::optional<QString> changes = ReadChanges();
@@ -198,6 +209,32 @@ bool DemoWindow::SaveOrder() {
   return true;
 }
 
+bool DemoWindow::HasUnsavedChanges() {
+  if (order_id_ == 0) return false;
+  if (corvane_->EntryOpen() || !(context_->Get() == loaded_context_)) return true;
+  try {
+    return !corvane_->ReadPaymentData().empty();
+  } catch (const std::exception&) {
+    return true;  // a change list that cannot be read may still hold work
+  }
+}
+
+void DemoWindow::closeEvent(QCloseEvent* event) {
+  if (!HasUnsavedChanges()) return event->accept();
+  const QMessageBox::StandardButton answer =
+      Box(QMessageBox::Question,
+          tr("Order %1 has changes that are not saved to the database. "
+             "Save them before closing?")
+              .arg(order_id_),
+          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  const bool close = answer == QMessageBox::Discard || (answer == QMessageBox::Save && SaveOrder());
+  if (close) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
 bool DemoWindow::ApplyContext() {
   const OrderContext c = context_->Get();
   const bool done = Attempt(tr("PaymentDetails"), [&] {
@@ -213,10 +250,17 @@ bool DemoWindow::ApplyContext() {
 
 bool DemoWindow::LoadTexts() {
   const OrderTexts t = texts_->Get();
+  const QString fs = texts_->field_separator();
+  const QString rs = texts_->record_separator();
   const bool done = Attempt(tr("WritePaymentData"), [&] {
-    corvane_->WritePaymentData(Std(t.credit_cards), Std(t.payment_types), Std(t.payments),
-                               Std(texts_->field_separator()), Std(texts_->record_separator()));
+    corvane_->WritePaymentData(Std(t.credit_cards), Std(t.payment_types), Std(t.payments), Std(fs),
+                               Std(rs));
   });
+  // WritePaymentData loads all or nothing: the control reads and writes with these now.
+  if (done) {
+    loaded_fs_ = fs;
+    loaded_rs_ = rs;
+  }
   SyncNewPaymentBox();
   return done;
 }
@@ -245,6 +289,13 @@ bool DemoWindow::Attempt(const QString& what, const std::function<void()>& step)
   return false;
 }
 
+QMessageBox::StandardButton DemoWindow::Box(QMessageBox::Icon icon, const QString& text,
+                                            QMessageBox::StandardButtons buttons) {
+  if (message_box_) return message_box_(icon, text, buttons);
+  QMessageBox box(icon, tr("Corvane demo"), text, buttons, this);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void DemoWindow::Report(const QString& message) { statusBar()->showMessage(message); }
 
 void DemoWindow::Log(const QString& line) { log_->appendPlainText(line); }
@@ -253,14 +304,12 @@ void DemoWindow::SyncNewPaymentBox() {
   new_payment_->setChecked(corvane_->screen().button(WidgetId::cmdAdd).Enabled());
 }
 
-QString DemoWindow::FieldSeparator() {
-  const std::string& fs = corvane_->control().fields().mtFieldSeparator;
-  return fs.empty() ? texts_->field_separator() : QString::fromStdString(fs);
+QString DemoWindow::FieldSeparator() const {
+  return loaded_fs_.isEmpty() ? texts_->field_separator() : loaded_fs_;
 }
 
-QString DemoWindow::RecordSeparator() {
-  const std::string& rs = corvane_->control().fields().mtRecordSeparator;
-  return rs.empty() ? texts_->record_separator() : QString::fromStdString(rs);
+QString DemoWindow::RecordSeparator() const {
+  return loaded_rs_.isEmpty() ? texts_->record_separator() : loaded_rs_;
 }
 
 }  // namespace corvane::demo

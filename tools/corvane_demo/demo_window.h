@@ -2,9 +2,12 @@
 // loads an order from the store into the control (PaymentDetails, WritePaymentData), lets
 // a person work on it, and saves the control's change list back to the store. Host errors
 // and store errors go to the status bar and the log; nothing throws out of the window.
+// Save order refuses while a payment is open in the control, and closing the window with
+// work not yet stored asks whether to save it.
 #pragma once
 
 #include <QMainWindow>
+#include <QMessageBox>
 #include <functional>
 #include <optional>
 
@@ -33,9 +36,17 @@ class DemoWindow : public QMainWindow {
                       Corvane::Today today = nullptr, QWidget* parent = nullptr);
   ~DemoWindow() override;
 
+  // The window's own message boxes (the control's go to its services): shows `text` with
+  // `icon` and `buttons` and gives the button pressed. Without a person, a test answers
+  // them with a function of its own; without one (the default) they are QMessageBoxes.
+  using MessageBox = std::function<QMessageBox::StandardButton(
+      QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons)>;
+  void SetMessageBox(MessageBox box) { message_box_ = std::move(box); }
+
   qt::CorvaneWidget& corvane() { return *corvane_; }
   int order_id() const { return order_id_; }
   ChangesBox& changes() { return *changes_; }
+  ContextBox& context() { return *context_; }
   QString status() const;
   QString log() const;
 
@@ -43,12 +54,21 @@ class DemoWindow : public QMainWindow {
   // The order's context and texts from the store, into the boxes and the control.
   bool LoadOrder(int order_id);
   // The change list (and the context in the boxes) into the store, then LoadOrder again.
+  // While an entry is open in the control, refuses with a message box and saves nothing.
   bool SaveOrder();
+  // True when closing would lose work: an entry open in the control, changes it would
+  // give in its change list, or a context in the boxes that differs from the one loaded.
+  bool HasUnsavedChanges();
   // The boxes' context and texts into the control.
   bool ApplyContext();
   bool LoadTexts();
   // The change list, shown in the changes box.
   std::optional<QString> ReadChanges();
+
+ protected:
+  // With unsaved changes, asks: Save (closes only when the save succeeds), Discard
+  // (closes), Cancel (stays).
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   QWidget* BuildOrderRow();
@@ -56,16 +76,24 @@ class DemoWindow : public QMainWindow {
   void ListOrders(int select_id);
   // Runs `step`; an exception becomes an error in the status bar and the log.
   bool Attempt(const QString& what, const std::function<void()>& step);
+  // One of the window's own boxes, through the function set or as a QMessageBox.
+  QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& text,
+                                  QMessageBox::StandardButtons buttons);
   void Report(const QString& message);
   void Log(const QString& line);
   void SyncNewPaymentBox();
   // The separators the control reads and writes with: those of its last load, else the
   // boxes' ones.
-  QString FieldSeparator();
-  QString RecordSeparator();
+  QString FieldSeparator() const;
+  QString RecordSeparator() const;
 
   OrderStore& store_;
   int order_id_ = 0;
+  // The context as the boxes showed it after the last load, to tell whether it changed.
+  OrderContext loaded_context_;
+  // The separators of the control's last load; empty before one succeeded.
+  QString loaded_fs_;
+  QString loaded_rs_;
   qt::CorvaneWidget* corvane_;
   ContextBox* context_;
   TextsBox* texts_;
@@ -74,6 +102,7 @@ class DemoWindow : public QMainWindow {
   QDoubleSpinBox* ordered_amount_ = nullptr;
   QCheckBox* new_payment_ = nullptr;
   QPlainTextEdit* log_;
+  MessageBox message_box_;
 };
 
 }  // namespace corvane::demo

@@ -18,7 +18,8 @@ class UsageError : public std::runtime_error {
 inline constexpr const char* kUsage =
     "usage: corvane-demo [--database FILE] [--screenshot FILE] [--today YYYY-MM-DD]\n"
     "  --database    the SQLite file of the orders (default: orders.sqlite in the\n"
-    "                application's data folder); created with a sample order when empty\n"
+    "                application's data folder); created with a sample order when empty,\n"
+    "                upgraded when an earlier demo made it\n"
     "  --screenshot  runs a sample session without a person, saves the window as a PNG\n"
     "                to FILE, prints the change list and exits\n"
     "  --today       the date the control takes as today (default: the local date)\n";

@@ -59,6 +59,7 @@ OrderStore::OrderStore(const QString& file) {
   try {
     sql::Run(database, QStringLiteral("PRAGMA foreign_keys = ON"));
     CreateTables();
+    Upgrade();
   } catch (...) {
     database.close();
     database = QSqlDatabase();

@@ -6,6 +6,10 @@
 // context); credit_cards (order_id, position, number); payments (sequence primary key,
 // order_id, type_id, reference, authorization_code, amount in the host's currency,
 // payment_date as YYYY-MM-DD or NULL). Every failure throws StoreError.
+//
+// A database made by an earlier demo, whose sample payment types gave Credit Card the ID 5,
+// is upgraded when it is opened: Credit Card moves to ID 8 (its payments with it), and
+// Money Order, Store Credit and Wire Transfer take IDs 5 to 7. Its orders stay.
 #pragma once
 
 #include <QSqlDatabase>
@@ -19,7 +23,8 @@ namespace corvane::demo {
 
 class OrderStore {
  public:
-  // Opens the database file (created when missing) and creates the tables it lacks.
+  // Opens the database file (created when missing), creates the tables it lacks and
+  // upgrades an earlier demo's database.
   explicit OrderStore(const QString& file);
   ~OrderStore();
   OrderStore(const OrderStore&) = delete;
@@ -63,6 +68,8 @@ class OrderStore {
  private:
   QSqlDatabase db() const;
   void CreateTables();
+  // Moves a database made before the credit card type's ID became 8 to today's types.
+  void Upgrade();
   void ExpectOrder(int order_id) const;
 
   QString connection_;

@@ -1,20 +1,33 @@
 // The sample order a fresh database starts with: the order of
 // examples/scripts/sample-order.jsonl, with the payment types numbered from 0 so that
-// positions and IDs agree (Credit Card, at position 5, has ID 5).
+// positions and IDs agree (Credit Card, at position 8, has ID 8).
+#include "tools/corvane_demo/sample_order.h"
+
 #include "tools/corvane_demo/order_store.h"
 #include "tools/corvane_demo/sql.h"
 
 namespace corvane::demo {
 
+std::vector<PaymentType> SamplePaymentTypes() {
+  return {
+      {0, "Cash", false},         {1, "On Account", true},     {2, "Check", false},
+      {3, "Gift Card", false},    {4, "Voucher", true},        {5, "Money Order", false},
+      {6, "Store Credit", false}, {7, "Wire Transfer", false}, {8, "Credit Card", false},
+  };
+}
+
+std::vector<PaymentType> FormerSamplePaymentTypes() {
+  return {
+      {0, "Cash", false},      {1, "On Account", true}, {2, "Check", false},
+      {3, "Gift Card", false}, {4, "Voucher", true},    {5, "Credit Card", false},
+  };
+}
+
 int OrderStore::AddSampleOrderIfEmpty() {
   if (!Orders().empty()) return 0;
   sql::Transaction transaction(db(), transaction_depth_);
   if (PaymentTypes().empty()) {
-    const PaymentType types[] = {
-        {0, "Cash", false},      {1, "On Account", true}, {2, "Check", false},
-        {3, "Gift Card", false}, {4, "Voucher", true},    {5, "Credit Card", false},
-    };
-    for (const PaymentType& type : types) AddPaymentType(type);
+    for (const PaymentType& type : SamplePaymentTypes()) AddPaymentType(type);
   }
   OrderContext context;
   context.mode = 1;
@@ -27,7 +40,7 @@ int OrderStore::AddSampleOrderIfEmpty() {
       AddOrder(QStringLiteral("Sample order"), context,
                {"4111 1111 1111 1111", "5500 0000 0000 0004", "3400 000000 00009"});
   AddPayment(order_id, {501, 2, "1001", "", 100, QDate(2026, 11, 28)});
-  AddPayment(order_id, {502, 5, "4111 1111 1111 1111", "A1234", 50.25, QDate(2026, 11, 29)});
+  AddPayment(order_id, {502, 8, "4111 1111 1111 1111", "A1234", 50.25, QDate(2026, 11, 29)});
   AddPayment(order_id, {503, 0, "", "", 20, QDate(2026, 11, 30)});
   transaction.Commit();
   return order_id;

@@ -65,4 +65,8 @@ bool CorvaneWidget::GetNonSelectableID(std::string_view payment_type) {
 }
 void CorvaneWidget::EnableNewPayment(bool value) { control_->EnableNewPayment(value); }
 
+// The editing state is "Add" or "Edit" from New Payment or Edit until Save or Cancel ends
+// the entry, and empty otherwise.
+bool CorvaneWidget::EntryOpen() const { return !control_->fields().mtAction.empty(); }
+
 }  // namespace corvane::qt

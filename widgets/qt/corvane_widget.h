@@ -65,6 +65,12 @@ class CorvaneWidget : public QWidget {
   void EnableNewPayment(bool value);
   /// @}
 
+  /// True while an entry is open: the operator is adding a payment (after New Payment) or
+  /// changing one (after Edit), until Save takes it into the list or Cancel drops it. The
+  /// open entry is in neither ReadPaymentData nor TotalAmount, so a host that saves the
+  /// order now would lose it. A failed check at Save leaves the entry open.
+  bool EntryOpen() const;
+
  signals:
   /// Raised by every completed save with the new total, in the displayed currency.
   void AmountTotal(double total);
