@@ -106,6 +106,19 @@ TEST_F(QtInputTest, TabFollowsTheTabIndexesAndLabelsNameTheirFields) {
   EXPECT_EQ(Q(W::txtAmount)->accessibleName(), "Amount $:");
 }
 
+// The "Not Found" box behind the card combo box is passed over until it comes in front.
+TEST_F(QtInputTest, TabPassesOverTheBoxTheCardComboCovers) {
+  Widget& delete_button = screen.widget(W::cmdDelete);
+  delete_button.SetEnabled(true);
+  for (W in_front : {W::cboCreditCard, W::txtCreditCard}) {
+    screen.widget(in_front).ZOrder(0);
+    delete_button.SetFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(screen.Focus(), in_front == W::txtCreditCard ? W::txtCreditCard : W::lstPayment)
+        << DesignOf(in_front).name << " in front";
+  }
+}
+
 // Real message boxes, answered as a person would.
 class QtMessageBoxTest : public QtInputTest {
  protected:

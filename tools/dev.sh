@@ -18,7 +18,8 @@ cd "$(dirname "$0")/.."
 # Debian packages the build needs (the README says why each is there).
 packages=(g++ make cmake libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev
           libqt6sql6-sqlite qt6-tools-dev pkgconf fonts-dejavu-core libbenchmark-dev
-          clang libclang-rt-14-dev clang-format)
+          clang libclang-rt-14-dev clang-format
+          xvfb xauth openbox dbus libxtst-dev)
 
 install_missing() {
   local missing=() p

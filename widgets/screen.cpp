@@ -32,12 +32,39 @@ bool Screen::Focusable(WidgetId id) {
   return true;
 }
 
+namespace {
+
+bool Contains(const Rect& outer, const Rect& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top &&
+         outer.left + outer.width >= inner.left + inner.width &&
+         outer.top + outer.height >= inner.top + inner.height;
+}
+
+}  // namespace
+
+bool Screen::Covered(WidgetId id) {
+  const WidgetDesign& design = DesignOf(id);
+  const int depth = widget(id).ZIndex();
+  for (const WidgetDesign& other : kScreenLayout) {
+    if (other.id == id || other.parent != design.parent) continue;
+    const Widget& sibling = widget(other.id);
+    if (sibling.Visible() && sibling.ZIndex() < depth && Contains(other.rect, design.rect)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool Screen::TabStopsOn(WidgetId id) {
+  return DesignOf(id).tab_stop && Focusable(id) && !Covered(id);
+}
+
 std::optional<WidgetId> Screen::NextInTabOrder(WidgetId from) {
   const std::span<const WidgetId> order = TabOrder();
   const auto here = std::ranges::find(order, from) - order.begin();
   for (std::size_t step = 1; step < order.size(); ++step) {
     const WidgetId candidate = order[(here + step) % order.size()];
-    if (DesignOf(candidate).tab_stop && Focusable(candidate)) return candidate;
+    if (TabStopsOn(candidate)) return candidate;
   }
   return std::nullopt;
 }

@@ -43,8 +43,13 @@ class Screen {
   virtual std::optional<WidgetId> Focus() const = 0;
   /// Enabled and visible, with an enabled and visible parent, and not a label or frame.
   bool Focusable(WidgetId id);
+  /// Whether a visible sibling in front of `id` covers its whole rectangle, so that nobody
+  /// sees it (the card box behind the card combo, the date box behind the shown picker).
+  bool Covered(WidgetId id);
+  /// Whether the Tab key stops on `id` now: a tab stop, focusable and not covered.
+  bool TabStopsOn(WidgetId id);
   /// Where the focus goes when `from` can no longer hold it: the next widget in tab order,
-  /// wrapping, that is a tab stop and focusable; none when there is none.
+  /// wrapping, that the Tab key stops on; none when there is none.
   std::optional<WidgetId> NextInTabOrder(WidgetId from);
 
   /// Widget events go to `events` (nullptr: nowhere). It must outlive the attachment.

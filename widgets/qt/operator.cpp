@@ -26,6 +26,11 @@ void Operator::FocusInto(WidgetId id) {
 }
 
 void Operator::DoClick(WidgetId button) {
+  // The focus moves first, whether or not the window is active: an inactive window gets
+  // no focus events from the press, and the field left must run its LostFocus before Click.
+  FocusInto(button);
+  // A LostFocus handler may have disabled the button; a disabled button takes no click.
+  if (!screen_.Focusable(button)) return;
   QTest::mouseClick(screen_.qwidget(button), Qt::LeftButton);
 }
 

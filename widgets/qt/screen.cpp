@@ -25,10 +25,14 @@ class FocusWatch final : public QObject {
   FocusWatch(Screen& screen, QObject* parent) : QObject(parent), screen_(screen) {}
 
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+      PressFocus(watched);
+      return false;
+    }
     if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
     const auto& focus = static_cast<const QFocusEvent&>(*event);
     const std::optional<WidgetId> id = screen_.IdOf(watched);
-    if (!id || screen_.InCode()) return false;
+    if (!id || screen_.qwidget(*id) != watched || screen_.InCode()) return false;
     if (IsQtsOwnMove(focus)) {
       // Qt gave the focus back on its own (a window activated, a pop-up closed): it goes
       // where the control has it, once Qt is done.
@@ -46,6 +50,17 @@ class FocusWatch final : public QObject {
   }
 
  private:
+  // A press gives the focus before the widget sees it. Qt moves its focus there too, but
+  // sends no focus event while the window is inactive (a window manager may not have
+  // activated it yet): the control's own focus moves here, so that the field left runs its
+  // LostFocus before the press acts, whether or when the window is activated.
+  void PressFocus(QObject* pressed) {
+    const std::optional<WidgetId> id = screen_.IdOf(pressed);
+    if (!id || screen_.InCode() || screen_.Focus() == id) return;
+    if (!(screen_.qwidget(*id)->focusPolicy() & Qt::ClickFocus) || !screen_.Focusable(*id)) return;
+    screen_.OperatorFocus(*id);
+  }
+
   Screen& screen_;
 };
 
@@ -102,9 +117,11 @@ void Screen::Build() {
     w->setEnabled(design.enabled);
     w->setVisible(design.visible);
     w->installEventFilter(watch);
+    for (QWidget* part : w->findChildren<QWidget*>()) part->installEventFilter(watch);
   }
   // Earlier in the table is further in front.
   for (auto it = kScreenLayout.rbegin(); it != kScreenLayout.rend(); ++it) qwidget(it->id)->raise();
+  UpdateTabStops();
   QWidget* previous = nullptr;
   for (WidgetId id : TabOrder()) {
     if (!DesignOf(id).CanTakeFocus()) continue;
@@ -125,6 +142,14 @@ std::optional<WidgetId> Screen::IdOf(const QObject* w) const {
     }
   }
   return std::nullopt;
+}
+
+void Screen::UpdateTabStops() {
+  for (const WidgetDesign& design : kScreenLayout) {
+    if (!design.CanTakeFocus()) continue;
+    const bool tab = design.tab_stop && !Covered(design.id);
+    qwidget(design.id)->setFocusPolicy(tab ? Qt::StrongFocus : Qt::ClickFocus);
+  }
 }
 
 int Screen::Px(int twips) const { return static_cast<int>(std::lround(twips * dpi_ / 1440)); }
@@ -170,10 +195,11 @@ void Screen::Raise(const std::function<void(Events&)>& raise) {
 void Screen::SyncQtFocus() {
   ++in_code_;
   if (focus_) {
+    // The window's own focus widget, which Qt gives the focus back to when it activates the
+    // window: while the window is inactive no widget of it has the application's focus.
     QWidget* w = qwidget(*focus_);
-    if (QApplication::focusWidget() != w && w->focusProxy() != QApplication::focusWidget()) {
-      w->setFocus(Qt::OtherFocusReason);
-    }
+    QWidget* target = w->focusProxy() ? w->focusProxy() : w;
+    if (w->window()->focusWidget() != target) w->setFocus(Qt::OtherFocusReason);
   } else if (IdOf(QApplication::focusWidget())) {
     QApplication::focusWidget()->clearFocus();
   }

@@ -61,6 +61,9 @@ class Screen final : public corvane::Screen {
   std::optional<WidgetId> IdOf(const QObject* w) const;
   /// Qt's focus to where the control has it.
   void SyncQtFocus();
+  /// Qt's Tab key to the control's tab stops: after a widget was shown, hidden or moved in
+  /// front of or behind its siblings, a widget covered by a sibling is passed over.
+  void UpdateTabStops();
   /// Twips to pixels at the screen's logical DPI.
   int Px(int twips) const;
   /// System colours from the palette; RGB values as they are.

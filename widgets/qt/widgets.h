@@ -35,6 +35,7 @@ class Common : public QtBase, public Interface {
   bool Visible() const override { return !this->isHidden(); }
   void SetVisible(bool visible) override {
     screen_.AsCode([&] { QtBase::setVisible(visible); });
+    screen_.UpdateTabStops();
     if (!visible) screen_.FocusMayLeave(this->Id());
   }
   bool HasFocus() const override { return screen_.Focus() == this->Id(); }
@@ -44,6 +45,7 @@ class Common : public QtBase, public Interface {
       throw WidgetError(std::string(this->Design().name) + ": ZOrder takes 0 or 1");
     }
     position == 0 ? QtBase::raise() : QtBase::lower();
+    screen_.UpdateTabStops();
   }
   int ZIndex() const override {
     // Qt keeps siblings back to front.
