@@ -1,6 +1,6 @@
 // Fuzzes whole sessions of corvane-host: the input bytes are decoded into requests (see
-// session_steps.h), each carried out by the session library's own verbs, with the
-// control's invariants checked after every step (see session_host.h).
+// tools/corvane_host/session_steps.h), each carried out by the session library's own
+// verbs, with the control's invariants checked after every step (see session_host.h).
 //
 // Built twice: session_fuzzer on the headless toolkit, and session_qt_fuzzer (with
 // CORVANE_FUZZ_QT) on the Qt toolkit in a shown window, on Qt's offscreen platform unless
@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "fuzz/session_host.h"
-#include "fuzz/session_steps.h"
+#include "tools/corvane_host/session_steps.h"
 #ifdef CORVANE_FUZZ_QT
 #include <QApplication>
 #include <QPixmapCache>
@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 #endif
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  corvane::fuzz::StepReader steps(data, size);
+  corvane::host::StepReader steps(data, size);
   {
 #ifdef CORVANE_FUZZ_QT
     corvane::fuzz::FuzzHost host(corvane::host::MakeQtScreen,
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 #else
     corvane::fuzz::FuzzHost host(corvane::host::MakeHeadlessScreen);
 #endif
-    for (int step = 0; step < corvane::fuzz::kMaxSteps && !steps.AtEnd(); ++step) {
+    for (int step = 0; step < corvane::host::kMaxSteps && !steps.AtEnd(); ++step) {
       host.Run(steps.Next());
     }
   }

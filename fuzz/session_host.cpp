@@ -151,7 +151,7 @@ void FuzzHost::CheckState(const std::string& request) {
   CheckChangeList(*control_);
 }
 
-void FuzzHost::Run(const Step& step) {
+void FuzzHost::Run(const host::Step& step) {
   const Json& request = step.request;
   if (request[0] == "hook") {
     hook_ = step.hook;

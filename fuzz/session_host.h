@@ -20,10 +20,12 @@
 #include <utility>
 
 #include "control/corvane.h"
-#include "fuzz/session_steps.h"
 #include "tools/corvane_host/hosted_screen.h"
+#include "tools/corvane_host/session_steps.h"
 
 namespace corvane::fuzz {
+
+using host::Json;
 
 class FuzzHost {
  public:
@@ -35,7 +37,7 @@ class FuzzHost {
     Create();
   }
 
-  void Run(const Step& step);
+  void Run(const host::Step& step);
 
  private:
   enum class Outcome { kDone, kRefused, kHostError };

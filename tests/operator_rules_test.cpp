@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+
 #include "tests/event_log.h"
 #include "tests/toolkit_rig.h"
 
@@ -79,6 +82,44 @@ TEST_P(OperatorTest, BackspaceDeletesTheSelectionOrTheCharacterBefore) {
   op.Select(W::txtReference, 0, 0);
   op.Type(W::txtReference, "\b");
   EXPECT_EQ(ref.Text(), "adef");
+}
+
+// A text box keeps its caret and selection while another widget has the focus, however
+// the focus left it: typing on return replaces what was selected, or goes in at the caret.
+TEST_P(OperatorTest, CaretAndSelectionOutliveTheFocusLeaving) {
+  struct Leaving {
+    const char* how;
+    std::function<void()> leave;
+  };
+  const Leaving leavings[] = {
+      {"operator focus", [&] { op.Focus(W::txtReference); }},
+      {"button click", [&] { op.Click(W::cmdAdd); }},
+      {"code SetFocus", [&] { screen.widget(W::txtReference).SetFocus(); }},
+      {"box disabled",
+       [&] {
+         screen.widget(W::txtAuthorization).SetEnabled(false);
+         screen.widget(W::txtAuthorization).SetEnabled(true);
+       }},
+  };
+  struct Case {
+    int start, length;
+    const char* after;
+  };
+  const Case cases[] = {{0, 2, "XCD"}, {1, 0, "AXBCD"}, {1, 3, "AX"}, {4, 0, "ABCDX"}};
+  TextBox& auth = screen.text_box(W::txtAuthorization);
+  for (const Leaving& leaving : leavings) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(leaving.how) + ", selected from " + std::to_string(c.start));
+      auth.SetText("ABCD");
+      op.Select(W::txtAuthorization, c.start, c.length);
+      leaving.leave();
+      ASSERT_NE(screen.Focus(), W::txtAuthorization);
+      EXPECT_EQ(auth.SelStart(), c.start);
+      EXPECT_EQ(auth.SelLength(), c.length);
+      op.Type(W::txtAuthorization, "X");
+      EXPECT_EQ(auth.Text(), c.after);
+    }
+  }
 }
 
 TEST_P(OperatorTest, RowClicksAndListKeys) {

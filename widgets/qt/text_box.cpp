@@ -84,6 +84,15 @@ void QtTextBox::focusInEvent(QFocusEvent* event) {
   focus_just_arrived_ = event->reason() == Qt::MouseFocusReason;
 }
 
+// Leaving a box keeps its caret and selection too, whatever the reason (Qt drops the
+// selection unless the window lost the activation or a pop-up opened), so that typing on
+// return replaces what was selected.
+void QtTextBox::focusOutEvent(QFocusEvent* event) {
+  const Caret caret = CaretOf(*this);
+  QLineEdit::focusOutEvent(event);
+  Restore(*this, caret);
+}
+
 void QtTextBox::mousePressEvent(QMouseEvent* event) {
   if (!std::exchange(focus_just_arrived_, false)) return QLineEdit::mousePressEvent(event);
   const Caret caret = CaretOf(*this);

@@ -1,13 +1,15 @@
-// Decodes fuzzer bytes into corvane-host requests. Every step starts with a verb byte;
-// its arguments follow, each one byte choosing from a small pool of realistic values, or
-// a byte of 0xF0 and above followed by a length byte and that many raw bytes for a text.
-// Past the end of the input every byte reads as 0.
+// Decodes bytes into corvane-host requests: the session fuzzer's input, or a seeded
+// generator's for the toolkit comparison (corvane-host-diff). Every step starts with a
+// verb byte; its arguments follow, each one byte choosing from a small pool of realistic
+// values, or a byte of 0xF0 and above followed by a length byte and that many raw bytes
+// for a text. Past the end of the input every byte reads as 0.
 //
 // Verb bytes (modulo the count): host calls 0-8 in the order of kHostVerbs, 9 invoke,
 // 10 click a button, 11 click a row, 12 key, 13 focus, 14 type, 15 select, 16 choose,
 // 17 pick, 18 answer, 19 get, 20 screen, 21 state, 22 new, 23 hook (a host call that the
-// next AmountTotal handler makes). A host call's argument bytes are read even when its
-// shape byte (the first after the verb) asks for a wrong count or a wrong type.
+// next AmountTotal handler makes; the fuzzer's own, no corvane-host verb). A host call's
+// argument bytes are read even when its shape byte (the first after the verb) asks for a
+// wrong count or a wrong type.
 #pragma once
 
 #include <cstddef>
@@ -17,10 +19,9 @@
 
 #include "tools/corvane_host/arguments.h"
 
-namespace corvane::fuzz {
+namespace corvane::host {
 
-using host::Json;
-
+// The steps of one session.
 inline constexpr int kMaxSteps = 48;
 
 // NOLINTNEXTLINE(bugprone-exception-escape): a false alarm inside nlohmann::json's moves
@@ -57,4 +58,4 @@ class StepReader {
   std::size_t at_ = 0;
 };
 
-}  // namespace corvane::fuzz
+}  // namespace corvane::host

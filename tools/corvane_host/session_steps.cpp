@@ -1,9 +1,9 @@
-#include "fuzz/session_steps.h"
+#include "tools/corvane_host/session_steps.h"
 
 #include <array>
 #include <string_view>
 
-namespace corvane::fuzz {
+namespace corvane::host {
 namespace {
 
 constexpr std::array<std::string_view, 9> kHostVerbs = {
@@ -241,4 +241,4 @@ Step StepReader::Next() {
   return step;
 }
 
-}  // namespace corvane::fuzz
+}  // namespace corvane::host
