@@ -148,9 +148,9 @@ void QtTextBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
   // The menu's Paste is the action wired to paste(); Qt versions wire it either way.
   for (QAction* action : menu->actions()) {
-    const bool paste = disconnect(action, &QAction::triggered, this, &QLineEdit::paste) |
-                       disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
-    if (paste) {
+    const bool wired = disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+    const bool wired_by_name = disconnect(action, SIGNAL(triggered()), this, SLOT(paste()));
+    if (wired || wired_by_name) {
       connect(action, &QAction::triggered, this, [this] { PasteAsTyped(QClipboard::Clipboard); });
     }
   }
