@@ -106,4 +106,25 @@ std::span<const WidgetId> TabOrder() {
   return order;
 }
 
+Rect PlaceOnControl(WidgetId id) {
+  const WidgetDesign& design = DesignOf(id);
+  Rect r = design.rect;
+  if (design.parent) {
+    r.left += DesignOf(*design.parent).rect.left;
+    r.top += DesignOf(*design.parent).rect.top;
+  }
+  return r;
+}
+
+bool Overlap(const Rect& a, const Rect& b) {
+  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+         b.top < a.top + a.height;
+}
+
+bool Contains(const Rect& outer, const Rect& inner) {
+  return outer.left <= inner.left && outer.top <= inner.top &&
+         outer.left + outer.width >= inner.left + inner.width &&
+         outer.top + outer.height >= inner.top + inner.height;
+}
+
 }  // namespace corvane

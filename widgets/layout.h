@@ -135,5 +135,11 @@ inline const WidgetDesign& DesignOf(WidgetId id) {
 std::optional<WidgetId> FindWidget(std::string_view name);
 /// The widgets in tab order (ascending tab index).
 std::span<const WidgetId> TabOrder();
+/// The place of widget `id` on the control, whatever its parent.
+Rect PlaceOnControl(WidgetId id);
+/// Whether the two rectangles share some area.
+bool Overlap(const Rect& a, const Rect& b);
+/// Whether `outer` holds the whole of `inner`.
+bool Contains(const Rect& outer, const Rect& inner);
 
 }  // namespace corvane

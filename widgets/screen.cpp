@@ -32,16 +32,6 @@ bool Screen::Focusable(WidgetId id) {
   return true;
 }
 
-namespace {
-
-bool Contains(const Rect& outer, const Rect& inner) {
-  return outer.left <= inner.left && outer.top <= inner.top &&
-         outer.left + outer.width >= inner.left + inner.width &&
-         outer.top + outer.height >= inner.top + inner.height;
-}
-
-}  // namespace
-
 bool Screen::Covered(WidgetId id) {
   const WidgetDesign& design = DesignOf(id);
   const int depth = widget(id).ZIndex();

@@ -90,22 +90,6 @@ QWidget* Make(Screen& screen, const WidgetDesign& design, QWidget* parent, Widge
   return nullptr;
 }
 
-// A place on the control, whatever the widget's parent.
-Rect OnControl(WidgetId id) {
-  const WidgetDesign& design = DesignOf(id);
-  Rect r = design.rect;
-  if (design.parent) {
-    r.left += DesignOf(*design.parent).rect.left;
-    r.top += DesignOf(*design.parent).rect.top;
-  }
-  return r;
-}
-
-bool Overlap(const Rect& a, const Rect& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-         b.top < a.top + a.height;
-}
-
 }  // namespace
 
 Screen::Screen(ScriptedServices* scripted, QWidget* parent)
@@ -157,10 +141,10 @@ void Screen::NameWidgets() {
   for (const WidgetDesign& design : kScreenLayout) {
     if (!design.buddy) continue;
     LabelFields& named = labels_.emplace_back(LabelFields{design.id, {*design.buddy}});
-    const Rect place = OnControl(*design.buddy);
+    const Rect place = PlaceOnControl(*design.buddy);
     for (const WidgetDesign& other : kScreenLayout) {
       if (other.CanTakeFocus() && other.id != *design.buddy &&
-          Overlap(OnControl(other.id), place)) {
+          Overlap(PlaceOnControl(other.id), place)) {
         named.fields.push_back(other.id);
       }
     }

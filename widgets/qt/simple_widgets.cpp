@@ -22,16 +22,6 @@ constexpr int kBeforeItsField = 60;
 constexpr int kAfterAField = 120;
 constexpr int kButtonAir = 75;
 
-// A widget's place on the control, whatever its parent.
-Rect OnControl(const WidgetDesign& design) {
-  Rect r = design.rect;
-  if (design.parent) {
-    r.left += DesignOf(*design.parent).rect.left;
-    r.top += DesignOf(*design.parent).rect.top;
-  }
-  return r;
-}
-
 }  // namespace
 
 QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, id, parent) {
@@ -124,13 +114,13 @@ void QtLabel::ShowAccessKey(bool on) {
 // the caption takes the condensed face. The fields never move.
 void QtLabel::FitCaption() {
   const WidgetDesign& design = Design();
-  const Rect here = OnControl(design);
-  const Rect frame = OnControl(DesignOf(WidgetId::Framain));
+  const Rect here = PlaceOnControl(design.id);
+  const Rect frame = PlaceOnControl(WidgetId::Framain);
   // Control pixels: the free space on the label's line, inside the frame's visible part.
   int lo = screen_.Px(std::max(frame.left, 0) + kInsideTheFrame);
   int hi = screen_.Px(std::min(frame.left + frame.width, kControlWidth) - kInsideTheFrame);
   for (const WidgetDesign& other : kScreenLayout) {
-    const Rect o = OnControl(other);
+    const Rect o = PlaceOnControl(other.id);
     if (!other.CanTakeFocus() || o.top >= here.top + here.height || here.top >= o.top + o.height) {
       continue;
     }
