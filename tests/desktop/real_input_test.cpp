@@ -31,10 +31,10 @@ class RealInputTest : public ::testing::Test {
   QWidget* Q(W id) { return widget.screen().qwidget(id); }
   Screen& screen() { return widget.screen(); }
   std::string Text(W id) { return screen().text_box(id).Text(); }
-  // Without a window manager nobody activates the window again after a message box; the
-  // keys still reach it, the pointer being over it.
+  // The control's focus is `id`, and its window has the keyboard again (after a message box
+  // the window manager, or without one the control, activates it), so that keys reach it.
   bool FocusIn(W id) {
-    return RunUntil([&] { return screen().Focus() == id; });
+    return RunUntil([&] { return screen().Focus() == id && widget.isActiveWindow(); });
   }
 
   // Where the focus is, for a failure's message.
