@@ -5,8 +5,8 @@
 #include <string>
 
 #include "control/corvane.h"
-#include "widgets/headless/operator.h"
-#include "widgets/headless/screen.h"
+#include "toolkits/headless/operator.h"
+#include "toolkits/headless/screen.h"
 
 namespace corvane::bench {
 

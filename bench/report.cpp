@@ -156,7 +156,7 @@ class Report {
     }
     std::cout << "\nBoth on Qt's offscreen platform, each in a shown window, in the same run:\n"
                  "`WritePaymentData` (a reload) into the control's real list view, a\n"
-                 "`QTableView` over `widgets/qt/rows_model.h`, against what a Qt developer\n"
+                 "`QTableView` over `toolkits/qt/rows_model.h`, against what a Qt developer\n"
                  "writing this screen by hand would do at least: the bare load baseline's\n"
                  "splitting and parsing, then each record's seven texts in a\n"
                  "`QTreeWidgetItem` (amount and date right-aligned) and all of them into a\n"

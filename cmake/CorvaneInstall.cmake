@@ -21,7 +21,12 @@ mark_as_advanced(CORVANE_INSTALL_CMAKEDIR)
 target_include_directories(corvane PUBLIC $<INSTALL_INTERFACE:${CORVANE_INSTALL_INCLUDEDIR}>)
 set_target_properties(corvane PROPERTIES EXPORT_NAME corvane)
 set_target_properties(corvane_headless PROPERTIES EXPORT_NAME headless)
-install(TARGETS corvane corvane_headless EXPORT CorvaneTargets
+set_target_properties(corvane_readings PROPERTIES EXPORT_NAME readings)
+set_target_properties(corvane_model PROPERTIES EXPORT_NAME model)
+set_target_properties(corvane_surface PROPERTIES EXPORT_NAME surface)
+set_target_properties(corvane_headless_toolkit PROPERTIES EXPORT_NAME headless_toolkit)
+install(TARGETS corvane_readings corvane_model corvane_surface corvane corvane_headless_toolkit
+                corvane_headless EXPORT CorvaneTargets
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -29,7 +34,8 @@ install(EXPORT CorvaneTargets NAMESPACE Corvane:: DESTINATION ${CORVANE_INSTALL_
 if(TARGET corvane_qt)
   # Its own export set, so that a host without Qt can still take the core from the package.
   set_target_properties(corvane_qt PROPERTIES EXPORT_NAME qt)
-  install(TARGETS corvane_qt EXPORT CorvaneQtTargets
+  set_target_properties(corvane_qt_toolkit PROPERTIES EXPORT_NAME qt_toolkit)
+  install(TARGETS corvane_qt_toolkit corvane_qt EXPORT CorvaneQtTargets
           ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
           LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
           RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -41,10 +47,10 @@ endif()
 
 # The headers, beside their sources in the tree (the Designer plugin's is its own business),
 # and the generated version header.
-set(corvane_header_dirs control editing exchange widgets)
+set(corvane_header_dirs readings model surface control toolkits qt_widget)
 set(corvane_header_excludes PATTERN designer EXCLUDE)
 if(NOT TARGET corvane_qt)
-  list(APPEND corvane_header_excludes PATTERN qt EXCLUDE)
+  list(APPEND corvane_header_excludes PATTERN qt EXCLUDE PATTERN qt_widget EXCLUDE)
 endif()
 foreach(dir IN LISTS corvane_header_dirs)
   install(DIRECTORY ${dir} DESTINATION ${CORVANE_INSTALL_INCLUDEDIR}

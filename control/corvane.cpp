@@ -5,7 +5,7 @@
 
 #include "control/payment_record.h"
 #include "control/version.h"
-#include "editing/dates.h"
+#include "readings/dates.h"
 
 namespace corvane {
 
@@ -54,5 +54,25 @@ void Corvane::UserControl_Initialize() {
                               std::to_string(kVersionMinor) + "." +
                               std::to_string(kVersionRevision));
 }
+
+ControlSnapshot Corvane::Snapshot() const {
+  ControlSnapshot snapshot;
+  if (!mtMode.empty()) snapshot.mode = static_cast<std::int16_t>(std::stoi(mtMode));
+  snapshot.country = miCountry;
+  snapshot.order_type = miOrderType;
+  snapshot.conversion_rate = mdCurCnversRate;
+  snapshot.ordered_amount = mdOrderedAmount;
+  snapshot.date_order_taken = mtDateOrderTaken;
+  snapshot.entry = mtAction == "Add"    ? EntryKind::kAdding
+                   : mtAction == "Edit" ? EntryKind::kEditing
+                                        : EntryKind::kNone;
+  snapshot.edit_amount = mdEditAmount;
+  snapshot.field_separator = mtFieldSeparator;
+  snapshot.record_separator = mtRecordSeparator;
+  if (mvPaymentTypes) snapshot.payment_types = mvPaymentTypes->entries();
+  return snapshot;
+}
+
+bool Corvane::EntryOpen() const { return !mtAction.empty(); }
 
 }  // namespace corvane

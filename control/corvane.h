@@ -16,9 +16,10 @@
 #include <string_view>
 
 #include "control/fields.h"
-#include "control/host_error.h"
-#include "widgets/events.h"
-#include "widgets/screen.h"
+#include "control/snapshot.h"
+#include "model/host_error.h"
+#include "surface/events.h"
+#include "surface/screen.h"
 
 namespace corvane {
 
@@ -41,8 +42,10 @@ class Corvane : private InstanceFields, private Events {
   Corvane(const Corvane&) = delete;
   Corvane& operator=(const Corvane&) = delete;
 
-  /// The instance fields, for inspection.
-  const InstanceFields& fields() const { return *this; }
+  /// A copy of the control's state, for inspection.
+  ControlSnapshot Snapshot() const;
+  /// Whether an entry (an add or an edit) is open.
+  bool EntryOpen() const;
   /// The screen the control drives.
   Screen& screen() { return screen_; }
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "exchange/payment_types.h"
+#include "model/payment_types.h"
 
 namespace corvane {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "control/corvane.h"
-#include "editing/numbers.h"
+#include "readings/numbers.h"
 
 namespace corvane {
 namespace {

@@ -1,6 +1,6 @@
 #include "control/payment_record.h"
 
-#include "widgets/surface.h"
+#include "surface/surface.h"
 
 namespace corvane {
 

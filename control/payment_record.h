@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "widgets/layout.h"
+#include "surface/layout.h"
 
 namespace corvane {
 

@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "control/corvane.h"
-#include "widgets/headless/screen.h"
+#include "toolkits/headless/screen.h"
 
 namespace {
 

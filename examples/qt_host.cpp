@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <iostream>
 
-#include "widgets/qt/corvane_widget.h"
+#include "qt_widget/corvane_widget.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

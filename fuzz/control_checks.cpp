@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "control/payment_record.h"
-#include "editing/numbers.h"
+#include "readings/numbers.h"
 
 namespace corvane::fuzz {
 namespace {
@@ -166,17 +166,18 @@ void Violation(const std::string& what) {
   __builtin_trap();
 }
 
-std::string Snapshot(Screen& screen, const InstanceFields& fields) {
+std::string Snapshot(Screen& screen, const ControlSnapshot& state) {
   Writer w;
   for (const WidgetDesign& design : kScreenLayout) Write(w, screen, design);
   const std::optional<WidgetId> focus = screen.Focus();
   w << (focus ? DesignOf(*focus).name : "-");
-  w << fields.mtMode << fields.mtAction << fields.mtFieldSeparator << fields.mtRecordSeparator
-    << fields.miCountry << fields.miOrderType << fields.mdOrderedAmount << fields.mtDateOrderTaken
-    << fields.mdCurCnversRate << fields.mdEditAmount;
-  w.Flag(fields.mvPaymentTypes.has_value());
-  if (fields.mvPaymentTypes) {
-    for (const PaymentTypeEntry& entry : fields.mvPaymentTypes->entries()) {
+  w.Flag(state.mode.has_value());
+  w << state.mode.value_or(0) << static_cast<int>(state.entry) << state.field_separator
+    << state.record_separator << state.country << state.order_type << state.ordered_amount
+    << state.date_order_taken << state.conversion_rate << state.edit_amount;
+  w.Flag(state.payment_types.has_value());
+  if (state.payment_types) {
+    for (const PaymentTypeEntry& entry : *state.payment_types) {
       w << entry.size();
       for (const std::string& field : entry) w << field;
     }
@@ -245,16 +246,26 @@ void CheckChangeList(Corvane& control) {
   } catch (const HostError& e) {
     Violation(std::string("ReadPaymentData failed: ") + e.what());
   }
-  const InstanceFields& fields = control.fields();
-  const std::string& fs = fields.mtFieldSeparator;
-  const std::string& rs = fields.mtRecordSeparator;
+  const ControlSnapshot state = control.Snapshot();
+  const std::string& fs = state.field_separator;
+  const std::string& rs = state.record_separator;
+  // The first type of that name, as the control looks it up (entries without one are passed
+  // over).
+  auto find_type = [&](const std::string& name) -> const PaymentTypeEntry* {
+    if (!state.payment_types) return nullptr;
+    for (const PaymentTypeEntry& entry : *state.payment_types) {
+      if (const std::string* entry_name = NameOf(entry); entry_name && *entry_name == name) {
+        return &entry;
+      }
+    }
+    return nullptr;
+  };
   const ListView& list = control.screen().list_view(WidgetId::lstPayment);
   std::vector<ChangeRecord> records;
   for (int row = 0; row < list.Count(); ++row) {
     const PaymentRecord r = PaymentRecord::FromRow(list, row);
     if (r[kColIsUpdate].empty()) continue;
-    const PaymentTypeEntry* type =
-        fields.mvPaymentTypes ? fields.mvPaymentTypes->Find(r[kColPaymentType]) : nullptr;
+    const PaymentTypeEntry* type = find_type(r[kColPaymentType]);
     const std::string& type_text = type ? type->front() : r[kColPaymentType];
     std::string head = r[kColPaymentDate];
     head.append(fs).append(type_text).append(fs).append(r[kColReference]).append(fs);
@@ -263,7 +274,7 @@ void CheckChangeList(Corvane& control) {
     tail.append(r[kColPaymentSequence]).append(fs).append(r[kColIsUpdate]).append(rs);
     records.push_back({std::move(head), std::move(tail), r[kColAmount]});
   }
-  const double rate = fields.mdCurCnversRate == 0 ? 1 : fields.mdCurCnversRate;
+  const double rate = state.conversion_rate == 0 ? 1 : state.conversion_rate;
   ChangeListMatcher matcher(text, records, rate);
   Expect(matcher.Matches(0, 0), "the change list " + QuoteForMessage(text) + " (" +
                                     std::to_string(text.size()) + " bytes) is not the " +

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "control/corvane.h"
-#include "widgets/screen.h"
+#include "surface/screen.h"
 
 namespace corvane::fuzz {
 
@@ -19,7 +19,7 @@ inline void Expect(bool ok, const std::string& what) {
 
 // Everything the control and its screen hold, as one text: every widget's state, every
 // row with its tag and colour, and the control's fields. Equal texts: nothing changed.
-std::string Snapshot(Screen& screen, const InstanceFields& fields);
+std::string Snapshot(Screen& screen, const ControlSnapshot& state);
 
 // The total of the rows not marked "D", carried at two decimals from row to row, each
 // row's amount cell read leniently; written as FormatAmount writes it. None when the sum

@@ -20,9 +20,9 @@
 
 #include "control/corvane.h"
 #include "control/payment_record.h"
-#include "editing/numbers.h"
 #include "fuzz/control_checks.h"
-#include "widgets/headless/screen.h"
+#include "readings/numbers.h"
+#include "toolkits/headless/screen.h"
 
 namespace corvane::fuzz {
 namespace {
@@ -53,14 +53,14 @@ std::string_view TextAt(const std::vector<std::string_view>& texts, std::size_t 
 
 // One load; false when the control refused it, after checking that nothing changed.
 bool Load(Corvane& control, const std::vector<std::string_view>& texts, std::size_t first) {
-  const std::string before = Snapshot(control.screen(), control.fields());
+  const std::string before = Snapshot(control.screen(), control.Snapshot());
   try {
     control.WritePaymentData(TextAt(texts, first), TextAt(texts, first + 1),
                              TextAt(texts, first + 2), TextAt(texts, first + 3),
                              TextAt(texts, first + 4));
     return true;
   } catch (const HostError&) {
-    Expect(Snapshot(control.screen(), control.fields()) == before,
+    Expect(Snapshot(control.screen(), control.Snapshot()) == before,
            "a refused WritePaymentData changed the control");
     return false;
   } catch (const std::exception& e) {
@@ -71,8 +71,8 @@ bool Load(Corvane& control, const std::vector<std::string_view>& texts, std::siz
 // The lookups by name agree with the first entry of the type table that has the name.
 void CheckLookup(Corvane& control, std::string_view name) {
   const PaymentTypeEntry* first = nullptr;
-  if (control.fields().mvPaymentTypes) {
-    for (const PaymentTypeEntry& entry : control.fields().mvPaymentTypes->entries()) {
+  if (const ControlSnapshot state = control.Snapshot(); state.payment_types) {
+    for (const PaymentTypeEntry& entry : *state.payment_types) {
       if (const std::string* entry_name = NameOf(entry); entry_name && *entry_name == name) {
         first = &entry;
         break;

@@ -18,8 +18,8 @@
 #include <string>
 #include <string_view>
 
-#include "editing/dates.h"
-#include "editing/numbers.h"
+#include "readings/dates.h"
+#include "readings/numbers.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include "control/dispatch.h"
 #include "control/payment_record.h"
-#include "exchange/split.h"
 #include "fuzz/control_checks.h"
+#include "readings/split.h"
 #include "tools/corvane_host/host_calls.h"
 #include "tools/corvane_host/inspect.h"
 #include "tools/corvane_host/operator_actions.h"
@@ -73,7 +73,7 @@ void FuzzHost::Create() {
     const host::HostedScreen old = std::exchange(hosted_, std::move(hosted));
   }
   control_ = std::move(control);
-  snapshot_ = Snapshot(*hosted_.screen, control_->fields());
+  snapshot_ = Snapshot(*hosted_.screen, control_->Snapshot());
   cents_lost_ = false;
 }
 
@@ -109,7 +109,7 @@ FuzzHost::Outcome FuzzHost::Execute(const Json& request) {
       host::InspectScreen(*hosted_.screen);
     } else if (verb == "state") {
       args.ExpectCount(0);
-      host::InspectState(control_->fields(), *hosted_.screen);
+      host::InspectState(control_->Snapshot(), *hosted_.screen);
     } else if (verb == "new") {
       args.ExpectCount(0);
       Create();
@@ -134,14 +134,13 @@ FuzzHost::Outcome FuzzHost::Execute(const Json& request) {
 }
 
 void FuzzHost::CheckState(const std::string& request) {
-  const std::string& action = control_->fields().mtAction;
+  const EntryKind entry = control_->Snapshot().entry;
   const std::string captions = hosted_.screen->button(WidgetId::cmdAdd).Caption() + "/" +
                                hosted_.screen->button(WidgetId::cmdEdit).Caption();
-  const std::string expected = action.empty()                        ? "New Payment/Edit"
-                               : action == "Add" || action == "Edit" ? "Save/Cancel"
-                                                                     : "(no such state)";
-  Expect(captions == expected,
-         "after " + request + " mtAction is '" + action + "' with the buttons " + captions);
+  const std::string expected = entry == EntryKind::kNone ? "New Payment/Edit" : "Save/Cancel";
+  Expect(captions == expected, "after " + request + " the entry is '" +
+                                   std::string(host::ActionText(entry)) + "' with the buttons " +
+                                   captions);
   if (const std::optional<WidgetId> focus = hosted_.screen->Focus()) {
     Expect(hosted_.screen->Focusable(*focus), "after " + request + " the focus is on " +
                                                   std::string(DesignOf(*focus).name) +
@@ -160,7 +159,7 @@ void FuzzHost::Run(const host::Step& step) {
   const std::string shown = request.dump(-1, ' ', false, Json::error_handler_t::replace);
   if (event_loop_ && host::IsOperatorAction(request[0].get<std::string>())) {
     event_loop_();
-    Expect(Snapshot(*hosted_.screen, control_->fields()) == snapshot_,
+    Expect(Snapshot(*hosted_.screen, control_->Snapshot()) == snapshot_,
            "the events pending before " + shown + " changed the control");
   }
   const bool save = request[0] == "click" && request.size() == 2 && request[1] == "cmdAdd" &&
@@ -183,7 +182,7 @@ void FuzzHost::Run(const host::Step& step) {
   }
   const std::vector<MessageRecord> messages = hosted_.services->TakeMessages();
   hosted_.services->TakeBeeps();
-  snapshot_ = Snapshot(*hosted_.screen, control_->fields());
+  snapshot_ = Snapshot(*hosted_.screen, control_->Snapshot());
   if (request[0] == "new" && outcome == Outcome::kDone) return;
 
   if (outcome == Outcome::kRefused ||
@@ -204,7 +203,7 @@ void FuzzHost::Run(const host::Step& step) {
                          stored_before.end()),
            shown + " took a stored payment out of the list");
   }
-  const bool completed_save = save && control_->fields().mtAction.empty();
+  const bool completed_save = save && !control_->EntryOpen();
   Expect(amount_totals_ == (completed_save ? 1 : 0),
          shown + " raised AmountTotal " + std::to_string(amount_totals_) + " times");
 

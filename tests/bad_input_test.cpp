@@ -10,8 +10,8 @@
 #include <span>
 
 #include "control/dispatch.h"
-#include "editing/dates.h"
-#include "editing/numbers.h"
+#include "readings/dates.h"
+#include "readings/numbers.h"
 #include "tests/control_fixture.h"
 
 namespace corvane::testing {
@@ -241,7 +241,7 @@ TEST_F(BadInputTest, WritePaymentData) {
     EXPECT_EQ(Rows(), c.rows) << c.name;
     EXPECT_EQ(Totals(), c.totals) << c.name;
     if (!c.error.empty()) {
-      EXPECT_EQ(control.fields().mtFieldSeparator, "~") << c.name;
+      EXPECT_EQ(control.Snapshot().field_separator, "~") << c.name;
       EXPECT_EQ(Entries(W::cboCreditCard), (std::vector<std::string>{"Visa", "Amex", "Diners"}))
           << c.name;
     }
@@ -337,7 +337,7 @@ TEST_F(BadInputTest, PaymentDetailsNumbersAndSixteenBitEnds) {
   }
   control.PaymentDetails(-32768, 32767, -32768, 0, 0, "");
   EXPECT_EQ(control.OrderType(), -32768);
-  EXPECT_EQ(control.fields().mtMode, "-32768");
+  EXPECT_EQ(control.Snapshot().mode, -32768);
 }
 
 TEST_F(BadInputTest, DispatchArgumentsAtTheSixteenBitEnds) {
@@ -546,7 +546,7 @@ TEST_F(BadInputTest, OperatorActionsWhileAdding) {
     EXPECT_EQ(Text(W::txtReference), c.reference) << c.name;
     EXPECT_EQ(Text(W::txtAmount), c.amount) << c.name;
     EXPECT_EQ(screen.TakeBeeps(), c.beeps) << c.name;
-    EXPECT_EQ(control.fields().mtAction, "Add") << c.name;
+    EXPECT_EQ(control.Snapshot().entry, EntryKind::kAdding) << c.name;
     EXPECT_EQ(Rows(), kStoredRows) << c.name;
   }
 }

@@ -9,8 +9,8 @@
 
 #include "control/corvane.h"
 #include "control/payment_record.h"
-#include "widgets/headless/operator.h"
-#include "widgets/headless/screen.h"
+#include "toolkits/headless/operator.h"
+#include "toolkits/headless/screen.h"
 
 namespace corvane::testing {
 
@@ -85,10 +85,14 @@ class ControlTest : public ::testing::Test {
     const std::optional<W> f = screen.Focus();
     return f ? std::string(DesignOf(*f).name) : "none";
   }
-  // The editing state: mtAction, the captions of New Payment and Edit, and the focus.
+  // The entry under way as the container's state answer names it.
+  static std::string ActionName(EntryKind entry) {
+    return entry == EntryKind::kAdding ? "Add" : entry == EntryKind::kEditing ? "Edit" : "";
+  }
+  // The editing state: the entry, the captions of New Payment and Edit, and the focus.
   std::string State() {
-    return "'" + control.fields().mtAction + "' " + Caption(W::cmdAdd) + "/" + Caption(W::cmdEdit) +
-           " focus " + Focus();
+    return "'" + ActionName(control.Snapshot().entry) + "' " + Caption(W::cmdAdd) + "/" +
+           Caption(W::cmdEdit) + " focus " + Focus();
   }
   // The prompts and titles of the message boxes shown since the last call.
   std::vector<std::string> Messages() {

@@ -1,4 +1,4 @@
-#include "editing/dates.h"
+#include "readings/dates.h"
 
 #include <gtest/gtest.h>
 

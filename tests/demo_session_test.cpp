@@ -4,8 +4,8 @@
 #include <gmock/gmock.h>
 
 #include "tests/demo_fixture.h"
+#include "toolkits/qt/operator.h"
 #include "tools/corvane_demo/changes_box.h"
-#include "widgets/qt/operator.h"
 
 namespace corvane::demo {
 namespace {

@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "tests/demo_fixture.h"
+#include "toolkits/qt/operator.h"
 #include "tools/corvane_demo/context_box.h"
-#include "widgets/qt/operator.h"
 
 namespace corvane::demo {
 namespace {

@@ -65,7 +65,7 @@ TEST_F(DesignerPluginTest, MetadataNamesTheCustomWidgetInterface) {
 TEST_F(DesignerPluginTest, OffersTheWidgetInItsOwnGroup) {
   EXPECT_EQ(plugin_->name().toStdString(), "corvane::qt::CorvaneWidget");
   EXPECT_EQ(plugin_->group().toStdString(), "Corvane");
-  EXPECT_EQ(plugin_->includeFile().toStdString(), "widgets/qt/corvane_widget.h");
+  EXPECT_EQ(plugin_->includeFile().toStdString(), "qt_widget/corvane_widget.h");
   EXPECT_TRUE(plugin_->toolTip().contains("payment", Qt::CaseInsensitive));
   EXPECT_TRUE(plugin_->whatsThis().contains("payment", Qt::CaseInsensitive));
   EXPECT_FALSE(plugin_->isContainer()) << "Designer must not let forms drop widgets into it";

@@ -66,7 +66,7 @@ TEST_F(DispatchTest, RefusalsSayWhatIsWrong) {
       EXPECT_EQ(e.what(), c.error);
     }
   }
-  EXPECT_EQ(control.fields().mtMode, "") << "nothing reached the control";
+  EXPECT_EQ(control.Snapshot().mode, std::nullopt) << "nothing reached the control";
 }
 
 TEST_F(DispatchTest, HostErrorsPassThrough) {

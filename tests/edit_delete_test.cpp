@@ -113,7 +113,7 @@ TEST_F(StoredPaymentsTest, EditingAStoredPaymentMarksItUpdated) {
   op.ClickRow(W::lstPayment, 0);
   op.Click(W::cmdEdit);
   EXPECT_EQ(State(), "'Edit' Save/Cancel focus cboPaymentType");
-  EXPECT_EQ(control.fields().mdEditAmount, 100);
+  EXPECT_EQ(control.Snapshot().edit_amount, 100);
   EXPECT_EQ(Look(W::txtReference), "'C100'");
   EXPECT_EQ(Look(W::txtAmount), "'100.00'");
   EXPECT_FALSE(screen.list_view(W::lstPayment).HideSelection());
@@ -226,7 +226,7 @@ TEST_F(StoredPaymentsTest, CancelShowsTheSelectedRowAgain) {
   EXPECT_EQ(Row(0), "Check|C100|A1|100.00|Nov 02, 2026|S1|");
   EXPECT_EQ(Look(W::txtAmount), "'100.00' locked grey");
   EXPECT_EQ(Buttons(), "yyy");
-  EXPECT_EQ(control.fields().mdEditAmount, 0);
+  EXPECT_EQ(control.Snapshot().edit_amount, 0);
   EXPECT_FALSE(screen.widget(W::DTPckrPaymentDate).Visible());
   EXPECT_THAT(totals, IsEmpty());
 }

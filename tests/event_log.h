@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/events.h"
+#include "surface/events.h"
 
 namespace corvane::testing {
 

@@ -1,6 +1,6 @@
 #include "tests/toolkit_rig.h"
-#include "widgets/headless/operator.h"
-#include "widgets/headless/screen.h"
+#include "toolkits/headless/operator.h"
+#include "toolkits/headless/screen.h"
 
 namespace corvane::testing {
 namespace {

@@ -45,7 +45,7 @@ TEST_F(HostOperationsTest, OrderedAmountMovesTheBalance) {
   control.OrderedAmount(80);
   EXPECT_EQ(Totals(), "100.00 / -20.00");
   EXPECT_EQ(Text(W::txtOrderedAmount), "80.00");
-  EXPECT_EQ(control.fields().mdOrderedAmount, 80);
+  EXPECT_EQ(control.Snapshot().ordered_amount, 80);
 }
 
 TEST_F(HostOperationsTest, OrderedAmountOnOrderTypeTwoFollowsTheBalance) {
@@ -82,8 +82,8 @@ TEST_F(HostOperationsTest, NonFiniteNumbersAreRefusedBeforeAnythingChanges) {
   EXPECT_THROW(control.PaymentDetails(1, 0, 1, inf, 10, "x"), HostError);
   EXPECT_THROW(control.PaymentDetails(1, 0, 1, nan, 10, "x"), HostError);
   EXPECT_THROW(control.PaymentDetails(1, 0, 1, 1, inf, "x"), HostError);
-  EXPECT_EQ(control.fields().mtMode, "");
-  EXPECT_EQ(control.fields().mtDateOrderTaken, "");
+  EXPECT_EQ(control.Snapshot().mode, std::nullopt);
+  EXPECT_EQ(control.Snapshot().date_order_taken, "");
   control.PaymentDetails(1, 0, 1, 0, 10, "x");
   EXPECT_THROW(control.OrderedAmount(nan), HostError);
   EXPECT_EQ(Text(W::txtOrderedAmount), "10.00");
@@ -102,7 +102,7 @@ TEST_F(HostOperationsTest, CountryAndOrderTypeAreKept) {
   control.PaymentDetails(1, -1, 2, 0, 0, "");
   EXPECT_EQ(Totals() + Buttons(), before);
   EXPECT_EQ(control.OrderType(), 2);
-  EXPECT_EQ(control.fields().miCountry, -1);
+  EXPECT_EQ(control.Snapshot().country, -1);
 }
 
 TEST_F(HostOperationsTest, EnableNewPaymentTouchesOnlyNewPayment) {

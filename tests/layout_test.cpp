@@ -1,4 +1,4 @@
-#include "widgets/layout.h"
+#include "surface/layout.h"
 
 #include <gtest/gtest.h>
 

@@ -45,7 +45,7 @@ TEST_F(NewPaymentTest, AFirstPaymentFromNewToSaved) {
   EXPECT_EQ(screen.list_view(W::lstPayment).Selected(), 0);
   EXPECT_EQ(Totals(), "100.00 / 150.00");
   EXPECT_EQ(State(), "'' New Payment/Edit focus lstPayment");
-  EXPECT_EQ(control.fields().mdEditAmount, 0);
+  EXPECT_EQ(control.Snapshot().edit_amount, 0);
   EXPECT_EQ(Buttons(), "yyy") << "the saved row is selected and open in mode 1";
   EXPECT_EQ(Look(W::txtReference), "'1001' locked grey");
   EXPECT_EQ(Look(W::txtAmount), "'100.00' locked grey");
@@ -366,7 +366,7 @@ TEST_F(TopUpTest, NewPaymentStaysNewAndDeletedOneStaysDeleted) {
 TEST_F(TopUpTest, WithoutRowsItIsANormalEntry) {
   Shop("", 2, 100);
   op.Click(W::cmdAdd);
-  EXPECT_EQ(control.fields().mtAction, "Add");
+  EXPECT_EQ(control.Snapshot().entry, EntryKind::kAdding);
 }
 
 class AmountTotalTest : public NewPaymentTest {
@@ -383,7 +383,7 @@ TEST_F(AmountTotalTest, HandlerSeesTheNewRowAndTotalBeforeTheBalance) {
   Shop();
   std::string seen;
   control.SubscribeAmountTotal([&](double) {
-    seen = Rows().back() + " " + Totals() + " '" + control.fields().mtAction + "'";
+    seen = Rows().back() + " " + Totals() + " '" + ActionName(control.Snapshot().entry) + "'";
   });
   EnterAndSave();
   EXPECT_EQ(seen, "Check|R||10.00|Dec 01, 2026||N 10.00 / 250.00 'Add'");

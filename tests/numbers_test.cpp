@@ -1,4 +1,4 @@
-#include "editing/numbers.h"
+#include "readings/numbers.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 #include <QTest>
 
 #include "tests/event_log.h"
-#include "widgets/qt/access_keys.h"
-#include "widgets/qt/screen.h"
+#include "toolkits/qt/access_keys.h"
+#include "toolkits/qt/screen.h"
 
 namespace corvane::testing {
 namespace {

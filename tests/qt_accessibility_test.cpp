@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "control/corvane.h"
-#include "widgets/qt/screen.h"
+#include "toolkits/qt/screen.h"
 
 namespace corvane::testing {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "control/corvane.h"
 #include "control/payment_record.h"
-#include "widgets/qt/screen.h"
+#include "toolkits/qt/screen.h"
 
 namespace corvane::testing {
 namespace {

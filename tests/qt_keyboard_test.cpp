@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "control/payment_record.h"
-#include "widgets/qt/corvane_widget.h"
+#include "qt_widget/corvane_widget.h"
 
 namespace corvane::testing {
 namespace {

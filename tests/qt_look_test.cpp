@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "widgets/qt/caption_fit.h"
-#include "widgets/qt/corvane_widget.h"
+#include "qt_widget/corvane_widget.h"
+#include "toolkits/qt/caption_fit.h"
 
 namespace corvane::testing {
 namespace {

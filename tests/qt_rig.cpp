@@ -1,8 +1,8 @@
 #include <QApplication>
 
 #include "tests/toolkit_rig.h"
-#include "widgets/qt/operator.h"
-#include "widgets/qt/screen.h"
+#include "toolkits/qt/operator.h"
+#include "toolkits/qt/screen.h"
 
 namespace corvane::testing {
 namespace {

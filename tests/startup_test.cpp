@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "control/corvane.h"
-#include "widgets/headless/screen.h"
+#include "toolkits/headless/screen.h"
 
 namespace corvane {
 namespace {
@@ -58,12 +58,12 @@ TEST_F(StartupTest, EverythingElseKeepsTheLayout) {
   EXPECT_EQ(screen.combo_box(W::cboPaymentType).ListCount(), 0);
   EXPECT_TRUE(screen.button(W::cmdDelete).Enabled());
   EXPECT_EQ(screen.Focus(), std::nullopt);
-  const InstanceFields& f = control.fields();
-  EXPECT_EQ(f.mtMode, "");
-  EXPECT_EQ(f.mtAction, "");
-  EXPECT_EQ(f.miOrderType, 0);
-  EXPECT_EQ(f.mdCurCnversRate, 0);
-  EXPECT_FALSE(f.mvPaymentTypes.has_value());
+  const ControlSnapshot s = control.Snapshot();
+  EXPECT_EQ(s.mode, std::nullopt);
+  EXPECT_EQ(s.entry, EntryKind::kNone);
+  EXPECT_EQ(s.order_type, 0);
+  EXPECT_EQ(s.conversion_rate, 0);
+  EXPECT_FALSE(s.payment_types.has_value());
 }
 
 TEST(StartupFailureTest, TodayOutsideThePickerRangeFailsTheCreation) {

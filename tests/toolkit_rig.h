@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "widgets/operator.h"
-#include "widgets/screen.h"
-#include "widgets/scripted_services.h"
+#include "surface/operator.h"
+#include "surface/screen.h"
+#include "surface/scripted_services.h"
 
 namespace corvane::testing {
 

@@ -102,8 +102,8 @@ TEST_F(WritePaymentDataTest, SeparatorsOfSeveralCharacters) {
   control.WritePaymentData("Visa<R>", "0<F>Cash<R>1<F>Card<R>2<F>Check<R>",
                            "2<F>r<F>a<F>5<F>d<F>s<F>extra<R>", "<F>", "<R>");
   EXPECT_THAT(Rows(), ElementsAre("Check|r|a|5.00|d|s|"));
-  EXPECT_EQ(control.fields().mtFieldSeparator, "<F>");
-  EXPECT_EQ(control.fields().mtRecordSeparator, "<R>");
+  EXPECT_EQ(control.Snapshot().field_separator, "<F>");
+  EXPECT_EQ(control.Snapshot().record_separator, "<R>");
 }
 
 TEST_F(WritePaymentDataTest, PaymentsWithoutTypesAppendToTheListAndTotal) {
@@ -160,7 +160,7 @@ TEST_F(WritePaymentDataTest, BadCallsChangeNothingAndSayWhy) {
     EXPECT_EQ(Rows(), rows_before) << c.error;
     EXPECT_EQ(Totals(), "10.00 / 240.00") << c.error;
     EXPECT_THAT(Entries(W::cboCreditCard), ElementsAre("Visa", "Amex", "Diners")) << c.error;
-    EXPECT_EQ(control.fields().mtFieldSeparator, "~");
+    EXPECT_EQ(control.Snapshot().field_separator, "~");
     EXPECT_EQ(control.GetPaymentID("Wire"), 5) << c.error;
   }
 }
@@ -170,8 +170,8 @@ TEST_F(WritePaymentDataTest, ALoadEndsAnEntryUnderWay) {
   op.Click(W::cmdAdd);
   op.Type(W::txtAmount, "5");
   control.WritePaymentData("Visa|", kTypes, "2~R~A~20~d~S2|", "~", "|");
-  EXPECT_EQ(control.fields().mtAction, "");
-  EXPECT_EQ(control.fields().mdEditAmount, 0);
+  EXPECT_EQ(control.Snapshot().entry, EntryKind::kNone);
+  EXPECT_EQ(control.Snapshot().edit_amount, 0);
   EXPECT_EQ(Caption(W::cmdAdd) + "/" + Caption(W::cmdEdit), "New Payment/Edit");
   EXPECT_FALSE(screen.widget(W::DTPckrPaymentDate).Visible());
   const ComboBox& cards = screen.combo_box(W::cboCreditCard);

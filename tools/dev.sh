@@ -45,7 +45,7 @@ build() {  # build DIR [cmake options...]
 }
 
 tidy() {  # tidy DIR FOLDERS: clang-tidy over the sources in FOLDERS (a regex) compiled in DIR
-  local own='(control|editing|exchange|widgets|tools|tests|bench|fuzz|examples)'
+  local own='(readings|model|surface|control|toolkits|qt_widget|tools|tests|bench|fuzz|examples)'
   # GCC's own warning options are unknown to clang.
   run-clang-tidy-14 -quiet -j "$jobs" -p "$1" -extra-arg=-Wno-unknown-warning-option \
     -header-filter="^$PWD/$own/" "^$PWD/$2/.*\.cpp$"
@@ -53,7 +53,7 @@ tidy() {  # tidy DIR FOLDERS: clang-tidy over the sources in FOLDERS (a regex) c
 
 # The project's C++ sources (the build trees are elsewhere).
 sources() {
-  find control editing exchange widgets tools tests bench fuzz examples \
+  find readings model surface control toolkits qt_widget tools tests bench fuzz examples \
     -name '*.cpp' -o -name '*.h' | sort
 }
 

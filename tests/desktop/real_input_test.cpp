@@ -9,7 +9,7 @@
 
 #include "control/payment_record.h"
 #include "tests/desktop/x_input.h"
-#include "widgets/qt/corvane_widget.h"
+#include "qt_widget/corvane_widget.h"
 
 namespace corvane::testing {
 namespace {

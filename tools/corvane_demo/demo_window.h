@@ -13,8 +13,8 @@
 
 #include "control/corvane.h"
 #include "tools/corvane_demo/order_store.h"
-#include "widgets/qt/corvane_widget.h"
-#include "widgets/scripted_services.h"
+#include "qt_widget/corvane_widget.h"
+#include "surface/scripted_services.h"
 
 class QCheckBox;
 class QComboBox;

@@ -9,7 +9,7 @@
 
 #include "tools/corvane_demo/change_list.h"
 #include "tools/corvane_demo/changes_box.h"
-#include "widgets/qt/operator.h"
+#include "toolkits/qt/operator.h"
 
 namespace corvane::demo {
 namespace {

@@ -9,7 +9,7 @@
 #include <QString>
 
 #include "tools/corvane_demo/demo_window.h"
-#include "widgets/scripted_services.h"
+#include "surface/scripted_services.h"
 
 namespace corvane::demo {
 

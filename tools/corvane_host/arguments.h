@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "widgets/layout.h"
+#include "surface/layout.h"
 
 namespace corvane::host {
 

@@ -1,7 +1,7 @@
 #include "tools/corvane_host/hosted_screen.h"
 
-#include "widgets/headless/operator.h"
-#include "widgets/headless/screen.h"
+#include "toolkits/headless/operator.h"
+#include "toolkits/headless/screen.h"
 
 namespace corvane::host {
 

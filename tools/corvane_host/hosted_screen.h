@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "widgets/operator.h"
-#include "widgets/screen.h"
-#include "widgets/scripted_services.h"
+#include "surface/operator.h"
+#include "surface/screen.h"
+#include "surface/scripted_services.h"
 
 namespace corvane::host {
 

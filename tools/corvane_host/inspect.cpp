@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "editing/dates.h"
-#include "widgets/surface.h"
+#include "readings/dates.h"
+#include "surface/surface.h"
 
 namespace corvane::host {
 namespace {
@@ -65,13 +65,6 @@ Json DatePickerJson(const DatePicker& picker) {
           {"customFormat", picker.CustomFormat()}};
 }
 
-Json PaymentTypesJson(const std::optional<PaymentTypeTable>& table) {
-  if (!table) return nullptr;
-  Json records = Json::array();
-  for (const PaymentTypeEntry& entry : table->entries()) records.push_back(entry);
-  return records;
-}
-
 }  // namespace
 
 std::string ColorText(Color color) {
@@ -113,19 +106,31 @@ Json InspectScreen(Screen& screen) {
   return all;
 }
 
-Json InspectState(const InstanceFields& fields, const Screen& screen) {
+std::string_view ActionText(EntryKind entry) {
+  switch (entry) {
+    case EntryKind::kAdding:
+      return "Add";
+    case EntryKind::kEditing:
+      return "Edit";
+    case EntryKind::kNone:
+      break;
+  }
+  return "";
+}
+
+Json InspectState(const ControlSnapshot& state, const Screen& screen) {
   const std::optional<WidgetId> focus = screen.Focus();
-  return {{"mtMode", fields.mtMode},
-          {"mtAction", fields.mtAction},
-          {"mtFieldSeparator", fields.mtFieldSeparator},
-          {"mtRecordSeparator", fields.mtRecordSeparator},
-          {"miCountry", fields.miCountry},
-          {"miOrderType", fields.miOrderType},
-          {"mdOrderedAmount", fields.mdOrderedAmount},
-          {"mtDateOrderTaken", fields.mtDateOrderTaken},
-          {"mdCurCnversRate", fields.mdCurCnversRate},
-          {"mdEditAmount", fields.mdEditAmount},
-          {"paymentTypes", PaymentTypesJson(fields.mvPaymentTypes)},
+  return {{"mtMode", state.mode ? std::to_string(*state.mode) : ""},
+          {"mtAction", ActionText(state.entry)},
+          {"mtFieldSeparator", state.field_separator},
+          {"mtRecordSeparator", state.record_separator},
+          {"miCountry", state.country},
+          {"miOrderType", state.order_type},
+          {"mdOrderedAmount", state.ordered_amount},
+          {"mtDateOrderTaken", state.date_order_taken},
+          {"mdCurCnversRate", state.conversion_rate},
+          {"mdEditAmount", state.edit_amount},
+          {"paymentTypes", state.payment_types ? Json(*state.payment_types) : Json(nullptr)},
           {"focus", focus ? Json(std::string(DesignOf(*focus).name)) : Json(nullptr)}};
 }
 

@@ -1,13 +1,14 @@
 // Inspection answers: every widget through the abstract widget surface only, so that the
-// same answers come from any toolkit, and the control's instance fields.
+// same answers come from any toolkit, and the control's state under its classic names.
 #pragma once
 
 #include <string>
+#include <string_view>
 
-#include "control/fields.h"
+#include "control/snapshot.h"
+#include "surface/layout.h"
+#include "surface/screen.h"
 #include "tools/corvane_host/arguments.h"
-#include "widgets/layout.h"
-#include "widgets/screen.h"
 
 namespace corvane::host {
 
@@ -18,7 +19,10 @@ std::string ColorText(Color color);
 Json InspectWidget(Screen& screen, WidgetId id);
 // Every widget's `get` object by name, in layout order.
 Json InspectScreen(Screen& screen);
-// The control's fields and the name of the focused widget (null when none).
-Json InspectState(const InstanceFields& fields, const Screen& screen);
+// The `state` answer: the control's state under the classic names (mtMode, mtAction, ...)
+// and the name of the focused widget (null when none).
+Json InspectState(const ControlSnapshot& state, const Screen& screen);
+// The entry as mtAction names it: "Add", "Edit" or "".
+std::string_view ActionText(EntryKind entry);
 
 }  // namespace corvane::host

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "widgets/screen.h"
+#include "surface/screen.h"
 
 namespace corvane::host {
 namespace {

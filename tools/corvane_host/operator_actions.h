@@ -4,9 +4,9 @@
 
 #include <string_view>
 
+#include "surface/operator.h"
+#include "surface/scripted_services.h"
 #include "tools/corvane_host/arguments.h"
-#include "widgets/operator.h"
-#include "widgets/scripted_services.h"
 
 namespace corvane::host {
 

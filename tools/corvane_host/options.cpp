@@ -1,6 +1,6 @@
 #include "tools/corvane_host/options.h"
 
-#include "editing/dates.h"
+#include "readings/dates.h"
 #include "tools/corvane_host/arguments.h"
 
 namespace corvane::host {

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "widgets/qt/operator.h"
-#include "widgets/qt/screen.h"
+#include "toolkits/qt/operator.h"
+#include "toolkits/qt/screen.h"
 
 namespace corvane::host {
 

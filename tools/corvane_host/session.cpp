@@ -118,7 +118,7 @@ Json Session::Execute(const Json& request) {
   }
   if (verb == "state") {
     args.ExpectCount(0);
-    return InspectState(control_->fields(), *hosted_.screen);
+    return InspectState(control_->Snapshot(), *hosted_.screen);
   }
   if (verb == "new") {
     args.ExpectCount(0);

@@ -8,8 +8,8 @@
 #include <cmath>
 #include <iostream>
 
-#include "widgets/qt/corvane_widget.h"
-#include "widgets/qt/operator.h"
+#include "qt_widget/corvane_widget.h"
+#include "toolkits/qt/operator.h"
 
 namespace {
 

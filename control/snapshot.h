@@ -1,0 +1,41 @@
+/// @file
+/// What the control holds besides its screen, copied out for inspection: the order's
+/// context as the host gave it, the entry under way, and the last load's separators and
+/// payment types.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvane {
+
+/// The entry under way.
+enum class EntryKind {
+  kNone,     ///< no entry is open
+  kAdding,   ///< a new payment, from New Payment until Save, Cancel or a reload
+  kEditing,  ///< the selected payment, from Edit until Save, Cancel or a reload
+};
+
+/// A copy of the control's state; Corvane::Snapshot() takes one.
+struct ControlSnapshot {
+  std::optional<std::int16_t> mode;  ///< none until PaymentDetails
+  std::int16_t country = 0;          ///< stored, never read
+  std::int16_t order_type = 0;
+  double conversion_rate = 0;    ///< 0 counts as 1
+  double ordered_amount = 0;     ///< as the host gave it
+  std::string date_order_taken;  ///< as the host gave it
+  EntryKind entry = EntryKind::kNone;
+  double edit_amount = 0;        ///< the amount an open edit started from; 0 otherwise
+  std::string field_separator;   ///< of the last load; empty before one
+  std::string record_separator;  ///< of the last load; empty before one
+  /// The payment-type records of the last load that gave them, each its text fields; none
+  /// until then.
+  std::optional<std::vector<std::vector<std::string>>> payment_types;
+
+  /// Whether an entry (an add or an edit) is open.
+  bool EntryOpen() const { return entry != EntryKind::kNone; }
+};
+
+}  // namespace corvane

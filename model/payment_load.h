@@ -1,0 +1,55 @@
+/// @file
+/// Everything one WritePaymentData call loads, checked whole before the screen changes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/payment_types.h"
+
+namespace corvane {
+
+/// The texts of one WritePaymentData call, as the host gave them.
+struct PaymentLoadInput {
+  std::string_view credit_cards;      ///< credit card records
+  std::string_view payment_types;     ///< payment type records
+  std::string_view payments;          ///< stored payment records
+  std::string_view field_separator;   ///< between the fields of a record
+  std::string_view record_separator;  ///< after each record
+};
+
+/// What the load finds on the control when it runs.
+struct PaymentLoadContext {
+  const std::optional<PaymentTypeTable>* current_types;  ///< the table in force before the call
+  double rate;                                           ///< conversion rate, 0 counting as 1
+  std::string_view total_text;                           ///< the total box
+  std::string_view ordered_text;                         ///< the ordered-amount box
+};
+
+/// One stored payment, checked, as it goes into the list.
+struct PaymentLoadRow {
+  std::size_t type_position;       ///< the payment type's entry in the table
+  std::string_view reference;      ///< as given
+  std::string_view authorization;  ///< as given
+  std::string amount;              ///< converted, "0.00"
+  std::string_view payment_date;   ///< as given
+  std::string_view sequence;       ///< the host's identification
+};
+
+/// The checked load, ready to be put on the screen.
+struct PaymentLoad {
+  std::optional<std::vector<std::string_view>> credit_cards;  ///< none: not given
+  std::optional<PaymentTypeTable> payment_types;              ///< none: not given
+  bool payments_given = false;                                ///< the payments text was given
+  std::vector<PaymentLoadRow> rows;                           ///< the payments, in order
+  std::string total;                                          ///< the total box after the rows
+  std::optional<std::string> balance;                         ///< none: the balance keeps its text
+};
+
+/// Splits and checks the whole call. Views point into `input`. Throws HostError naming the
+/// record (from 1) and the field when anything cannot be loaded.
+PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadContext& context);
+
+}  // namespace corvane

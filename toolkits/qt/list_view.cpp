@@ -1,0 +1,195 @@
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QStyledItemDelegate>
+#include <cmath>
+
+#include "toolkits/qt/rows_model.h"
+#include "toolkits/qt/widgets.h"
+
+namespace corvane::qt {
+namespace {
+
+// HideSelection: while the list has no focus, the selected row is painted as any other,
+// in its own colour.
+class RowDelegate final : public QStyledItemDelegate {
+ public:
+  explicit RowDelegate(QtListView* view) : QStyledItemDelegate(view), view_(view) {}
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!view_->ShowsSelection()) option->state &= ~QStyle::State_Selected;
+  }
+
+ private:
+  QtListView* view_;
+};
+
+void CheckSubItem(int sub_item) {
+  if (sub_item < 1 || sub_item > ListView::kSubItems) {
+    throw WidgetError("lstPayment: no sub-item " + std::to_string(sub_item));
+  }
+}
+
+}  // namespace
+
+// A report view over a model of the rows: whole rows selected one at a time, grid lines,
+// no editing in place, no sorting. Only Up, Down, Home and End move the selection.
+QtListView::QtListView(Screen& screen, WidgetId id, QWidget* parent)
+    : Common(screen, id, parent),
+      model_(new RowsModel([&screen](Color c) { return screen.Resolve(c); }, this)) {
+  setModel(model_);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setSortingEnabled(false);
+  setShowGrid(Design().grid_lines);
+  setWordWrap(false);
+  setTabKeyNavigation(false);
+  setFocusPolicy(Qt::StrongFocus);
+  verticalHeader()->hide();
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  horizontalHeader()->setSectionsMovable(false);
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  setItemDelegate(new RowDelegate(this));
+  ApplyPalette();
+  connect(this, &QAbstractItemView::clicked, this, [this] {
+    if (!screen_.InCode()) screen_.Raise([this](Events& events) { events.Click(Id()); });
+  });
+}
+
+QtListView::~QtListView() = default;
+
+void QtListView::AddColumn(std::string_view text, double width, Alignment alignment) {
+  // A column of width 0 carries data only: the model keeps it out of the view.
+  const int shown = model_->AddColumn({std::string(text), width, alignment});
+  if (shown >= 0) {
+    horizontalHeader()->resizeSection(shown, screen_.Px(static_cast<int>(std::lround(width))));
+  }
+}
+
+std::vector<ColumnHeader> QtListView::Columns() const { return model_->columns(); }
+
+int QtListView::Count() const { return model_->size(); }
+int QtListView::Add(std::string_view text) { return model_->Append(text); }
+void QtListView::Reserve(int rows) { model_->Reserve(rows); }
+void QtListView::Remove(int row) {
+  const bool was_selected = Selected() == row;
+  screen_.AsCode([&] {
+    model_->Remove(row);
+    // Qt's view would select a neighbour of the row it lost; the list selects nothing.
+    if (was_selected) selectionModel()->clearSelection();
+  });
+}
+void QtListView::Clear() {
+  screen_.AsCode([&] { model_->Clear(); });
+}
+
+std::string QtListView::Text(int row) const { return model_->at(row).cells[0]; }
+void QtListView::SetText(int row, std::string_view text) { model_->SetCell(row, 0, text); }
+
+std::string QtListView::SubItem(int row, int sub_item) const {
+  CheckSubItem(sub_item);
+  return model_->at(row).cells[sub_item];
+}
+
+void QtListView::SetSubItem(int row, int sub_item, std::string_view text) {
+  CheckSubItem(sub_item);
+  model_->SetCell(row, sub_item, text);
+}
+
+Color QtListView::ForeColor(int row) const { return model_->at(row).fore_color; }
+void QtListView::SetForeColor(int row, Color color) { model_->SetForeColor(row, color); }
+std::string QtListView::Tag(int row) const { return model_->at(row).tag; }
+void QtListView::SetTag(int row, std::string_view tag) { model_->SetTag(row, tag); }
+std::string QtListView::Description(int row) const { return model_->at(row).description; }
+void QtListView::SetDescription(int row, std::string_view description) {
+  model_->SetDescription(row, description);
+}
+
+std::optional<int> QtListView::Selected() const {
+  const QModelIndexList cells = selectionModel()->selectedIndexes();
+  if (cells.isEmpty()) return std::nullopt;
+  return cells.first().row();
+}
+
+void QtListView::Select(int row) {
+  model_->at(row);
+  model_->Flush();
+  screen_.AsCode([&] {
+    const QModelIndex index = model_->index(row, 0);
+    selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+  });
+}
+
+QRect QtListView::RowRect(int row) {
+  model_->Flush();
+  const QModelIndex index = model_->index(row, 0);
+  scrollTo(index);
+  return visualRect(index);
+}
+
+void QtListView::SetHideSelection(bool hide) {
+  hide_selection_ = hide;
+  ApplyPalette();
+}
+
+void QtListView::SetBackColor(Color color) {
+  back_color_ = color;
+  ApplyPalette();
+}
+
+// The view paints a selected row's background before the delegate paints its cells: under
+// a hidden selection that background is the list's own where the list has no focus.
+void QtListView::ApplyPalette() {
+  QPalette p = palette();
+  p.setColor(QPalette::Base, screen_.Resolve(back_color_));
+  for (QPalette::ColorGroup without_focus : {QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(without_focus, QPalette::Highlight,
+               hide_selection_ ? p.color(without_focus, QPalette::Base)
+                               : p.color(QPalette::Active, QPalette::Highlight));
+  }
+  setPalette(p);
+}
+
+bool QtListView::ShowsSelection() const { return !hide_selection_ || hasFocus(); }
+
+void QtListView::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  const int count = Count();
+  if (count == 0) return;
+  const std::optional<int> at = Selected();
+  switch (event->key()) {
+    case Qt::Key_Up:
+      return Select(at ? std::max(*at - 1, 0) : 0);
+    case Qt::Key_Down:
+      return Select(at ? std::min(*at + 1, count - 1) : 0);
+    case Qt::Key_Home:
+      return Select(0);
+    case Qt::Key_End:
+      return Select(count - 1);
+    default:
+      return;  // Page keys and letters move nothing
+  }
+}
+
+void QtListView::keyReleaseEvent(QKeyEvent* event) {
+  event->accept();
+  if (event->isAutoRepeat()) return;
+  int code = VirtualKeyOf(event->key());
+  if (code == 0 && event->nativeVirtualKey() <= 255) {
+    code = static_cast<int>(event->nativeVirtualKey());
+  }
+  auto key = static_cast<std::int16_t>(code);
+  std::int16_t shift = 0;
+  if (event->modifiers() & Qt::ShiftModifier) shift |= 1;
+  if (event->modifiers() & Qt::ControlModifier) shift |= 2;
+  if (event->modifiers() & Qt::AltModifier) shift |= 4;
+  screen_.Raise([&](Events& events) { events.KeyUp(Id(), key, shift); });
+}
+
+}  // namespace corvane::qt
