@@ -14,26 +14,25 @@ using W = WidgetId;
 Corvane::Corvane(Screen& screen, Today today)
     : screen_(screen),
       today_(today ? std::move(today) : Today(LocalToday)),
-      txtBalanceAmount(screen.text_box(W::txtBalanceAmount)),
-      Framain(screen.frame(W::Framain)),
-      txtOrderedAmount(screen.text_box(W::txtOrderedAmount)),
-      cboCreditCard(screen.combo_box(W::cboCreditCard)),
-      txtTotalAmount(screen.text_box(W::txtTotalAmount)),
-      cboPaymentType(screen.combo_box(W::cboPaymentType)),
-      txtReference(screen.text_box(W::txtReference)),
-      txtAuthorization(screen.text_box(W::txtAuthorization)),
-      txtAmount(screen.text_box(W::txtAmount)),
-      cmdDelete(screen.button(W::cmdDelete)),
-      cmdEdit(screen.button(W::cmdEdit)),
-      cmdAdd(screen.button(W::cmdAdd)),
-      lstPayment(screen.list_view(W::lstPayment)),
-      txtCreditCard(screen.text_box(W::txtCreditCard)),
-      DTPckrPaymentDate(screen.date_picker(W::DTPckrPaymentDate)),
-      txtPaymentDate(screen.text_box(W::txtPaymentDate)),
-      lblVersionNumber(screen.label(W::lblVersionNumber)) {
+      balance_box_(screen.text_box(W::txtBalanceAmount)),
+      ordered_box_(screen.text_box(W::txtOrderedAmount)),
+      card_combo_(screen.combo_box(W::cboCreditCard)),
+      total_box_(screen.text_box(W::txtTotalAmount)),
+      type_combo_(screen.combo_box(W::cboPaymentType)),
+      reference_box_(screen.text_box(W::txtReference)),
+      authorization_box_(screen.text_box(W::txtAuthorization)),
+      amount_box_(screen.text_box(W::txtAmount)),
+      delete_button_(screen.button(W::cmdDelete)),
+      edit_button_(screen.button(W::cmdEdit)),
+      add_button_(screen.button(W::cmdAdd)),
+      list_(screen.list_view(W::lstPayment)),
+      card_box_(screen.text_box(W::txtCreditCard)),
+      date_picker_(screen.date_picker(W::DTPckrPaymentDate)),
+      date_box_(screen.text_box(W::txtPaymentDate)),
+      version_label_(screen.label(W::lblVersionNumber)) {
   screen_.SetEvents(this);
   try {
-    UserControl_Initialize();
+    StartUp();
   } catch (...) {
     screen_.SetEvents(nullptr);  // the control was never made; the screen must not call it
     throw;
@@ -42,37 +41,57 @@ Corvane::Corvane(Screen& screen, Today today)
 
 Corvane::~Corvane() { screen_.SetEvents(nullptr); }
 
-void Corvane::UserControl_Initialize() {
-  const double width = std::nearbyint(lstPayment.Width());
+void Corvane::StartUp() {
+  const double width = std::nearbyint(list_.Width());
   for (const PaymentColumnSpec& column : kPaymentColumns) {
-    lstPayment.AddColumn(column.header, column.WidthFor(width), column.alignment);
+    list_.AddColumn(column.header, column.WidthFor(width), column.alignment);
   }
-  DTPckrPaymentDate.SetCustomFormat("MMM dd, yyyy");
-  DTPckrPaymentDate.SetValue(today_());
-  txtPaymentDate.SetLocked(true);
-  lblVersionNumber.SetCaption("Version Number: " + std::to_string(kVersionMajor) + "." +
-                              std::to_string(kVersionMinor) + "." +
-                              std::to_string(kVersionRevision));
+  date_picker_.SetCustomFormat("MMM dd, yyyy");
+  date_picker_.SetValue(today_());
+  date_box_.SetLocked(true);
+  version_label_.SetCaption("Version Number: " + std::to_string(kVersionMajor) + "." +
+                            std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision));
 }
 
 ControlSnapshot Corvane::Snapshot() const {
   ControlSnapshot snapshot;
-  if (!mtMode.empty()) snapshot.mode = static_cast<std::int16_t>(std::stoi(mtMode));
-  snapshot.country = miCountry;
-  snapshot.order_type = miOrderType;
-  snapshot.conversion_rate = mdCurCnversRate;
-  snapshot.ordered_amount = mdOrderedAmount;
-  snapshot.date_order_taken = mtDateOrderTaken;
-  snapshot.entry = mtAction == "Add"    ? EntryKind::kAdding
-                   : mtAction == "Edit" ? EntryKind::kEditing
-                                        : EntryKind::kNone;
-  snapshot.edit_amount = mdEditAmount;
-  snapshot.field_separator = mtFieldSeparator;
-  snapshot.record_separator = mtRecordSeparator;
-  if (mvPaymentTypes) snapshot.payment_types = mvPaymentTypes->entries();
+  snapshot.mode = order_.mode;
+  snapshot.country = order_.country;
+  snapshot.order_type = order_.order_type;
+  snapshot.conversion_rate = order_.conversion_rate;
+  snapshot.ordered_amount = order_.ordered_amount;
+  snapshot.date_order_taken = order_.date_order_taken;
+  snapshot.entry = entry_.kind;
+  snapshot.edit_amount = entry_.start_amount;
+  snapshot.field_separator = field_separator_;
+  snapshot.record_separator = record_separator_;
+  if (types_) snapshot.payment_types = types_->entries();
   return snapshot;
 }
 
-bool Corvane::EntryOpen() const { return !mtAction.empty(); }
+bool Corvane::EntryOpen() const { return entry_.open(); }
+
+void Corvane::ShowOrderedAmount(std::string text) {
+  totals_.ordered = std::move(text);
+  ordered_box_.SetText(totals_.ordered);  // the balance follows, in the box's Change
+}
+
+void Corvane::ShowTotal(std::string text) {
+  totals_.total = std::move(text);
+  total_box_.SetText(totals_.total);
+}
+
+void Corvane::ShowBalance() {
+  totals_.balance = BalanceText(totals_.ordered, totals_.total);
+  balance_box_.SetText(totals_.balance);
+}
+
+void Corvane::ShowPaymentCells(int row) {
+  const Payment& p = payments_[row];
+  list_.SetSubItem(row, kColReference, p.reference);
+  list_.SetSubItem(row, kColAuthorization, p.authorization);
+  list_.SetSubItem(row, kColAmount, p.amount);
+  list_.SetSubItem(row, kColPaymentDate, p.date);
+}
 
 }  // namespace corvane

@@ -15,9 +15,13 @@
 #include <string>
 #include <string_view>
 
-#include "control/fields.h"
 #include "control/snapshot.h"
+#include "model/entry.h"
 #include "model/host_error.h"
+#include "model/order.h"
+#include "model/payment_book.h"
+#include "model/payment_types.h"
+#include "model/save_checks.h"
 #include "surface/events.h"
 #include "surface/screen.h"
 
@@ -25,7 +29,7 @@ namespace corvane {
 
 /// The payment-entry control on one screen: the host operations, the AmountTotal event,
 /// and the handlers of the screen's widget events.
-class Corvane : private InstanceFields, private Events {
+class Corvane : private Events {
  public:
   /// A calendar date.
   using Date = std::chrono::year_month_day;
@@ -89,50 +93,60 @@ class Corvane : private InstanceFields, private Events {
   void UnsubscribeAmountTotal(int key);
 
  private:
-  void UserControl_Initialize();
-  void RefreshButtons();
-  void ResetPaymentScreen();
+  // Start-up, the buttons a mode sets, and the boxes that show the order.
+  void StartUp();
+  void ShowModeButtons();
+  void ShowOrderedAmount(std::string text);
+  void ShowTotal(std::string text);
+  void ShowBalance();
   void RaiseAmountTotal(double total);
 
-  // Payment type and credit card selection.
-  void cboPaymentType_Click();
-  void cboCreditCard_Click();
+  // Loading: every payment shown again, or the screen started over.
+  void OfferPaymentTypes();
+  void ResetPaymentScreen();
+  /// Writes payment `row`'s cells into list row `row`, the type's name last.
+  void ShowPaymentCells(int row);
+
+  // Payment type and credit card choice.
+  void OnTypeChosen();
+  void OnCardChosen();
   // List selection.
-  void lstPayment_Click();
-  void lstPayment_KeyUp(std::int16_t& KeyCode, std::int16_t Shift);
-  /// Checks of a save; false after telling the operator what is wrong.
-  bool ValidatePayment();
-  // New payment and save.
-  void cmdAdd_Click();
+  void OnSelection();
+  void OnListKeyUp(std::int16_t key_code);
+  /// Shows the selected payment in the locked entry fields.
+  void ShowInEntryFields(const Payment& payment);
+  // New Payment and Save.
+  void OnAddButton();
   void StartEntry();
   /// Shows the date `text` reads as in the date picker; when the picker cannot take it,
   /// today's date instead, as at start-up. False in that case.
   bool ShowDateInPicker(std::string_view text);
   void TopUpSelectedPayment();
+  /// The checks of a save; false after telling the operator what is wrong.
+  bool CheckSave();
+  void Refuse(const SaveRefusal& refusal);
   void CommitEntry();
-  void RecomputeTotals();
-  /// The total of every payment not marked deleted, carried at two decimals from row to
-  /// row as the total box carries it, with row `replaced_row` (if any) counted at `amount`;
-  /// infinite when the sum overflows.
-  double SumOfPayments(int replaced_row = -1, double amount = 0);
-  // Edit and cancel.
-  void cmdEdit_Click();
+  // Edit and Cancel.
+  void OnEditButton();
   void StartEdit();
   void CancelEntry();
   /// The buttons back to New Payment and Edit (off), the list open again.
   void ReopenList();
-  // Delete and undelete.
-  void cmdDelete_Click();
+  /// Closes the entry panel after a save, a cancel or a reload; see the kinds.
+  enum class Closing { kSave, kCancel, kReset };
+  void CloseEntryPanel(Closing closing);
+  // Delete and Undelete.
+  void OnDeleteButton();
+  /// Sets the delete button's caption: "Undelete" or "Delete".
+  void ShowDeleteCaption(bool undelete);
 
-  // Field input rules.
-  void txtAmount_GotFocus();
-  void txtAmount_KeyPress(std::int16_t& KeyAscii);
-  void txtAmount_LostFocus();
-  void txtAuthorization_KeyPress(std::int16_t& KeyAscii);
-  void txtOrderedAmount_Change();
-  void txtPaymentDate_KeyPress(std::int16_t& KeyAscii);
-  void txtReference_KeyPress(std::int16_t& KeyAscii);
-  void txtReference_LostFocus();
+  // The entry fields' own rules.
+  void OnAmountFocus();
+  void FilterAmountKey(std::int16_t& key_ascii);
+  void OnAmountLeft();
+  void FilterReferenceKey(std::int16_t& key_ascii);
+  void FilterDateKey(std::int16_t& key_ascii);
+  void OnReferenceLeft();
 
   // Events: each handler runs to completion; a run-time failure inside it ends it
   // silently, keeping what it had already set.
@@ -147,28 +161,34 @@ class Corvane : private InstanceFields, private Events {
   Today today_;
   std::map<int, AmountTotalHandler> amount_total_handlers_;
   int next_handler_key_ = 0;
-  /// While an edit of a payment whose date the picker could not take is open: the date the
-  /// picker shows in its place. A save keeps the row's own date text as long as the picker
-  /// still shows this date. Every edit sets it afresh.
-  std::optional<Date> edit_date_stand_in_;
 
-  TextBox& txtBalanceAmount;
-  Frame& Framain;
-  TextBox& txtOrderedAmount;
-  ComboBox& cboCreditCard;
-  TextBox& txtTotalAmount;
-  ComboBox& cboPaymentType;
-  TextBox& txtReference;
-  TextBox& txtAuthorization;
-  TextBox& txtAmount;
-  CommandButton& cmdDelete;
-  CommandButton& cmdEdit;
-  CommandButton& cmdAdd;
-  ListView& lstPayment;
-  TextBox& txtCreditCard;
-  DatePicker& DTPckrPaymentDate;
-  TextBox& txtPaymentDate;
-  Label& lblVersionNumber;
+  // The model the screen shows.
+  OrderContext order_;
+  OrderTotals totals_;
+  PaymentBook payments_;
+  Entry entry_;
+  std::optional<PaymentTypeTable> types_;  ///< none until a load gives types
+  std::string field_separator_;            ///< of the last load
+  std::string record_separator_;           ///< of the last load
+  bool undelete_offered_ = false;          ///< the delete button reads "Undelete"
+
+  // The widgets.
+  TextBox& balance_box_;
+  TextBox& ordered_box_;
+  ComboBox& card_combo_;
+  TextBox& total_box_;
+  ComboBox& type_combo_;
+  TextBox& reference_box_;
+  TextBox& authorization_box_;
+  TextBox& amount_box_;
+  CommandButton& delete_button_;
+  CommandButton& edit_button_;
+  CommandButton& add_button_;
+  ListView& list_;
+  TextBox& card_box_;
+  DatePicker& date_picker_;
+  TextBox& date_box_;
+  Label& version_label_;
 };
 
 }  // namespace corvane

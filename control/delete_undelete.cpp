@@ -8,16 +8,22 @@
 
 namespace corvane {
 
-void Corvane::cmdDelete_Click() {
-  const bool undelete = cmdDelete.Caption() == "Undelete";
-  std::optional<int> row = lstPayment.Selected();
+void Corvane::ShowDeleteCaption(bool undelete) {
+  undelete_offered_ = undelete;
+  delete_button_.SetCaption(undelete ? "Undelete" : "Delete");
+}
+
+void Corvane::OnDeleteButton() {
+  const bool undelete = undelete_offered_;
+  std::optional<int> row = list_.Selected();
   if (!row) return;  // nothing to act on: not even a question
   // Only a deleted payment can be undeleted, and only once; only a live one deleted.
-  if (undelete != (lstPayment.SubItem(*row, kColIsUpdate) == kMarkDeleted)) return;
+  if (undelete != (payments_[*row].mark == Mark::kDeleted)) return;
   const char* question = undelete ? "Do you want to Undelete the selected payment record"
                                   : "Do you want to delete the selected payment record";
   if (screen_.MsgBox(question, kMbYesNoQuestion, "Payment") != kAnswerYes) return;
-  row = lstPayment.Selected();
+  // The host may have reloaded while the question was open.
+  row = list_.Selected();
   if (!row) return;
 
   // The total is summed again from the payments that stay, the selected one counted as it
@@ -27,47 +33,51 @@ void Corvane::cmdDelete_Click() {
   double total;
   if (undelete) {
     // The mark the payment had before its delete: an edit is not lost.
-    lstPayment.SetSubItem(*row, kColIsUpdate, lstPayment.Tag(*row));
-    total = SumOfPayments();
+    const Mark before = payments_[*row].mark_before_delete;
+    payments_.SetMark(*row, before);
+    list_.SetSubItem(*row, kColIsUpdate, MarkText(before));
+    total = payments_.Total();
     if (!std::isfinite(total)) {
-      lstPayment.SetSubItem(*row, kColIsUpdate, kMarkDeleted);
+      payments_.SetMark(*row, Mark::kDeleted);
+      list_.SetSubItem(*row, kColIsUpdate, MarkText(Mark::kDeleted));
       return;
     }
-    lstPayment.SetTag(*row, "");
+    payments_.SetMarkBeforeDelete(*row, Mark::kNone);
   } else {
-    total = SumOfPayments(*row, 0);
+    total = payments_.TotalWith(*row, 0);
     if (!std::isfinite(total)) return;
   }
-  txtTotalAmount.SetText(FormatAmount(total));
-  txtBalanceAmount.SetText(
-      FormatAmount(StrictNumber(txtOrderedAmount.Text()) - StrictNumber(txtTotalAmount.Text())));
+  ShowTotal(FormatAmount(total));
+  ShowBalance();
 
   if (undelete) {
-    lstPayment.SetForeColor(*row, kBlack);
-    lstPayment.SetDescription(*row, "");
-    cmdDelete.SetCaption("Delete");
-    cmdDelete.SetEnabled(false);
+    list_.SetForeColor(*row, kBlack);
+    list_.SetDescription(*row, "");
+    ShowDeleteCaption(false);
+    delete_button_.SetEnabled(false);
     return;
   }
-  if (!lstPayment.SubItem(*row, kColPaymentSequence).empty()) {
-    lstPayment.SetForeColor(*row, kRed);
+  if (payments_[*row].Stored()) {
+    list_.SetForeColor(*row, kRed);
     // The red is for the eye; a screen reader says it.
-    lstPayment.SetDescription(*row, "Deleted");
-    lstPayment.SetTag(*row, lstPayment.SubItem(*row, kColIsUpdate));
-    lstPayment.SetSubItem(*row, kColIsUpdate, kMarkDeleted);
-    cmdDelete.SetCaption("Undelete");
+    list_.SetDescription(*row, "Deleted");
+    payments_.SetMarkBeforeDelete(*row, payments_[*row].mark);
+    payments_.SetMark(*row, Mark::kDeleted);
+    list_.SetSubItem(*row, kColIsUpdate, MarkText(Mark::kDeleted));
+    ShowDeleteCaption(true);
   } else {
-    lstPayment.Remove(*row);
-    cmdDelete.SetEnabled(false);
+    payments_.Remove(*row);
+    list_.Remove(*row);
+    delete_button_.SetEnabled(false);
   }
-  cmdEdit.SetEnabled(false);
-  cboPaymentType.SetEnabled(false);
-  cboPaymentType.SetListIndex(-1);
-  txtReference.SetText("");
-  txtAuthorization.SetText("");
-  txtAmount.SetText("0.00");
-  txtPaymentDate.SetText("");
-  if (miOrderType == 2) cmdAdd.SetEnabled(true);
+  edit_button_.SetEnabled(false);
+  type_combo_.SetEnabled(false);
+  type_combo_.SetListIndex(-1);
+  reference_box_.SetText("");
+  authorization_box_.SetText("");
+  amount_box_.SetText("0.00");
+  date_box_.SetText("");
+  if (order_.order_type == kTopUpOrderType) add_button_.SetEnabled(true);
 }
 
 }  // namespace corvane

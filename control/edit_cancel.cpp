@@ -1,12 +1,12 @@
 // Edit opens the selected payment for change; Cancel abandons an add or an edit.
 #include "control/corvane.h"
-#include "control/payment_record.h"
+#include "model/rules.h"
 #include "readings/numbers.h"
 
 namespace corvane {
 
-void Corvane::cmdEdit_Click() {
-  if (cmdEdit.Caption() == "Cancel") {
+void Corvane::OnEditButton() {
+  if (entry_.open()) {  // the button reads "Cancel"
     CancelEntry();
   } else {
     StartEdit();
@@ -14,33 +14,34 @@ void Corvane::cmdEdit_Click() {
 }
 
 void Corvane::StartEdit() {
-  edit_date_stand_in_.reset();
-  const std::optional<int> selected = lstPayment.Selected();
+  entry_.date_stand_in.reset();
+  const std::optional<int> selected = list_.Selected();
   if (!selected) throw WidgetError("lstPayment: no row is selected");
-  const PaymentRecord row = PaymentRecord::FromRow(lstPayment, *selected);
-  if (row[kColPaymentType].empty()) return;
-  mtAction = "Edit";
-  cmdAdd.SetCaption("Save");
-  cmdEdit.SetCaption("Cancel");
-  cmdDelete.SetEnabled(false);
-  lstPayment.SetEnabled(false);
-  lstPayment.SetBackColor(kButtonFace);
-  lstPayment.SetHideSelection(false);
-  cboPaymentType.SetLocked(false);
-  cboPaymentType.SetEnabled(true);
-  cboPaymentType.SetBackColor(kWindowBackground);
-  const int entry = cboPaymentType.FindItem(row[kColPaymentType]);
+  const Payment payment = payments_[*selected];
+  if (payment.type.empty()) return;
+  entry_.kind = EntryKind::kEditing;
+  entry_.row = *selected;
+  add_button_.SetCaption("Save");
+  edit_button_.SetCaption("Cancel");
+  delete_button_.SetEnabled(false);
+  list_.SetEnabled(false);
+  list_.SetBackColor(kButtonFace);
+  list_.SetHideSelection(false);
+  type_combo_.SetLocked(false);
+  type_combo_.SetEnabled(true);
+  type_combo_.SetBackColor(kWindowBackground);
   // A type that is not on offer shows no type rather than another one: the save keeps the
-  // row's own type unless the operator chooses one.
-  cboPaymentType.SetListIndex(entry);  // the type's handling runs here when it moves
-  if (GetPaymentID(cboPaymentType.Text()) == kCardTypeId) {
-    cboCreditCard.SetEnabled(true);
-    cboCreditCard.SetBackColor(kWindowBackground);
-    cboCreditCard.SetText(row[kColReference]);
+  // payment's own type unless the operator chooses one.
+  type_combo_.SetListIndex(type_combo_.FindItem(payment.type));  // the type's handling runs
+  const std::int16_t type_id = GetPaymentID(type_combo_.Text());
+  if (TakesCard(type_id)) {
+    card_combo_.SetEnabled(true);
+    card_combo_.SetBackColor(kWindowBackground);
+    card_combo_.SetText(payment.reference);
   }
-  const bool closed = miOrderType == 2 || GetPaymentID(cboPaymentType.Text()) == kNoReferenceTypeId;
-  for (auto [box, column] :
-       {std::pair{&txtReference, kColReference}, std::pair{&txtAuthorization, kColAuthorization}}) {
+  const bool closed = !ReferenceNeeded(GetPaymentID(type_combo_.Text()), order_.order_type);
+  for (auto [box, text] : {std::pair{&reference_box_, &payment.reference},
+                           std::pair{&authorization_box_, &payment.authorization}}) {
     if (closed) {  // shown, but not to be changed
       box->SetText("");
       box->SetEnabled(false);
@@ -50,58 +51,37 @@ void Corvane::StartEdit() {
       box->SetLocked(false);
       box->SetBackColor(kWindowBackground);
     }
-    box->SetText(row[column]);
+    box->SetText(*text);
   }
-  txtAmount.SetLocked(false);
-  txtAmount.SetBackColor(kWindowBackground);
-  txtAmount.SetText(row[kColAmount]);
-  mdEditAmount = StrictNumber(txtAmount.Text());
-  txtPaymentDate.SetBackColor(kWindowBackground);
-  txtPaymentDate.SetText(row[kColPaymentDate]);
-  DTPckrPaymentDate.SetVisible(true);
-  if (txtPaymentDate.Text().empty()) {
-    DTPckrPaymentDate.SetValue(today_());
-  } else if (!ShowDateInPicker(txtPaymentDate.Text())) {
-    // The picker shows today, but the payment keeps its own date unless the operator
-    // picks another one (see ValidatePayment).
-    edit_date_stand_in_ = DTPckrPaymentDate.Value();
+  amount_box_.SetLocked(false);
+  amount_box_.SetBackColor(kWindowBackground);
+  amount_box_.SetText(payment.amount);
+  entry_.start_amount = StrictNumber(payment.amount);
+  date_box_.SetBackColor(kWindowBackground);
+  date_box_.SetText(payment.date);
+  date_picker_.SetVisible(true);
+  if (payment.date.empty()) {
+    date_picker_.SetValue(today_());
+  } else if (!ShowDateInPicker(payment.date)) {
+    // The picker shows today, but the payment keeps its own date unless the operator picks
+    // another one (see CheckSave).
+    entry_.date_stand_in = date_picker_.Value();
   }
-  cboPaymentType.SetFocus();
+  type_combo_.SetFocus();
 }
 
 void Corvane::ReopenList() {
-  cmdAdd.SetCaption("New Payment");
-  cmdEdit.SetCaption("Edit");
-  cmdEdit.SetEnabled(false);
-  lstPayment.SetEnabled(true);
-  lstPayment.SetHideSelection(true);
-  lstPayment.SetBackColor(kWindowBackground);
+  add_button_.SetCaption("New Payment");
+  edit_button_.SetCaption("Edit");
+  edit_button_.SetEnabled(false);
+  list_.SetEnabled(true);
+  list_.SetHideSelection(true);
+  list_.SetBackColor(kWindowBackground);
 }
 
 void Corvane::CancelEntry() {
   ReopenList();
-  mtAction.clear();
-  mdEditAmount = 0;
-  for (auto [box, text] : {std::pair{&txtReference, ""}, std::pair{&txtAuthorization, ""},
-                           std::pair{&txtAmount, "0.00"}}) {
-    box->SetText(text);
-    box->SetLocked(true);
-    box->SetBackColor(kButtonFace);
-  }
-  txtPaymentDate.SetText("");
-  txtPaymentDate.SetBackColor(kButtonFace);
-  DTPckrPaymentDate.SetVisible(false);
-  cboPaymentType.SetListIndex(-1);
-  cboPaymentType.SetEnabled(false);
-  cboPaymentType.SetBackColor(kButtonFace);
-  cboCreditCard.SetText("");
-  cboCreditCard.SetLocked(true);
-  cboCreditCard.SetBackColor(kButtonFace);
-  txtCreditCard.SetText("");
-  txtCreditCard.SetLocked(true);
-  txtCreditCard.SetBackColor(kButtonFace);
-  lstPayment.SetFocus();
-  lstPayment_Click();
+  CloseEntryPanel(Closing::kCancel);
 }
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-// Routes widget events to the handlers, each named after its widget and event. This is
+// Routes widget events to the handlers. This is
 // the handlers' edge: a run-time failure inside one ends it silently, keeping what it had
 // already set; nothing escapes into the toolkit.
 #include "control/corvane.h"
@@ -20,17 +20,17 @@ void Corvane::Click(WidgetId id) {
   AtHandlerEdge([&] {
     switch (id) {
       case WidgetId::cmdAdd:
-        return cmdAdd_Click();
+        return OnAddButton();
       case WidgetId::cmdEdit:
-        return cmdEdit_Click();
+        return OnEditButton();
       case WidgetId::cmdDelete:
-        return cmdDelete_Click();
+        return OnDeleteButton();
       case WidgetId::lstPayment:
-        return lstPayment_Click();
+        return OnSelection();
       case WidgetId::cboPaymentType:
-        return cboPaymentType_Click();
+        return OnTypeChosen();
       case WidgetId::cboCreditCard:
-        return cboCreditCard_Click();
+        return OnCardChosen();
       default:
         return;
     }
@@ -39,20 +39,20 @@ void Corvane::Click(WidgetId id) {
 
 void Corvane::GotFocus(WidgetId id) {
   AtHandlerEdge([&] {
-    if (id == WidgetId::txtAmount) txtAmount_GotFocus();
+    if (id == WidgetId::txtAmount) OnAmountFocus();
   });
 }
 
 void Corvane::LostFocus(WidgetId id) {
   AtHandlerEdge([&] {
-    if (id == WidgetId::txtAmount) txtAmount_LostFocus();
-    if (id == WidgetId::txtReference) txtReference_LostFocus();
+    if (id == WidgetId::txtAmount) OnAmountLeft();
+    if (id == WidgetId::txtReference) OnReferenceLeft();
   });
 }
 
 void Corvane::Change(WidgetId id) {
   AtHandlerEdge([&] {
-    if (id == WidgetId::txtOrderedAmount) txtOrderedAmount_Change();
+    if (id == WidgetId::txtOrderedAmount) ShowBalance();  // the balance follows the ordered amount
   });
 }
 
@@ -60,22 +60,22 @@ void Corvane::KeyPress(WidgetId id, std::int16_t& key_ascii) {
   AtHandlerEdge([&] {
     switch (id) {
       case WidgetId::txtAmount:
-        return txtAmount_KeyPress(key_ascii);
+        return FilterAmountKey(key_ascii);
       case WidgetId::txtReference:
-        return txtReference_KeyPress(key_ascii);
+        return FilterReferenceKey(key_ascii);
       case WidgetId::txtAuthorization:
-        return txtAuthorization_KeyPress(key_ascii);
+        return FilterReferenceKey(key_ascii);  // the same rule, with the beep
       case WidgetId::txtPaymentDate:
-        return txtPaymentDate_KeyPress(key_ascii);
+        return FilterDateKey(key_ascii);
       default:
         return;
     }
   });
 }
 
-void Corvane::KeyUp(WidgetId id, std::int16_t& key_code, std::int16_t shift) {
+void Corvane::KeyUp(WidgetId id, std::int16_t& key_code, std::int16_t /*shift*/) {
   AtHandlerEdge([&] {
-    if (id == WidgetId::lstPayment) lstPayment_KeyUp(key_code, shift);
+    if (id == WidgetId::lstPayment) OnListKeyUp(key_code);
   });
 }
 

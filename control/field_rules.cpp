@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "control/corvane.h"
+#include "model/amount.h"
 #include "readings/card_grouping.h"
-#include "readings/numbers.h"
 #include "readings/utf8.h"
 
 namespace corvane {
@@ -17,51 +17,42 @@ bool IsLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); 
 
 }  // namespace
 
-void Corvane::txtAmount_KeyPress(std::int16_t& KeyAscii) {
-  if (!IsDigit(KeyAscii) && KeyAscii != '.' && KeyAscii != kBackspace) {
-    KeyAscii = 0;
+void Corvane::FilterAmountKey(std::int16_t& key_ascii) {
+  if (!IsDigit(key_ascii) && key_ascii != '.' && key_ascii != kBackspace) {
+    key_ascii = 0;
     return;
   }
-  if (KeyAscii == '.' && txtAmount.Text().find('.') != std::string::npos) KeyAscii = 0;
+  if (key_ascii == '.' && amount_box_.Text().find('.') != std::string::npos) key_ascii = 0;
 }
 
-void Corvane::txtReference_KeyPress(std::int16_t& KeyAscii) {
-  if (!IsDigit(KeyAscii) && !IsLetter(KeyAscii) && KeyAscii != kBackspace) {
-    KeyAscii = 0;
+void Corvane::FilterReferenceKey(std::int16_t& key_ascii) {
+  if (!IsDigit(key_ascii) && !IsLetter(key_ascii) && key_ascii != kBackspace) {
+    key_ascii = 0;
     screen_.Beep();
   }
 }
 
-void Corvane::txtAuthorization_KeyPress(std::int16_t& KeyAscii) {
-  txtReference_KeyPress(KeyAscii);  // the same rule, with the beep
+void Corvane::FilterDateKey(std::int16_t& key_ascii) {
+  if (!IsDigit(key_ascii) && key_ascii != '/' && key_ascii != kBackspace) key_ascii = 0;
 }
 
-void Corvane::txtPaymentDate_KeyPress(std::int16_t& KeyAscii) {
-  if (!IsDigit(KeyAscii) && KeyAscii != '/' && KeyAscii != kBackspace) KeyAscii = 0;
-}
-
-void Corvane::txtAmount_GotFocus() {
-  if (mtAction == "Add" || mtAction == "Edit") {
-    txtAmount.SetSelStart(0);
-    txtAmount.SetSelLength(CodePointCount(txtAmount.Text()));
+void Corvane::OnAmountFocus() {
+  if (entry_.open()) {
+    amount_box_.SetSelStart(0);
+    amount_box_.SetSelLength(CodePointCount(amount_box_.Text()));
   }
 }
 
-void Corvane::txtAmount_LostFocus() {
-  const double value = LenientNumber(txtAmount.Text());
+void Corvane::OnAmountLeft() {
+  const Amount amount = Amount::Read(amount_box_.Text());
   // Zero, and an amount too large to be a number, stay as typed.
-  if (value != 0 && std::isfinite(value)) txtAmount.SetText(FormatAmount(value));
+  if (amount.value() != 0 && std::isfinite(amount.value())) amount_box_.SetText(amount.Text());
 }
 
-void Corvane::txtReference_LostFocus() {
-  if (std::optional<std::string> grouped = GroupCardNumber(txtReference.Text())) {
-    txtReference.SetText(*grouped);
+void Corvane::OnReferenceLeft() {
+  if (std::optional<std::string> grouped = GroupCardNumber(reference_box_.Text())) {
+    reference_box_.SetText(*grouped);
   }
-}
-
-void Corvane::txtOrderedAmount_Change() {
-  txtBalanceAmount.SetText(
-      FormatAmount(StrictNumber(txtOrderedAmount.Text()) - StrictNumber(txtTotalAmount.Text())));
 }
 
 }  // namespace corvane

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "control/corvane.h"
+#include "model/change_list.h"
+#include "model/rules.h"
 #include "readings/numbers.h"
 
 namespace corvane {
@@ -27,15 +29,11 @@ bool Showable(double amount) { return std::isfinite(LenientNumber(FormatAmount(a
 }  // namespace
 
 std::int16_t Corvane::GetPaymentID(std::string_view ptPaymentType) {
-  if (!mvPaymentTypes) return 0;
-  const PaymentTypeEntry* entry = mvPaymentTypes->Find(ptPaymentType);
-  return entry ? PaymentTypeId(*entry) : std::int16_t{0};
+  return TypeIdOf(types_, ptPaymentType);
 }
 
 bool Corvane::GetNonSelectableID(std::string_view ptPaymentType) {
-  if (!mvPaymentTypes) return false;
-  const PaymentTypeEntry* entry = mvPaymentTypes->Find(ptPaymentType);
-  return entry && IsNonSelectable(*entry);
+  return NonSelectable(types_, ptPaymentType);
 }
 
 void Corvane::PaymentDetails(std::int16_t piMode, std::int16_t piCountry, std::int16_t piOrderType,
@@ -50,56 +48,48 @@ void Corvane::PaymentDetails(std::int16_t piMode, std::int16_t piCountry, std::i
   if (!Showable(pdOrderedAmount)) {
     throw HostError("PaymentDetails: the ordered amount is too large");
   }
-  mtMode = std::to_string(piMode);
-  miCountry = piCountry;
-  miOrderType = piOrderType;
-  mdCurCnversRate = pdCurCnversRate;
-  mdOrderedAmount = pdOrderedAmount;
-  txtOrderedAmount.SetText(FormatAmount(mdOrderedAmount));  // the balance follows
-  mtDateOrderTaken = txtDateOrderTaken;
-  RefreshButtons();
+  order_.mode = piMode;
+  order_.country = piCountry;
+  order_.order_type = piOrderType;
+  order_.conversion_rate = pdCurCnversRate;
+  order_.ordered_amount = pdOrderedAmount;
+  ShowOrderedAmount(FormatAmount(pdOrderedAmount));
+  order_.date_order_taken = txtDateOrderTaken;
+  ShowModeButtons();
 }
 
-void Corvane::RefreshButtons() {
-  const double mode = StrictNumber(mtMode);
-  if (mode == 1) {
-    cmdAdd.SetEnabled(true);
-    cmdEdit.SetEnabled(true);
-    cmdDelete.SetEnabled(true);
-  } else if (mode == 2) {
-    cmdAdd.SetEnabled(true);
-    cmdEdit.SetEnabled(false);
-    cmdDelete.SetEnabled(false);
-  } else if (mode == 0) {
-    cmdAdd.SetEnabled(false);
-    cmdEdit.SetEnabled(false);
-    cmdDelete.SetEnabled(false);
+void Corvane::ShowModeButtons() {
+  if (const std::optional<ModeButtons> buttons = ButtonsForMode(order_.Mode())) {
+    add_button_.SetEnabled(buttons->add);
+    edit_button_.SetEnabled(buttons->edit);
+    delete_button_.SetEnabled(buttons->remove);
   }
 }
 
-double Corvane::TotalAmount() { return Require(txtTotalAmount.Text(), "TotalAmount", "the total"); }
+double Corvane::TotalAmount() { return Require(totals_.total, "TotalAmount", "the total"); }
 
 void Corvane::OrderedAmount(double pdOrderedAmount) {
   if (!std::isfinite(pdOrderedAmount)) {
     throw HostError("OrderedAmount: the amount is not a finite number");
   }
   if (!Showable(pdOrderedAmount)) throw HostError("OrderedAmount: the amount is too large");
-  mdOrderedAmount = pdOrderedAmount;
-  txtOrderedAmount.SetText(FormatAmount(mdOrderedAmount));  // the balance follows
-  double mode;
-  try {
-    mode = StrictNumber(mtMode);
-  } catch (const ReadError&) {
+  order_.ordered_amount = pdOrderedAmount;
+  ShowOrderedAmount(FormatAmount(pdOrderedAmount));
+  if (!order_.mode) {
     throw HostError("OrderedAmount: the mode is not set; call PaymentDetails first");
   }
-  if (mode != 0 && miOrderType == 2) {
-    cmdAdd.SetEnabled(Require(txtBalanceAmount.Text(), "OrderedAmount", "the balance") != 0);
+  if (*order_.mode != kModeView && order_.order_type == kTopUpOrderType) {
+    add_button_.SetEnabled(Require(totals_.balance, "OrderedAmount", "the balance") != 0);
   }
 }
 
-std::int16_t Corvane::OrderType() { return miOrderType; }
+std::int16_t Corvane::OrderType() { return order_.order_type; }
 
-void Corvane::EnableNewPayment(bool Value) { cmdAdd.SetEnabled(Value); }
+void Corvane::EnableNewPayment(bool Value) { add_button_.SetEnabled(Value); }
+
+std::string Corvane::ReadPaymentData() {
+  return ChangeList(payments_, types_, order_.conversion_rate, field_separator_, record_separator_);
+}
 
 int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
   amount_total_handlers_.emplace(next_handler_key_, std::move(handler));

@@ -1,53 +1,57 @@
 // Selecting a payment in the list shows it in the locked entry fields and sets what may be
 // done with it. The arrow keys, Home and End select as a click does.
 #include "control/corvane.h"
-#include "control/payment_record.h"
+#include "model/rules.h"
 #include "readings/numbers.h"
 
 namespace corvane {
 
-void Corvane::lstPayment_Click() {
-  if (lstPayment.Count() == 0) return;
-  const std::optional<int> selected = lstPayment.Selected();
+void Corvane::OnSelection() {
+  if (payments_.size() == 0) return;
+  const std::optional<int> selected = list_.Selected();
   if (!selected) throw WidgetError("lstPayment: no row is selected");
-  const PaymentRecord row = PaymentRecord::FromRow(lstPayment, *selected);
-  const double mode = StrictNumber(mtMode);
-  const bool deleted = row[kColIsUpdate] == kMarkDeleted;
-  const bool open = (mode == 1 && !deleted) || (mode == 2 && row[kColPaymentSequence].empty());
-  cmdDelete.SetCaption(!open && deleted ? "Undelete" : "Delete");
-  cmdEdit.SetEnabled(open);
-  cmdDelete.SetEnabled(open || deleted);
+  // A copy: the handlers that run while it is shown change no payment, but need not know.
+  const Payment payment = payments_[*selected];
+  const std::int16_t mode = order_.Mode();
+  const SelectionButtons buttons = ButtonsForSelection(mode, payment);
+  ShowDeleteCaption(buttons.undelete);
+  edit_button_.SetEnabled(buttons.edit);
+  delete_button_.SetEnabled(buttons.remove);
 
-  if (miOrderType == 2) {
-    cmdDelete.SetEnabled(false);
-    cmdEdit.SetEnabled(false);
-    if (mode != 0) cmdAdd.SetEnabled(StrictNumber(txtBalanceAmount.Text()) != 0);
-    cboPaymentType.SetText(row[kColPaymentType]);  // refused when it is no entry
-    txtAmount.SetText(row[kColAmount]);
-    txtAmount.SetLocked(true);
-    txtPaymentDate.SetText(row[kColPaymentDate]);
+  if (order_.order_type == kTopUpOrderType) {
+    delete_button_.SetEnabled(false);
+    edit_button_.SetEnabled(false);
+    if (mode != kModeView) add_button_.SetEnabled(StrictNumber(totals_.balance) != 0);
+    type_combo_.SetText(payment.type);  // refused when it is no entry
+    amount_box_.SetText(payment.amount);
+    amount_box_.SetLocked(true);
+    date_box_.SetText(payment.date);
     return;
   }
-  if (!mtAction.empty()) return;
-  if (const int entry = cboPaymentType.FindItem(row[kColPaymentType]); entry >= 0) {
-    cboPaymentType.SetListIndex(entry);
+  if (entry_.open()) return;
+  ShowInEntryFields(payment);
+}
+
+void Corvane::ShowInEntryFields(const Payment& payment) {
+  if (const int entry = type_combo_.FindItem(payment.type); entry >= 0) {
+    type_combo_.SetListIndex(entry);
   }
-  if (GetPaymentID(row[kColPaymentType]) == kCardTypeId) cboCreditCard.SetText(row[kColReference]);
-  for (auto [box, column] :
-       {std::pair{&txtReference, kColReference}, std::pair{&txtAuthorization, kColAuthorization}}) {
-    box->SetText(row[column]);
+  if (TakesCard(GetPaymentID(payment.type))) card_combo_.SetText(payment.reference);
+  for (auto [box, text] : {std::pair{&reference_box_, &payment.reference},
+                           std::pair{&authorization_box_, &payment.authorization}}) {
+    box->SetText(*text);
     box->SetLocked(true);
     box->SetBackColor(kButtonFace);
   }
-  txtAmount.SetText(row[kColAmount]);
-  txtAmount.SetLocked(true);
-  txtPaymentDate.SetText(row[kColPaymentDate]);
+  amount_box_.SetText(payment.amount);
+  amount_box_.SetLocked(true);
+  date_box_.SetText(payment.date);
 }
 
-void Corvane::lstPayment_KeyUp(std::int16_t& KeyCode, std::int16_t) {
+void Corvane::OnListKeyUp(std::int16_t key_code) {
   constexpr std::int16_t kEnd = 35, kHome = 36, kUp = 38, kDown = 40;
-  if (KeyCode == kUp || KeyCode == kDown || KeyCode == kHome || KeyCode == kEnd) {
-    lstPayment_Click();
+  if (key_code == kUp || key_code == kDown || key_code == kHome || key_code == kEnd) {
+    OnSelection();
   }
 }
 

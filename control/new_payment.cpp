@@ -1,10 +1,9 @@
 // New Payment opens an entry; Save checks it and writes it into the list. On an order of
-// type 2 that already holds a payment, New Payment instead tops the selected payment up
-// to the ordered amount.
-#include <cmath>
-
+// the top-up type that already holds a payment, New Payment instead tops the selected
+// payment up to the ordered amount.
 #include "control/corvane.h"
 #include "control/payment_record.h"
+#include "model/rules.h"
 #include "readings/dates.h"
 #include "readings/numbers.h"
 
@@ -17,22 +16,14 @@ void Open(TextBox& box, std::string_view text) {
   box.SetBackColor(kWindowBackground);
 }
 
-void Close(TextBox& box, std::string_view text) {
-  box.SetText(text);
-  box.SetLocked(true);
-  box.SetBackColor(kButtonFace);
-}
-
 }  // namespace
 
-void Corvane::cmdAdd_Click() {
-  if (cmdAdd.Caption() != "New Payment") {
-    if (ValidatePayment()) CommitEntry();
+void Corvane::OnAddButton() {
+  if (entry_.open()) {  // the button reads "Save"
+    if (CheckSave()) CommitEntry();
     return;
   }
-  const int rows = lstPayment.Count();
-  const double mode = StrictNumber(mtMode);
-  if (miOrderType == 2 && rows >= 1 && mode == 1) {
+  if (TopsUp(order_, payments_.size())) {
     TopUpSelectedPayment();
   } else {
     StartEntry();
@@ -40,125 +31,103 @@ void Corvane::cmdAdd_Click() {
 }
 
 void Corvane::StartEntry() {
-  mtAction = "Add";
-  cmdAdd.SetCaption("Save");
-  cmdEdit.SetCaption("Cancel");
-  cmdEdit.SetEnabled(true);
-  cmdDelete.SetEnabled(false);
-  lstPayment.SetEnabled(false);
-  Open(txtReference, "");
-  Open(txtAuthorization, "");
-  Open(txtAmount, "0.00");
-  txtPaymentDate.SetText(mtDateOrderTaken);
-  txtPaymentDate.SetBackColor(kWindowBackground);
-  DTPckrPaymentDate.SetVisible(true);
+  entry_.kind = EntryKind::kAdding;
+  add_button_.SetCaption("Save");
+  edit_button_.SetCaption("Cancel");
+  edit_button_.SetEnabled(true);
+  delete_button_.SetEnabled(false);
+  list_.SetEnabled(false);
+  Open(reference_box_, "");
+  Open(authorization_box_, "");
+  Open(amount_box_, "0.00");
+  date_box_.SetText(order_.date_order_taken);
+  date_box_.SetBackColor(kWindowBackground);
+  date_picker_.SetVisible(true);
   // An order date the picker cannot take (no date, out of its range) is only an offer
   // that cannot be made: the picker offers today instead and the entry opens as usual.
   // The date box takes the picker's date too, so that it never holds the unreadable
   // text; a save writes the picker's date in any case.
-  if (!ShowDateInPicker(txtPaymentDate.Text())) {
-    txtPaymentDate.SetText(FormatPaymentDate(*DTPckrPaymentDate.Value()));
+  if (!ShowDateInPicker(order_.date_order_taken)) {
+    date_box_.SetText(FormatPaymentDate(*date_picker_.Value()));
   }
   // Cleared first, so that choosing the first entry runs its handling even when it was
   // already selected.
-  cboPaymentType.SetListIndex(-1);
-  if (cboPaymentType.ListCount() != 0) cboPaymentType.SetListIndex(0);
-  cboPaymentType.SetEnabled(true);
-  cboPaymentType.SetLocked(false);
-  cboPaymentType.SetBackColor(kWindowBackground);
+  type_combo_.SetListIndex(-1);
+  if (type_combo_.ListCount() != 0) type_combo_.SetListIndex(0);
+  type_combo_.SetEnabled(true);
+  type_combo_.SetLocked(false);
+  type_combo_.SetBackColor(kWindowBackground);
 }
 
 bool Corvane::ShowDateInPicker(std::string_view text) {
   try {
-    DTPckrPaymentDate.SetValueText(text);
+    date_picker_.SetValueText(text);
     return true;
   } catch (const WidgetError&) {
-    DTPckrPaymentDate.SetValue(today_());
+    date_picker_.SetValue(today_());
     return false;
   }
 }
 
 void Corvane::TopUpSelectedPayment() {
-  const std::optional<int> row = lstPayment.Selected();
+  const std::optional<int> row = list_.Selected();
   if (!row) throw WidgetError("lstPayment: no row is selected");
-  const std::string mark = lstPayment.SubItem(*row, kColIsUpdate);
-  if (mark == kMarkDeleted) return;  // a deleted payment is not brought back this way
-  const std::string ordered = txtOrderedAmount.Text();
-  lstPayment.SetSubItem(*row, kColAmount, ordered);
-  RecomputeTotals();
-  txtAmount.SetText(ordered);
+  const Mark mark = payments_[*row].mark;
+  if (mark == Mark::kDeleted) return;  // a deleted payment is not brought back this way
+  payments_.SetAmount(*row, totals_.ordered);
+  list_.SetSubItem(*row, kColAmount, totals_.ordered);
+  ShowTotal(FormatAmount(payments_.Total()));
+  amount_box_.SetText(totals_.ordered);
   // A payment entered here stays new: the host has never stored it.
-  if (mark != kMarkNew) lstPayment.SetSubItem(*row, kColIsUpdate, kMarkUpdated);
-  txtBalanceAmount.SetText(
-      FormatAmount(StrictNumber(txtOrderedAmount.Text()) - StrictNumber(txtTotalAmount.Text())));
-  cmdAdd.SetEnabled(false);
+  if (mark != Mark::kNew) {
+    payments_.SetMark(*row, Mark::kUpdated);
+    list_.SetSubItem(*row, kColIsUpdate, MarkText(Mark::kUpdated));
+  }
+  ShowBalance();
+  add_button_.SetEnabled(false);
 }
 
 void Corvane::CommitEntry() {
-  mdEditAmount = 0;
+  entry_.start_amount = 0;
   ReopenList();
 
-  if (mtAction == "Add" || mtAction == "Edit") {
-    int row;
-    if (mtAction == "Add") {
-      row = lstPayment.Add(cboPaymentType.Text());
-    } else {
-      const std::optional<int> selected = lstPayment.Selected();
-      if (!selected) throw WidgetError("lstPayment: no row is selected");
-      row = *selected;
-      if (cboPaymentType.ListIndex() >= 0) lstPayment.SetText(row, cboPaymentType.Text());
-    }
-    lstPayment.SetSubItem(row, kColReference, txtReference.Text());
-    lstPayment.SetSubItem(row, kColAuthorization, txtAuthorization.Text());
-    lstPayment.SetSubItem(row, kColAmount, txtAmount.Text());
-    lstPayment.SetSubItem(row, kColPaymentDate, txtPaymentDate.Text());
-    if (mtAction == "Add") {
-      lstPayment.SetSubItem(row, kColIsUpdate, kMarkNew);
-      lstPayment.Select(row);
-    } else if (!lstPayment.SubItem(row, kColPaymentSequence).empty()) {
-      lstPayment.SetSubItem(row, kColIsUpdate, kMarkUpdated);
-    }
+  if (entry_.kind == EntryKind::kAdding) {
+    Payment payment{.type = type_combo_.Text(),
+                    .reference = reference_box_.Text(),
+                    .authorization = authorization_box_.Text(),
+                    .amount = amount_box_.Text(),
+                    .date = date_box_.Text(),
+                    .sequence = "",
+                    .mark = Mark::kNew,
+                    .mark_before_delete = Mark::kNone};
+    const int row = payments_.Add(std::move(payment));
+    list_.Add(payments_[row].type);
+    ShowPaymentCells(row);
+    list_.SetSubItem(row, kColIsUpdate, MarkText(Mark::kNew));
+    list_.Select(row);
+  } else if (entry_.kind == EntryKind::kEditing) {
+    const int row = entry_.row;
+    Payment payment = payments_[row];
+    const bool retyped = type_combo_.ListIndex() >= 0;
+    if (retyped) payment.type = type_combo_.Text();
+    payment.reference = reference_box_.Text();
+    payment.authorization = authorization_box_.Text();
+    payment.amount = amount_box_.Text();
+    payment.date = date_box_.Text();
+    if (payment.Stored()) payment.mark = Mark::kUpdated;
+    payments_.Set(row, std::move(payment));
+    if (retyped) list_.SetText(row, payments_[row].type);
+    ShowPaymentCells(row);
+    if (payments_[row].Stored()) list_.SetSubItem(row, kColIsUpdate, MarkText(Mark::kUpdated));
   }
-  RecomputeTotals();
+  ShowTotal(FormatAmount(payments_.Total()));
   // The host's handler runs here and may call back into the control, even reload it:
   // nothing below holds a row across it.
-  RaiseAmountTotal(StrictNumber(txtTotalAmount.Text()));
-  txtBalanceAmount.SetText("0.00");
-  txtBalanceAmount.SetText(
-      FormatAmount(StrictNumber(txtOrderedAmount.Text()) - StrictNumber(txtTotalAmount.Text())));
-  mtAction.clear();
-
-  cboCreditCard.SetText("");
-  cboCreditCard.SetEnabled(false);
-  cboCreditCard.SetBackColor(kButtonFace);
-  Close(txtReference, "");
-  Close(txtAuthorization, "");
-  Close(txtAmount, "0.00");
-  txtPaymentDate.SetText("");
-  txtPaymentDate.SetBackColor(kButtonFace);
-  DTPckrPaymentDate.SetVisible(false);
-  cboPaymentType.SetEnabled(false);
-  cboPaymentType.SetLocked(true);
-  cboPaymentType.SetBackColor(kButtonFace);
-  lstPayment.SetFocus();
-  lstPayment_Click();
-}
-
-double Corvane::SumOfPayments(int replaced_row, double amount) {
-  double total = 0;
-  const int rows = lstPayment.Count();
-  for (int row = 0; row < rows; ++row) {
-    if (lstPayment.SubItem(row, kColIsUpdate) == kMarkDeleted) continue;
-    total += row == replaced_row ? amount : LenientNumber(lstPayment.SubItem(row, kColAmount));
-    if (!std::isfinite(total)) return total;
-    total = LenientNumber(FormatAmount(total));
-  }
-  return total;
-}
-
-void Corvane::RecomputeTotals() {
-  // The box shows only the final sum: nothing watches it in between.
-  txtTotalAmount.SetText(FormatAmount(SumOfPayments()));
+  RaiseAmountTotal(StrictNumber(totals_.total));
+  totals_.balance = "0.00";
+  balance_box_.SetText(totals_.balance);
+  ShowBalance();
+  CloseEntryPanel(Closing::kSave);
 }
 
 }  // namespace corvane

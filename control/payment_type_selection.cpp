@@ -1,8 +1,8 @@
 // Choosing a payment type opens the fields that type needs; choosing a card fills the
 // reference. Both also run when code moves the selection.
 #include "control/corvane.h"
+#include "model/rules.h"
 #include "readings/card_grouping.h"
-#include "readings/numbers.h"
 
 namespace corvane {
 namespace {
@@ -15,76 +15,75 @@ void Open(TextBox& box) {
 
 }  // namespace
 
-void Corvane::cboPaymentType_Click() {
-  const bool entering = mtAction == "Add" || mtAction == "Edit";
-  if (entering && GetPaymentID(cboPaymentType.Text()) == kCardTypeId) {
-    const std::string first_card = cboCreditCard.ListCount() > 0 ? cboCreditCard.List(0) : "";
+void Corvane::OnTypeChosen() {
+  const bool entering = entry_.open();
+  const std::int16_t type_id = entering ? GetPaymentID(type_combo_.Text()) : 0;
+  if (entering && TakesCard(type_id)) {
+    const std::string first_card = card_combo_.ListCount() > 0 ? card_combo_.List(0) : "";
     if (first_card == "Not Found") {
-      cboCreditCard.ZOrder(1);
-      txtCreditCard.ZOrder(0);
-      txtCreditCard.SetText("Not Found");
-      txtCreditCard.SetEnabled(false);
-      txtCreditCard.SetBackColor(kWindowBackground);
-      txtReference.SetEnabled(true);
-      txtReference.SetText("");
-      txtReference.SetBackColor(kWindowBackground);
-      txtReference.SetFocus();
-      txtAuthorization.SetEnabled(true);
-      txtAuthorization.SetText("");
-      txtAuthorization.SetBackColor(kWindowBackground);
+      card_combo_.ZOrder(1);
+      card_box_.ZOrder(0);
+      card_box_.SetText("Not Found");
+      card_box_.SetEnabled(false);
+      card_box_.SetBackColor(kWindowBackground);
+      reference_box_.SetEnabled(true);
+      reference_box_.SetText("");
+      reference_box_.SetBackColor(kWindowBackground);
+      reference_box_.SetFocus();
+      authorization_box_.SetEnabled(true);
+      authorization_box_.SetText("");
+      authorization_box_.SetBackColor(kWindowBackground);
     } else {
-      txtCreditCard.ZOrder(1);
-      cboCreditCard.ZOrder(0);
-      cboCreditCard.SetLocked(false);
-      cboCreditCard.SetEnabled(true);
-      cboCreditCard.SetBackColor(kWindowBackground);
-      cboCreditCard.SetFocus();
-      Open(txtReference);
-      Open(txtAuthorization);
-      if (std::optional<std::string> grouped = GroupCardNumber(txtReference.Text())) {
-        txtReference.SetText(*grouped);
+      card_box_.ZOrder(1);
+      card_combo_.ZOrder(0);
+      card_combo_.SetLocked(false);
+      card_combo_.SetEnabled(true);
+      card_combo_.SetBackColor(kWindowBackground);
+      card_combo_.SetFocus();
+      Open(reference_box_);
+      Open(authorization_box_);
+      if (std::optional<std::string> grouped = GroupCardNumber(reference_box_.Text())) {
+        reference_box_.SetText(*grouped);
       }
     }
-  } else if (entering &&
-             (GetPaymentID(cboPaymentType.Text()) == kNoReferenceTypeId || miOrderType == 2)) {
-    cboCreditCard.SetText("");
-    cboCreditCard.SetBackColor(kButtonFace);
-    cboCreditCard.SetEnabled(false);
-    txtCreditCard.SetText("");
-    txtCreditCard.SetBackColor(kButtonFace);
-    txtCreditCard.SetEnabled(false);
-    for (TextBox* box : {&txtReference, &txtAuthorization}) {
+  } else if (entering && !ReferenceNeeded(type_id, order_.order_type)) {
+    card_combo_.SetText("");
+    card_combo_.SetBackColor(kButtonFace);
+    card_combo_.SetEnabled(false);
+    card_box_.SetText("");
+    card_box_.SetBackColor(kButtonFace);
+    card_box_.SetEnabled(false);
+    for (TextBox* box : {&reference_box_, &authorization_box_}) {
       box->SetText("");
       box->SetEnabled(false);
       box->SetBackColor(kButtonFace);
     }
-    if (miOrderType != 2) txtAmount.SetFocus();
+    if (order_.order_type != kTopUpOrderType) amount_box_.SetFocus();
   } else if (entering) {
-    Open(txtReference);
-    Open(txtAuthorization);
-    txtCreditCard.ZOrder(1);
-    cboCreditCard.ZOrder(0);
-    cboCreditCard.SetText("");
-    txtReference.SetText("");
-    txtAuthorization.SetText("");
-    cboCreditCard.SetEnabled(false);
-    cboCreditCard.SetBackColor(kButtonFace);
-    txtReference.SetFocus();
+    Open(reference_box_);
+    Open(authorization_box_);
+    card_box_.ZOrder(1);
+    card_combo_.ZOrder(0);
+    card_combo_.SetText("");
+    reference_box_.SetText("");
+    authorization_box_.SetText("");
+    card_combo_.SetEnabled(false);
+    card_combo_.SetBackColor(kButtonFace);
+    reference_box_.SetFocus();
   }
-  if (miOrderType == 2) {  // proposes what is left to pay, on the order's date
-    txtAmount.SetText(
-        FormatAmount(StrictNumber(txtOrderedAmount.Text()) - StrictNumber(txtTotalAmount.Text())));
-    txtPaymentDate.SetText(mtDateOrderTaken);
+  if (order_.order_type == kTopUpOrderType) {  // proposes what is left to pay, on the order's date
+    amount_box_.SetText(BalanceText(totals_.ordered, totals_.total));
+    date_box_.SetText(order_.date_order_taken);
   }
 }
 
-void Corvane::cboCreditCard_Click() {
-  txtReference.SetLocked(false);
-  txtReference.SetEnabled(true);
-  txtReference.SetText(cboCreditCard.Text());
-  txtReference.SetBackColor(kWindowBackground);
-  Open(txtAuthorization);
-  txtAuthorization.SetFocus();
+void Corvane::OnCardChosen() {
+  reference_box_.SetLocked(false);
+  reference_box_.SetEnabled(true);
+  reference_box_.SetText(card_combo_.Text());
+  reference_box_.SetBackColor(kWindowBackground);
+  Open(authorization_box_);
+  authorization_box_.SetFocus();
 }
 
 }  // namespace corvane

@@ -9,14 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace corvane {
+#include "model/entry.h"
 
-/// The entry under way.
-enum class EntryKind {
-  kNone,     ///< no entry is open
-  kAdding,   ///< a new payment, from New Payment until Save, Cancel or a reload
-  kEditing,  ///< the selected payment, from Edit until Save, Cancel or a reload
-};
+namespace corvane {
 
 /// A copy of the control's state; Corvane::Snapshot() takes one.
 struct ControlSnapshot {

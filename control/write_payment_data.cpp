@@ -8,86 +8,95 @@ namespace corvane {
 void Corvane::WritePaymentData(std::string_view ptCreditCard, std::string_view ptPaymentType,
                                std::string_view ptData, std::string_view ptFieldSeparator,
                                std::string_view ptRecordSeparator) {
-  const std::string total_text = txtTotalAmount.Text();
-  const std::string ordered_text = txtOrderedAmount.Text();
   PaymentLoad load =
       PlanPaymentLoad({ptCreditCard, ptPaymentType, ptData, ptFieldSeparator, ptRecordSeparator},
-                      {&mvPaymentTypes, mdCurCnversRate, total_text, ordered_text});
+                      {&types_, order_.conversion_rate, totals_.total, totals_.ordered});
 
-  cboCreditCard.Clear();
-  cboPaymentType.Clear();
-  mtFieldSeparator = ptFieldSeparator;
-  mtRecordSeparator = ptRecordSeparator;
+  card_combo_.Clear();
+  type_combo_.Clear();
+  field_separator_ = ptFieldSeparator;
+  record_separator_ = ptRecordSeparator;
   if (load.credit_cards) {
-    for (std::string_view card : *load.credit_cards) cboCreditCard.AddItem(card);
+    for (std::string_view card : *load.credit_cards) card_combo_.AddItem(card);
   }
   if (load.payment_types) {
-    mvPaymentTypes = std::move(*load.payment_types);
-    const std::vector<PaymentTypeEntry>& entries = mvPaymentTypes->entries();
-    auto offer = [&](std::size_t i) {
-      if (i < entries.size()) {
-        if (const std::string* name = NameOf(entries[i])) cboPaymentType.AddItem(*name);
-      }
-    };
-    if (miOrderType == 2) {
-      offer(0);
-    } else {
-      // Positions 0, 3 and 4 are never offered; position 1 comes last.
-      for (std::size_t i = 2; i < entries.size(); ++i) {
-        if (i != 3 && i != 4) offer(i);
-      }
-      offer(1);
-    }
-    cboPaymentType.SetEnabled(false);
+    types_ = std::move(*load.payment_types);
+    OfferPaymentTypes();
+    type_combo_.SetEnabled(false);
     ResetPaymentScreen();
   }
   if (load.payments_given) {
-    lstPayment.Reserve(static_cast<int>(load.rows.size()));
+    const std::size_t first = static_cast<std::size_t>(payments_.size());
+    payments_.Reserve(first + load.rows.size());
+    list_.Reserve(static_cast<int>(load.rows.size()));
     for (const PaymentLoadRow& row : load.rows) {
       // The plan checked that the position names an entry with a name.
-      const int i = lstPayment.Add(*NameOf(mvPaymentTypes->entries()[row.type_position]));
-      lstPayment.SetSubItem(i, kColReference, row.reference);
-      lstPayment.SetSubItem(i, kColAuthorization, row.authorization);
-      lstPayment.SetSubItem(i, kColAmount, row.amount);
-      lstPayment.SetSubItem(i, kColPaymentDate, row.payment_date);
-      lstPayment.SetSubItem(i, kColPaymentSequence, row.sequence);
+      Payment payment{.type = *NameOf(types_->entries()[row.type_position]),
+                      .reference = std::string(row.reference),
+                      .authorization = std::string(row.authorization),
+                      .amount = row.amount,
+                      .date = std::string(row.payment_date),
+                      .sequence = std::string(row.sequence),
+                      .mark = Mark::kNone,
+                      .mark_before_delete = Mark::kNone};
+      const int i = payments_.Add(std::move(payment));
+      list_.Add(payments_[i].type);
+      ShowPaymentCells(i);
+      list_.SetSubItem(i, kColPaymentSequence, payments_[i].sequence);
     }
-    txtTotalAmount.SetText(load.total);
+    ShowTotal(std::move(load.total));
   }
-  if (load.balance) txtBalanceAmount.SetText(*load.balance);
+  if (load.balance) {
+    totals_.balance = std::move(*load.balance);
+    balance_box_.SetText(totals_.balance);
+  }
+}
+
+void Corvane::OfferPaymentTypes() {
+  const std::vector<PaymentTypeEntry>& entries = types_->entries();
+  auto offer = [&](std::size_t i) {
+    if (i < entries.size()) {
+      if (const std::string* name = NameOf(entries[i])) type_combo_.AddItem(*name);
+    }
+  };
+  if (order_.order_type == kTopUpOrderType) {
+    offer(0);
+  } else {
+    // Positions 0, 3 and 4 are never offered; position 1 comes last.
+    for (std::size_t i = 2; i < entries.size(); ++i) {
+      if (i != 3 && i != 4) offer(i);
+    }
+    offer(1);
+  }
 }
 
 void Corvane::ResetPaymentScreen() {
-  lstPayment.Clear();
-  lstPayment.SetEnabled(true);
-  lstPayment.SetHideSelection(true);
-  lstPayment.SetBackColor(kWindowBackground);
-  cmdAdd.SetCaption("New Payment");
-  cmdEdit.SetCaption("Edit");
-  cmdDelete.SetEnabled(false);
-  cmdEdit.SetEnabled(false);
-  for (TextBox* box : {&txtReference, &txtAuthorization}) {
+  payments_.Clear();
+  list_.Clear();
+  list_.SetEnabled(true);
+  list_.SetHideSelection(true);
+  list_.SetBackColor(kWindowBackground);
+  add_button_.SetCaption("New Payment");
+  edit_button_.SetCaption("Edit");
+  delete_button_.SetEnabled(false);
+  edit_button_.SetEnabled(false);
+  for (TextBox* box : {&reference_box_, &authorization_box_}) {
     box->SetText("");
     box->SetLocked(true);
     box->SetBackColor(kButtonFace);
   }
-  txtAmount.SetText("0.00");
-  txtAmount.SetLocked(true);
-  txtAmount.SetBackColor(kButtonFace);
-  txtPaymentDate.SetText("");
-  txtPaymentDate.SetBackColor(kButtonFace);
-  for (TextBox* box : {&txtTotalAmount, &txtBalanceAmount}) {
+  amount_box_.SetText("0.00");
+  amount_box_.SetLocked(true);
+  amount_box_.SetBackColor(kButtonFace);
+  date_box_.SetText("");
+  date_box_.SetBackColor(kButtonFace);
+  totals_.total = totals_.balance = "0.00";
+  for (TextBox* box : {&total_box_, &balance_box_}) {
     box->SetText("0.00");
     box->SetLocked(true);
     box->SetBackColor(kButtonFace);
   }
-  // An add or edit under way ends here, as far as a cancel would end it.
-  mtAction.clear();
-  mdEditAmount = 0;
-  DTPckrPaymentDate.SetVisible(false);
-  cboCreditCard.SetText("");
-  cboCreditCard.SetLocked(true);
-  cboCreditCard.SetBackColor(kButtonFace);
+  CloseEntryPanel(Closing::kReset);
 }
 
 }  // namespace corvane

@@ -40,30 +40,6 @@ TEST_F(StoredPaymentsTest, ClickShowsTheRowLocked) {
   EXPECT_EQ(Caption(W::cmdDelete), "Delete");
 }
 
-TEST_F(StoredPaymentsTest, WhatMayBeDoneDependsOnModeMarkAndSequence) {
-  const struct {
-    std::int16_t mode;
-    std::string_view mark;
-    std::string_view sequence;
-    std::string caption;
-    std::string edit_delete;  // enabled states of Edit and Delete
-  } cases[] = {
-      {1, "", "S", "Delete", "yy"},    {1, "N", "", "Delete", "yy"}, {1, "U", "S", "Delete", "yy"},
-      {1, "D", "S", "Undelete", "ny"}, {2, "", "S", "Delete", "nn"}, {2, "U", "S", "Delete", "nn"},
-      {2, "N", "", "Delete", "yy"},    {2, "D", "", "Delete", "yy"}, {0, "", "S", "Delete", "nn"},
-      {0, "D", "S", "Undelete", "ny"}, {3, "", "S", "Delete", "nn"},
-  };
-  for (const auto& c : cases) {
-    Stored(c.mode);
-    ListView& list = screen.list_view(W::lstPayment);
-    list.SetSubItem(0, kColIsUpdate, c.mark);
-    list.SetSubItem(0, kColPaymentSequence, c.sequence);
-    op.ClickRow(W::lstPayment, 0);
-    EXPECT_EQ(Caption(W::cmdDelete), c.caption) << c.mode << " '" << c.mark << "'";
-    EXPECT_EQ(Buttons().substr(1), c.edit_delete) << c.mode << " '" << c.mark << "'";
-  }
-}
-
 TEST_F(StoredPaymentsTest, ArrowsHomeAndEndShowTheRowTheyMoveTo) {
   Stored();
   op.ClickRow(W::lstPayment, 0);
@@ -199,8 +175,8 @@ TEST_F(StoredPaymentsTest, EditOfATypeNotOnOfferKeepsTheType) {
 }
 
 TEST_F(StoredPaymentsTest, EditWithoutTypeTextDoesNothing) {
-  Stored();
-  screen.list_view(W::lstPayment).SetText(0, "");
+  control.PaymentDetails(1, 0, 1, 0, 300, "Dec 01, 2026");
+  control.WritePaymentData("", "0~~0|1~On Account~0|2~Check~0|", "0~R~A~10~d~S1|", "~", "|");
   op.ClickRow(W::lstPayment, 0);
   op.Click(W::cmdEdit);
   EXPECT_EQ(State(), "'' New Payment/Edit focus cmdEdit");

@@ -99,10 +99,10 @@ TEST_F(FieldRulesTest, LeavingTheReferenceGroupsSixteenCharacters) {
 
 TEST_F(FieldRulesTest, BalanceFollowsEveryChangeOfTheOrderedAmount) {
   LoadOrder("2~R~A~100~d~S|");
-  screen.text_box(W::txtOrderedAmount).SetText("80.00");
+  control.OrderedAmount(80);
   EXPECT_EQ(Totals(), "100.00 / -20.00");
-  screen.text_box(W::txtOrderedAmount).SetText("not a number");
-  EXPECT_EQ(Totals(), "100.00 / -20.00") << "the handler ends silently";
+  control.PaymentDetails(1, 44, 1, 0, 120.004, "");
+  EXPECT_EQ(Totals(), "100.00 / 20.00");
 }
 
 }  // namespace

@@ -92,8 +92,6 @@ TEST_F(HostOperationsTest, NonFiniteNumbersAreRefusedBeforeAnythingChanges) {
 TEST_F(HostOperationsTest, TotalIsInTheDisplayedCurrency) {
   LoadOrder("2~R~A~10~d~S|", 1, 1, 2);
   EXPECT_EQ(control.TotalAmount(), 20);
-  screen.list_view(W::lstPayment).SetSubItem(0, kColIsUpdate, "U");
-  EXPECT_EQ(control.ReadPaymentData(), "d~2~R~A~10~S~U|");
 }
 
 TEST_F(HostOperationsTest, CountryAndOrderTypeAreKept) {
@@ -135,52 +133,18 @@ TEST_F(HostOperationsTest, LookupsByName) {
   }
 }
 
-class ReadPaymentDataTest : public ControlTest {
- protected:
-  void Mark(int row, std::string_view mark) {
-    screen.list_view(W::lstPayment).SetSubItem(row, kColIsUpdate, mark);
-  }
-};
-
-TEST_F(ReadPaymentDataTest, WritesMarkedRowsWithIdsAndHostAmounts) {
-  control.PaymentDetails(1, 0, 1, 1.5, 500, "");
-  control.WritePaymentData("", "10~Cash~0|11~Card~0|12~Check~0|",
-                           "2~r1~a1~12.5~d1~S1|1~r2~a2~20~d2~S2|0~r3~a3~1~d3~S3|", "~", "|");
-  Mark(0, "U");
-  Mark(2, "D");
-  EXPECT_EQ(control.ReadPaymentData(), "d1~12~r1~a1~12.5~S1~U|d3~10~r3~a3~1~S3~D|");
-}
-
-TEST_F(ReadPaymentDataTest, NamesWithoutAMatchingTypeGoOutAsNames) {
-  LoadOrder("2~r~a~25~d~S|");
-  Mark(0, "N");
-  control.WritePaymentData("", "0~Other~0||", "", "~", "|");  // reloads: the list starts over
-  EXPECT_EQ(control.ReadPaymentData(), "");
-  screen.list_view(W::lstPayment).Add("Check");
-  for (int c = 1; c <= 6; ++c) screen.list_view(W::lstPayment).SetSubItem(0, c, "");
-  screen.list_view(W::lstPayment).SetSubItem(0, kColAmount, "25.00");
-  Mark(0, "N");
-  EXPECT_EQ(control.ReadPaymentData(), "~Check~~~25~~N|") << "an empty record is passed over";
-}
-
-TEST_F(ReadPaymentDataTest, WithoutAnyTableTheNameGoesOut) {
-  ListView& list = screen.list_view(W::lstPayment);
-  list.Add("Cash");
-  list.SetSubItem(0, kColAmount, "0.30");
-  Mark(0, "N");
-  EXPECT_EQ(control.ReadPaymentData(), "Cash0.3N") << "no separators stored yet";
-}
-
-TEST_F(ReadPaymentDataTest, AnAmountThatIsNoNumberFailsWithTheRow) {
-  LoadOrder("2~r~a~25~d~S|2~r~a~25~d~S|");
-  screen.list_view(W::lstPayment).SetSubItem(1, kColAmount, "lots");
-  Mark(1, "U");
-  try {
-    control.ReadPaymentData();
-    ADD_FAILURE() << "no error";
-  } catch (const HostError& e) {
-    EXPECT_STREQ(e.what(), "ReadPaymentData: payment row 2: amount 'lots' is not a number");
-  }
+// The change list as the operator's work leaves it: the edited payment updated, the
+// deleted one deleted, in the host's currency, with the type's ID.
+TEST_F(HostOperationsTest, ReadPaymentDataGivesTheOperatorsChanges) {
+  LoadOrder("2~r1~a1~12.5~Nov 01, 2026~S1|0~r2~a2~20~Nov 02, 2026~S2|5~r3~a3~1~d3~S3|", 1, 3, 1.5);
+  EXPECT_EQ(control.ReadPaymentData(), "") << "nothing changed yet";
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  op.Click(W::cmdAdd);
+  screen.QueueAnswer(kAnswerYes);
+  op.ClickRow(W::lstPayment, 2);
+  op.Click(W::cmdDelete);
+  EXPECT_EQ(control.ReadPaymentData(), "Nov 01, 2026~2~r1~a1~12.5~S1~U|d3~5~r3~a3~1~S3~D|");
 }
 
 }  // namespace

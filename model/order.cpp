@@ -1,0 +1,16 @@
+#include "model/order.h"
+
+#include "readings/numbers.h"
+
+namespace corvane {
+
+std::int16_t OrderContext::Mode() const {
+  if (!mode) throw ModeNotSet();
+  return *mode;
+}
+
+std::string BalanceText(std::string_view ordered, std::string_view total) {
+  return FormatAmount(StrictNumber(ordered) - StrictNumber(total));
+}
+
+}  // namespace corvane

@@ -1,0 +1,73 @@
+/// @file
+/// The payments of one order, in list order, and their total: the payments not deleted,
+/// summed as the total box carries it, rounded to hundredths after every payment.
+///
+/// The total is kept in minor units as payments change, so that reading it costs the same
+/// for any number of payments, as long as every counted amount is a whole number of
+/// hundredths and the amounts together stay below Amount::kExactMinorUnits; there the
+/// running total gives exactly that sum. Beyond that it is summed again, row by row.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/payment.h"
+
+namespace corvane {
+
+class PaymentBook {
+ public:
+  /// The number of payments.
+  int size() const { return static_cast<int>(payments_.size()); }
+  /// Payment `row`. REQUIRES: 0 <= row < size().
+  const Payment& operator[](int row) const { return payments_[static_cast<std::size_t>(row)]; }
+
+  /// Drops every payment.
+  void Clear();
+  /// Makes room for `count` payments in all.
+  void Reserve(std::size_t count) { payments_.reserve(count); }
+  /// Appends `payment`; returns its row.
+  int Add(Payment payment);
+  /// Replaces payment `row`. REQUIRES: 0 <= row < size().
+  void Set(int row, Payment payment);
+  /// Sets payment `row`'s amount text. REQUIRES: 0 <= row < size().
+  void SetAmount(int row, std::string amount);
+  /// Sets payment `row`'s mark. REQUIRES: 0 <= row < size().
+  void SetMark(int row, Mark mark);
+  /// Sets the mark payment `row` had before its delete. REQUIRES: 0 <= row < size().
+  void SetMarkBeforeDelete(int row, Mark mark) {
+    payments_[static_cast<std::size_t>(row)].mark_before_delete = mark;
+  }
+  /// Removes payment `row`; the ones after it move up. REQUIRES: 0 <= row < size().
+  void Remove(int row);
+
+  /// The total of the payments not deleted, carried at two decimals from payment to
+  /// payment; infinite when the sum overflows a double.
+  double Total() const { return TotalWith(-1, 0); }
+  /// The same, with payment `row` (if counted) counted at `amount` instead.
+  double TotalWith(int row, double amount) const;
+
+ private:
+  // A counted payment's part in the kept sum.
+  struct Term {
+    bool exact;           // a whole number of hundredths below kTermLimit
+    std::uint64_t units;  // its minor units, two's complement
+    std::uint64_t size;   // their magnitude
+  };
+  static Term TermOf(double amount);
+  static Term TermOf(const Payment& payment);
+  void Count(const Payment& payment, bool in);
+  bool KeptSumHolds() const;
+  double Walk(int row, double amount) const;
+
+  std::vector<Payment> payments_;
+  // Over the counted payments: the sum and the sum of magnitudes of the exact amounts
+  // (modulo 2^64), and the number of amounts that are not exact.
+  std::uint64_t units_ = 0;
+  std::uint64_t size_ = 0;
+  std::size_t inexact_ = 0;
+};
+
+}  // namespace corvane

@@ -1,0 +1,110 @@
+// The change list: which payments go out, their fields, the separators and the rate.
+#include "model/change_list.h"
+
+#include <gtest/gtest.h>
+
+#include "model/host_error.h"
+
+namespace corvane::testing {
+namespace {
+
+Payment Paid(std::string type, std::string amount, std::string sequence, Mark mark,
+             std::string suffix = "") {
+  return {.type = std::move(type),
+          .reference = "r" + suffix,
+          .authorization = "a" + suffix,
+          .amount = std::move(amount),
+          .date = "d" + suffix,
+          .sequence = std::move(sequence),
+          .mark = mark,
+          .mark_before_delete = Mark::kNone};
+}
+
+std::optional<PaymentTypeTable> Types(std::string_view text = "10~Cash~0|11~Card~0|12~Check~0|") {
+  return PaymentTypeTable::Parse(text, "~", "|");
+}
+
+TEST(ChangeListTest, MarkedPaymentsGoOutWithTypeIdsAndHostAmounts) {
+  PaymentBook book;
+  book.Add(Paid("Check", "18.75", "S1", Mark::kUpdated, "1"));
+  book.Add(Paid("Card", "30.00", "S2", Mark::kNone, "2"));
+  book.Add(Paid("Cash", "1.50", "S3", Mark::kDeleted, "3"));
+  book.Add(Paid("Check", "3.00", "", Mark::kNew, "4"));
+  EXPECT_EQ(ChangeList(book, Types(), 1.5, "~", "|"),
+            "d1~12~r1~a1~12.5~S1~U|d3~10~r3~a3~1~S3~D|d4~12~r4~a4~2~~N|");
+}
+
+TEST(ChangeListTest, ATypeNoTableNamesGoesOutAsItsName) {
+  PaymentBook book;
+  book.Add(Paid("Check", "25.00", "", Mark::kNew));
+  EXPECT_EQ(ChangeList(book, Types("0~Other~0|"), 0, "~", "|"), "d~Check~r~a~25~~N|");
+  EXPECT_EQ(ChangeList(book, std::nullopt, 0, "", ""), "dCheckra25N") << "no separators yet";
+}
+
+TEST(ChangeListTest, SeparatorsAndRates) {
+  const std::string nul(1, '\0');
+  const struct {
+    const char* name;
+    std::string fs, rs;
+    double rate;
+    std::string expected;
+  } cases[] = {
+      {"FiveCharacters", "<FS>~", "<RS>|", 0, "d<FS>~2<FS>~R<FS>~A<FS>~10<FS>~S1<FS>~U<RS>|"},
+      {"MultiByte", "\u00b7", "\u20ac", 1, "d\u00b72\u00b7R\u00b7A\u00b710\u00b7S1\u00b7U\u20ac"},
+      {"NulAndNewLine", nul, "\n", 0,
+       "d" + nul + "2" + nul + "R" + nul + "A" + nul + "10" + nul + "S1" + nul + "U\n"},
+      {"RecordSeparatorIsTheFieldSeparatorTwice", "~", "~~", 0, "d~2~R~A~10~S1~U~~"},
+      {"NegativeZeroRateCountsAsOne", "~", "|", -0.0, "d~2~R~A~10~S1~U|"},
+      {"ThirdsAtFifteenDigits", "~", "|", 3, "d~2~R~A~3.33333333333333~S1~U|"},
+      {"TinyRate", "~", "|", 1e-300, "d~2~R~A~1E+301~S1~U|"},
+  };
+  for (const auto& c : cases) {
+    PaymentBook book;
+    book.Add({.type = "Check",
+              .reference = "R",
+              .authorization = "A",
+              .amount = "10.00",
+              .date = "d",
+              .sequence = "S1",
+              .mark = Mark::kUpdated,
+              .mark_before_delete = Mark::kNone});
+    const std::string types =
+        "0" + c.fs + "Cash" + c.rs + "1" + c.fs + "On Account" + c.rs + "2" + c.fs + "Check" + c.rs;
+    EXPECT_EQ(ChangeList(book, PaymentTypeTable::Parse(types, c.fs, c.rs), c.rate, c.fs, c.rs),
+              c.expected)
+        << c.name;
+  }
+}
+
+// At a rate below 1 an amount that fits a double here may reach the largest one there.
+TEST(ChangeListTest, AnAmountNearTheLargestDoubleInTheHostsCurrency) {
+  PaymentBook book;
+  book.Add(Paid("Check", "5e307", "S2", Mark::kUpdated));
+  EXPECT_EQ(ChangeList(book, Types("2~Check~0|"), 0.5, "~", "|"), "d~2~r~a~1E+308~S2~U|");
+}
+
+TEST(ChangeListTest, AnAmountThatIsNoNumberOrOverflowsNamesItsRow) {
+  const struct {
+    std::string amount;
+    double rate;
+    std::string error;
+  } cases[] = {
+      {"x", 1, "ReadPaymentData: payment row 2: amount 'x' is not a number"},
+      {"1e308", 0.01,
+       "ReadPaymentData: payment row 2: the amount overflows in the host's currency"},
+  };
+  for (const auto& c : cases) {
+    PaymentBook book;
+    book.Add(Paid("Check", "1.00", "S1", Mark::kUpdated));
+    book.Add(Paid("Check", c.amount, "S2", Mark::kUpdated));
+    try {
+      ChangeList(book, Types(), c.rate, "~", "|");
+      ADD_FAILURE() << c.amount << " went out";
+    } catch (const HostError& e) {
+      EXPECT_EQ(std::string(e.what()), c.error);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace corvane::testing

@@ -1,0 +1,120 @@
+// The book's total: the classic running total, rounded to hundredths after every payment,
+// whether it is kept in minor units or summed again.
+#include "model/payment_book.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "model/amount.h"
+#include "readings/numbers.h"
+
+namespace corvane::testing {
+namespace {
+
+Payment Paid(std::string amount, Mark mark = Mark::kNone) {
+  Payment payment;
+  payment.amount = std::move(amount);
+  payment.mark = mark;
+  return payment;
+}
+
+// The running total as the total box carries it, row after row.
+double RunningTotal(const PaymentBook& book) {
+  double total = 0;
+  for (int row = 0; row < book.size(); ++row) {
+    if (book[row].mark == Mark::kDeleted) continue;
+    total += LenientNumber(book[row].amount);
+    if (!std::isfinite(total)) return total;
+    total = LenientNumber(FormatAmount(total));
+  }
+  return total;
+}
+
+TEST(AmountTest, MinorUnitsOnlyForWholeHundredthsBelowTheExactLimit) {
+  EXPECT_EQ(Amount(12.5).MinorUnits(), 1250);
+  EXPECT_EQ(Amount(-0.01).MinorUnits(), -1);
+  EXPECT_EQ(Amount(0.1 + 0.2).MinorUnits(), std::nullopt) << "not the double nearest 0.30";
+  EXPECT_EQ(Amount(1.999).MinorUnits(), std::nullopt);
+  EXPECT_EQ(Amount(9999999999999.99).MinorUnits(), 999999999999999);
+  EXPECT_EQ(Amount(1e13).MinorUnits(), std::nullopt);
+  EXPECT_EQ(Amount(INFINITY).MinorUnits(), std::nullopt);
+  EXPECT_EQ(Amount(-2.5).Text(), "-2.50");
+  EXPECT_EQ(Amount::Read(" 1 2.345x").Text(), "12.35") << "blanks skipped, halves away from zero";
+}
+
+TEST(PaymentBookTest, DeletedPaymentsAndTextsWithoutANumber) {
+  PaymentBook book;
+  book.Add(Paid("10.00", Mark::kDeleted));
+  book.Add(Paid("20.00", Mark::kUpdated));
+  book.Add(Paid("x30"));
+  book.Add(Paid("0.01", Mark::kNew));
+  EXPECT_EQ(book.Total(), 20.01) << "D out, a text without a number counts 0";
+  EXPECT_EQ(book.TotalWith(1, 0), 0.01);
+  EXPECT_EQ(book.TotalWith(0, 5), 20.01) << "a deleted payment stays out at any amount";
+  book.SetMark(0, Mark::kUpdated);
+  EXPECT_EQ(book.Total(), 30.01);
+  book.Remove(1);
+  EXPECT_EQ(book.Total(), 10.01);
+  book.SetAmount(2, "1.999");
+  EXPECT_EQ(book.Total(), 12.00) << "rounded after the payment";
+  book.Clear();
+  EXPECT_EQ(book.Total(), 0);
+}
+
+TEST(PaymentBookTest, OverflowIsInfinite) {
+  PaymentBook book;
+  book.Add(Paid("1e308"));
+  book.Add(Paid("1e308"));
+  EXPECT_EQ(book.Total(), INFINITY);
+  EXPECT_EQ(book.TotalWith(1, -1e308), 0);
+}
+
+// Every change, at every size, from cents to beyond the limit where the kept sum is exact,
+// agrees with the running total.
+TEST(PaymentBookTest, KeptTotalAgreesWithTheRunningTotal) {
+  std::mt19937_64 random(20261206);
+  const double scales[] = {1, 1e4, 1e9, 1e11, 4e12, 9e12, 2e13, 1e15, 1e300};
+  for (double scale : scales) {
+    PaymentBook book;
+    for (int step = 0; step < 400; ++step) {
+      const double value = std::uniform_real_distribution<double>(-0.2, 1)(random) * scale;
+      std::string amount = FormatAmount(value);
+      if (step % 37 == 0) amount = std::to_string(value);  // more decimals than cents
+      const int row = book.size() == 0 ? 0 : static_cast<int>(random() % book.size());
+      switch (random() % 6) {
+        case 0:
+        case 1:
+          book.Add(Paid(amount, random() % 5 == 0 ? Mark::kDeleted : Mark::kNone));
+          break;
+        case 2:
+          if (book.size()) book.SetAmount(row, amount);
+          break;
+        case 3:
+          if (book.size()) book.SetMark(row, book[row].Counted() ? Mark::kDeleted : Mark::kNone);
+          break;
+        case 4:
+          if (book.size() > 1) book.Remove(row);
+          break;
+        case 5:
+          if (book.size()) {
+            const double changed = book.TotalWith(row, 0);
+            Payment zero = book[row];
+            zero.amount = "0";
+            PaymentBook copy = book;
+            copy.Set(row, zero);
+            ASSERT_EQ(FormatAmount(changed), FormatAmount(RunningTotal(copy))) << scale;
+          }
+          break;
+      }
+      const double total = book.Total();
+      const double expected = RunningTotal(book);
+      ASSERT_TRUE(total == expected || (std::isnan(total) && std::isnan(expected)))
+          << "scale " << scale << " step " << step << ": " << total << " != " << expected;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace corvane::testing
