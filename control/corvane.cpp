@@ -87,7 +87,7 @@ void Corvane::ShowBalance() {
 }
 
 void Corvane::ShowPaymentCells(int row) {
-  const Payment& p = payments_[row];
+  const PaymentView p = payments_[row];
   list_.SetSubItem(row, kColReference, p.reference);
   list_.SetSubItem(row, kColAuthorization, p.authorization);
   list_.SetSubItem(row, kColAmount, p.amount);

@@ -50,6 +50,13 @@ class Corvane : private Events {
   ControlSnapshot Snapshot() const;
   /// Whether an entry (an add or an edit) is open.
   bool EntryOpen() const;
+  /// The payments the list shows, for inspection; valid until the next call into the
+  /// control or its screen.
+  const PaymentBook& Payments() const { return payments_; }
+  /// The payment types of the last load that gave them, for inspection.
+  const std::optional<PaymentTypeTable>& PaymentTypes() const { return types_; }
+  /// The texts the ordered-amount, total and balance boxes show, for inspection.
+  const OrderTotals& Totals() const { return totals_; }
   /// The screen the control drives.
   Screen& screen() { return screen_; }
 

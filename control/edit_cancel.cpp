@@ -17,7 +17,7 @@ void Corvane::StartEdit() {
   entry_.date_stand_in.reset();
   const std::optional<int> selected = list_.Selected();
   if (!selected) throw WidgetError("lstPayment: no row is selected");
-  const Payment payment = payments_[*selected];
+  const Payment payment = payments_[*selected].Copy();
   if (payment.type.empty()) return;
   entry_.kind = EntryKind::kEditing;
   entry_.row = *selected;

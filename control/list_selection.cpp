@@ -11,7 +11,7 @@ void Corvane::OnSelection() {
   const std::optional<int> selected = list_.Selected();
   if (!selected) throw WidgetError("lstPayment: no row is selected");
   // A copy: the handlers that run while it is shown change no payment, but need not know.
-  const Payment payment = payments_[*selected];
+  const Payment payment = payments_[*selected].Copy();
   const std::int16_t mode = order_.Mode();
   const SelectionButtons buttons = ButtonsForSelection(mode, payment);
   ShowDeleteCaption(buttons.undelete);

@@ -107,7 +107,7 @@ void Corvane::CommitEntry() {
     list_.Select(row);
   } else if (entry_.kind == EntryKind::kEditing) {
     const int row = entry_.row;
-    Payment payment = payments_[row];
+    Payment payment = payments_[row].Copy();
     const bool retyped = type_combo_.ListIndex() >= 0;
     if (retyped) payment.type = type_combo_.Text();
     payment.reference = reference_box_.Text();

@@ -31,15 +31,14 @@ void Corvane::WritePaymentData(std::string_view ptCreditCard, std::string_view p
     list_.Reserve(static_cast<int>(load.rows.size()));
     for (const PaymentLoadRow& row : load.rows) {
       // The plan checked that the position names an entry with a name.
-      Payment payment{.type = *NameOf(types_->entries()[row.type_position]),
-                      .reference = std::string(row.reference),
-                      .authorization = std::string(row.authorization),
-                      .amount = row.amount,
-                      .date = std::string(row.payment_date),
-                      .sequence = std::string(row.sequence),
-                      .mark = Mark::kNone,
-                      .mark_before_delete = Mark::kNone};
-      const int i = payments_.Add(std::move(payment));
+      const int i = payments_.Add({.type = *NameOf(types_->entries()[row.type_position]),
+                                   .reference = row.reference,
+                                   .authorization = row.authorization,
+                                   .amount = row.amount,
+                                   .date = row.payment_date,
+                                   .sequence = row.sequence,
+                                   .mark = Mark::kNone,
+                                   .mark_before_delete = Mark::kNone});
       list_.Add(payments_[i].type);
       ShowPaymentCells(i);
       list_.SetSubItem(i, kColPaymentSequence, payments_[i].sequence);

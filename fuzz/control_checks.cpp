@@ -246,7 +246,14 @@ void CheckChangeList(Corvane& control) {
   } catch (const HostError& e) {
     Violation(std::string("ReadPaymentData failed: ") + e.what());
   }
-  const ControlSnapshot state = control.Snapshot();
+  const ListView& list = control.screen().list_view(WidgetId::lstPayment);
+  std::vector<PaymentRecord> rows;
+  for (int row = 0; row < list.Count(); ++row) rows.push_back(PaymentRecord::FromRow(list, row));
+  CheckChangeListText(text, rows, control.Snapshot());
+}
+
+void CheckChangeListText(const std::string& text, const std::vector<PaymentRecord>& rows,
+                         const ControlSnapshot& state) {
   const std::string& fs = state.field_separator;
   const std::string& rs = state.record_separator;
   // The first type of that name, as the control looks it up (entries without one are passed
@@ -260,10 +267,8 @@ void CheckChangeList(Corvane& control) {
     }
     return nullptr;
   };
-  const ListView& list = control.screen().list_view(WidgetId::lstPayment);
   std::vector<ChangeRecord> records;
-  for (int row = 0; row < list.Count(); ++row) {
-    const PaymentRecord r = PaymentRecord::FromRow(list, row);
+  for (const PaymentRecord& r : rows) {
     if (r[kColIsUpdate].empty()) continue;
     const PaymentTypeEntry* type = find_type(r[kColPaymentType]);
     const std::string& type_text = type ? type->front() : r[kColPaymentType];
@@ -279,6 +284,47 @@ void CheckChangeList(Corvane& control) {
   Expect(matcher.Matches(0, 0), "the change list " + QuoteForMessage(text) + " (" +
                                     std::to_string(text.size()) + " bytes) is not the " +
                                     std::to_string(records.size()) + " marked rows");
+}
+
+void CheckModelShown(Corvane& control) {
+  Screen& screen = control.screen();
+  const PaymentBook& payments = control.Payments();
+  const ListView& list = screen.list_view(WidgetId::lstPayment);
+  Expect(list.Count() == payments.size(), "the list shows " + std::to_string(list.Count()) +
+                                              " rows of " + std::to_string(payments.size()) +
+                                              " payments");
+  for (int row = 0; row < payments.size(); ++row) {
+    const PaymentView p = payments[row];
+    const PaymentRecord shown = PaymentRecord::FromRow(list, row);
+    const PaymentRecord expected{{std::string(p.type), std::string(p.reference),
+                                  std::string(p.authorization), std::string(p.amount),
+                                  std::string(p.date), std::string(p.sequence),
+                                  std::string(MarkText(p.mark))}};
+    Expect(shown == expected,
+           "row " + std::to_string(row + 1) + " shows " +
+               QuoteForMessage(shown.cells[0] + "|" + shown.cells[3] + "|" + shown.cells[6]) +
+               " for the payment " +
+               QuoteForMessage(std::string(p.type) + "|" + std::string(p.amount) + "|" +
+                               std::string(MarkText(p.mark))));
+    Expect((p.mark == Mark::kDeleted) == (list.ForeColor(row) == kRed),
+           "row " + std::to_string(row + 1) + " is red when deleted, and only then");
+  }
+  const OrderTotals& totals = control.Totals();
+  const auto text = [&](WidgetId id) { return screen.text_box(id).Text(); };
+  Expect(text(WidgetId::txtTotalAmount) == totals.total,
+         "the total box shows " + text(WidgetId::txtTotalAmount) + ", the model " + totals.total);
+  Expect(text(WidgetId::txtOrderedAmount) == totals.ordered, "the ordered box shows " +
+                                                                 text(WidgetId::txtOrderedAmount) +
+                                                                 ", the model " + totals.ordered);
+  if (screen.text_box(WidgetId::txtBalanceAmount).Locked()) {
+    Expect(text(WidgetId::txtBalanceAmount) == totals.balance,
+           "the balance box shows " + text(WidgetId::txtBalanceAmount) + ", the model " +
+               totals.balance);
+  }
+  const ControlSnapshot state = control.Snapshot();
+  if (state.entry == EntryKind::kEditing) {
+    Expect(list.Selected().has_value(), "an edit is open without a selected payment");
+  }
 }
 
 }  // namespace corvane::fuzz

@@ -6,8 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "control/corvane.h"
+#include "control/payment_record.h"
 #include "surface/screen.h"
 
 namespace corvane::fuzz {
@@ -44,5 +46,14 @@ void CheckAmountsFinite(const ListView& list);
 // amount in the host's currency, sequence and mark, the fields and records ended by the
 // separators in force. The amounts times the rate are the rows' amounts to the cent.
 void CheckChangeList(Corvane& control);
+// The same for a change list `text` of `rows` under the separators, types and rate of
+// `state`.
+void CheckChangeListText(const std::string& text, const std::vector<PaymentRecord>& rows,
+                         const ControlSnapshot& state);
+
+// The screen shows the control's model: every payment's texts and mark in its row, the
+// total, the ordered amount and (once a load has locked it) the balance in their boxes,
+// and an open edit's payment selected.
+void CheckModelShown(Corvane& control);
 
 }  // namespace corvane::fuzz

@@ -21,6 +21,7 @@
 #include "control/corvane.h"
 #include "control/payment_record.h"
 #include "fuzz/control_checks.h"
+#include "model/change_list.h"
 #include "readings/numbers.h"
 #include "toolkits/headless/screen.h"
 
@@ -105,8 +106,24 @@ void CheckLoaded(Corvane& control) {
     Violation(std::string("ReadPaymentData failed after a load: ") + e.what());
   }
   Expect(unchanged.empty(), "rows just loaded are in the change list");
-  for (int row = 0; row < list.Count(); ++row) list.SetSubItem(row, kColIsUpdate, kMarkUpdated);
-  CheckChangeList(control);
+  CheckModelShown(control);
+  // Every payment marked updated: the whole list goes out.
+  PaymentBook marked = control.Payments();
+  std::vector<PaymentRecord> rows;
+  for (int row = 0; row < marked.size(); ++row) {
+    marked.SetMark(row, Mark::kUpdated);
+    rows.push_back(PaymentRecord::FromRow(list, row));
+    rows.back().cells[kColIsUpdate] = kMarkUpdated;
+  }
+  const ControlSnapshot state = control.Snapshot();
+  std::string all;
+  try {
+    all = ChangeList(marked, control.PaymentTypes(), state.conversion_rate, state.field_separator,
+                     state.record_separator);
+  } catch (const HostError& e) {
+    Violation(std::string("the change list of every payment failed: ") + e.what());
+  }
+  CheckChangeListText(all, rows, state);
 }
 
 }  // namespace

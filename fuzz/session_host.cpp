@@ -148,6 +148,7 @@ void FuzzHost::CheckState(const std::string& request) {
   }
   CheckAmountsFinite(hosted_.screen->list_view(WidgetId::lstPayment));
   CheckChangeList(*control_);
+  CheckModelShown(*control_);
 }
 
 void FuzzHost::Run(const host::Step& step) {

@@ -14,7 +14,7 @@ std::string ChangeList(const PaymentBook& payments, const std::optional<PaymentT
   if (rate == 0) rate = 1;
   std::string result;
   for (int row = 0; row < payments.size(); ++row) {
-    const Payment& p = payments[row];
+    const PaymentView p = payments[row];
     if (p.mark == Mark::kNone) continue;
     const PaymentTypeEntry* type = types ? types->Find(p.type) : nullptr;
     auto where = [row] { return "ReadPaymentData: payment row " + std::to_string(row + 1); };
@@ -31,7 +31,7 @@ std::string ChangeList(const PaymentBook& payments, const std::optional<PaymentT
       throw HostError(where() + ": the amount overflows in the host's currency");
     }
     for (std::string_view field :
-         {std::string_view(p.date), std::string_view(type ? type->front() : p.type),
+         {std::string_view(p.date), type ? std::string_view(type->front()) : p.type,
           std::string_view(p.reference), std::string_view(p.authorization),
           std::string_view(amount_text), std::string_view(p.sequence)}) {
       result += field;

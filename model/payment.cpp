@@ -16,4 +16,15 @@ std::string_view MarkText(Mark mark) {
   return "";
 }
 
+Payment PaymentView::Copy() const {
+  return {std::string(type),
+          std::string(reference),
+          std::string(authorization),
+          std::string(amount),
+          std::string(date),
+          std::string(sequence),
+          mark,
+          mark_before_delete};
+}
+
 }  // namespace corvane

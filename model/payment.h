@@ -19,7 +19,25 @@ enum class Mark : std::uint8_t {
 /// The mark as the change list and the list's hidden column write it: "", "N", "U", "D".
 std::string_view MarkText(Mark mark);
 
-/// One payment.
+/// A payment where it is kept: its texts are views into the keeper, valid until the keeper
+/// changes.
+struct PaymentView {
+  std::string_view type;
+  std::string_view reference;
+  std::string_view authorization;
+  std::string_view amount;
+  std::string_view date;
+  std::string_view sequence;
+  Mark mark = Mark::kNone;
+  Mark mark_before_delete = Mark::kNone;
+
+  bool Stored() const { return !sequence.empty(); }
+  bool Counted() const { return mark != Mark::kDeleted; }
+  /// A copy that owns its texts.
+  struct Payment Copy() const;
+};
+
+/// One payment, as a value.
 struct Payment {
   std::string type;           ///< the payment type's name
   std::string reference;      ///< a cheque or card number
@@ -34,6 +52,10 @@ struct Payment {
   bool Stored() const { return !sequence.empty(); }
   /// Whether it counts in the total: it is not deleted.
   bool Counted() const { return mark != Mark::kDeleted; }
+  /// Views of its texts, valid while it lives unchanged.
+  operator PaymentView() const {  // NOLINT(google-explicit-constructor): a payment is one
+    return {type, reference, authorization, amount, date, sequence, mark, mark_before_delete};
+  }
 };
 
 }  // namespace corvane

@@ -1,6 +1,9 @@
 #include "model/payment_book.h"
 
+#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <stdexcept>
 #include <utility>
 
 #include "model/amount.h"
@@ -16,6 +19,40 @@ constexpr std::size_t kKeptRows = std::size_t{1} << 23;
 
 }  // namespace
 
+PaymentBook::Row PaymentBook::Pack(const PaymentView& payment) {
+  Row row;
+  const std::string_view texts[] = {payment.type,   payment.reference, payment.authorization,
+                                    payment.amount, payment.date,      payment.sequence};
+  std::size_t size = 0;
+  for (std::string_view text : texts) size += text.size();
+  if (size > UINT32_MAX) throw std::length_error("a payment's texts are longer than 4 GiB");
+  row.texts.reserve(size);
+  for (std::size_t i = 0; i < row.ends.size(); ++i) {
+    row.texts += texts[i];
+    row.ends[i] = static_cast<std::uint32_t>(row.texts.size());
+  }
+  row.mark = payment.mark;
+  row.mark_before_delete = payment.mark_before_delete;
+  return row;
+}
+
+PaymentView PaymentBook::operator[](int row) const {
+  const Row& r = payments_[static_cast<std::size_t>(row)];
+  const std::string_view texts = r.texts;
+  auto piece = [&](std::size_t i) {
+    const std::uint32_t begin = i == 0 ? 0 : r.ends[i - 1];
+    return texts.substr(begin, r.ends[i] - begin);
+  };
+  return {.type = piece(0),
+          .reference = piece(1),
+          .authorization = piece(2),
+          .amount = piece(3),
+          .date = piece(4),
+          .sequence = piece(5),
+          .mark = r.mark,
+          .mark_before_delete = r.mark_before_delete};
+}
+
 PaymentBook::Term PaymentBook::TermOf(double amount) {
   const std::optional<std::int64_t> units = Amount(amount).MinorUnits();
   if (!units) return {false, 0, 0};
@@ -25,11 +62,11 @@ PaymentBook::Term PaymentBook::TermOf(double amount) {
   return {true, static_cast<std::uint64_t>(*units), size};
 }
 
-PaymentBook::Term PaymentBook::TermOf(const Payment& payment) {
+PaymentBook::Term PaymentBook::TermOf(const PaymentView& payment) {
   return TermOf(LenientNumber(payment.amount));
 }
 
-void PaymentBook::Count(const Payment& payment, bool in) {
+void PaymentBook::Count(const PaymentView& payment, bool in) {
   if (!payment.Counted()) return;
   const Term term = TermOf(payment);
   if (!term.exact) {
@@ -49,35 +86,33 @@ void PaymentBook::Clear() {
   inexact_ = 0;
 }
 
-int PaymentBook::Add(Payment payment) {
-  Count(payment, true);
-  payments_.push_back(std::move(payment));
+int PaymentBook::Add(const PaymentView& payment) {
+  payments_.push_back(Pack(payment));
+  Count((*this)[size() - 1], true);
   return size() - 1;
 }
 
-void PaymentBook::Set(int row, Payment payment) {
-  Payment& old = payments_[static_cast<std::size_t>(row)];
-  Count(old, false);
-  Count(payment, true);
-  old = std::move(payment);
+void PaymentBook::Set(int row, const PaymentView& payment) {
+  Row packed = Pack(payment);
+  Count((*this)[row], false);
+  At(row) = std::move(packed);
+  Count((*this)[row], true);
 }
 
-void PaymentBook::SetAmount(int row, std::string amount) {
-  Payment& payment = payments_[static_cast<std::size_t>(row)];
-  Count(payment, false);
-  payment.amount = std::move(amount);
-  Count(payment, true);
+void PaymentBook::SetAmount(int row, std::string_view amount) {
+  Payment payment = (*this)[row].Copy();
+  payment.amount = amount;
+  Set(row, payment);
 }
 
 void PaymentBook::SetMark(int row, Mark mark) {
-  Payment& payment = payments_[static_cast<std::size_t>(row)];
-  Count(payment, false);
-  payment.mark = mark;
-  Count(payment, true);
+  Count((*this)[row], false);
+  At(row).mark = mark;
+  Count((*this)[row], true);
 }
 
 void PaymentBook::Remove(int row) {
-  Count(payments_[static_cast<std::size_t>(row)], false);
+  Count((*this)[row], false);
   payments_.erase(payments_.begin() + row);
 }
 
@@ -107,7 +142,7 @@ double PaymentBook::TotalWith(int row, double amount) const {
 double PaymentBook::Walk(int row, double amount) const {
   double total = 0;
   for (int r = 0; r < size(); ++r) {
-    const Payment& payment = (*this)[r];
+    const PaymentView payment = (*this)[r];
     if (!payment.Counted()) continue;
     total += r == row ? amount : LenientNumber(payment.amount);
     if (!std::isfinite(total)) return total;

@@ -8,9 +8,11 @@
 /// running total gives exactly that sum. Beyond that it is summed again, row by row.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/payment.h"
@@ -21,25 +23,23 @@ class PaymentBook {
  public:
   /// The number of payments.
   int size() const { return static_cast<int>(payments_.size()); }
-  /// Payment `row`. REQUIRES: 0 <= row < size().
-  const Payment& operator[](int row) const { return payments_[static_cast<std::size_t>(row)]; }
+  /// Payment `row`, valid until the book changes. REQUIRES: 0 <= row < size().
+  PaymentView operator[](int row) const;
 
   /// Drops every payment.
   void Clear();
   /// Makes room for `count` payments in all.
   void Reserve(std::size_t count) { payments_.reserve(count); }
   /// Appends `payment`; returns its row.
-  int Add(Payment payment);
+  int Add(const PaymentView& payment);
   /// Replaces payment `row`. REQUIRES: 0 <= row < size().
-  void Set(int row, Payment payment);
+  void Set(int row, const PaymentView& payment);
   /// Sets payment `row`'s amount text. REQUIRES: 0 <= row < size().
-  void SetAmount(int row, std::string amount);
+  void SetAmount(int row, std::string_view amount);
   /// Sets payment `row`'s mark. REQUIRES: 0 <= row < size().
   void SetMark(int row, Mark mark);
   /// Sets the mark payment `row` had before its delete. REQUIRES: 0 <= row < size().
-  void SetMarkBeforeDelete(int row, Mark mark) {
-    payments_[static_cast<std::size_t>(row)].mark_before_delete = mark;
-  }
+  void SetMarkBeforeDelete(int row, Mark mark) { At(row).mark_before_delete = mark; }
   /// Removes payment `row`; the ones after it move up. REQUIRES: 0 <= row < size().
   void Remove(int row);
 
@@ -50,6 +50,16 @@ class PaymentBook {
   double TotalWith(int row, double amount) const;
 
  private:
+  // A payment kept compactly: its six texts back to back in one string.
+  struct Row {
+    std::string texts;
+    std::array<std::uint32_t, 6> ends{};  // where each text ends
+    Mark mark = Mark::kNone;
+    Mark mark_before_delete = Mark::kNone;
+  };
+  static Row Pack(const PaymentView& payment);
+  Row& At(int row) { return payments_[static_cast<std::size_t>(row)]; }
+
   // A counted payment's part in the kept sum.
   struct Term {
     bool exact;           // a whole number of hundredths below kTermLimit
@@ -57,12 +67,12 @@ class PaymentBook {
     std::uint64_t size;   // their magnitude
   };
   static Term TermOf(double amount);
-  static Term TermOf(const Payment& payment);
-  void Count(const Payment& payment, bool in);
+  static Term TermOf(const PaymentView& payment);
+  void Count(const PaymentView& payment, bool in);
   bool KeptSumHolds() const;
   double Walk(int row, double amount) const;
 
-  std::vector<Payment> payments_;
+  std::vector<Row> payments_;
   // Over the counted payments: the sum and the sum of magnitudes of the exact amounts
   // (modulo 2^64), and the number of amounts that are not exact.
   std::uint64_t units_ = 0;

@@ -100,7 +100,7 @@ TEST(PaymentBookTest, KeptTotalAgreesWithTheRunningTotal) {
         case 5:
           if (book.size()) {
             const double changed = book.TotalWith(row, 0);
-            Payment zero = book[row];
+            Payment zero = book[row].Copy();
             zero.amount = "0";
             PaymentBook copy = book;
             copy.Set(row, zero);
