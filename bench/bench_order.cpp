@@ -21,11 +21,13 @@ BenchOrder::BenchOrder(int rows, int type_count) : types(NumberedPaymentTypes(ty
                            kRecordSeparator);
 }
 
-void BenchOrder::MarkEveryRow() {
-  ListView& rows = list();
-  for (int row = 0; row < rows.Count(); ++row) {
-    rows.SetSubItem(row, kColIsUpdate, kMarkUpdated);
+void BenchOrder::DeleteRows(int step) {
+  for (int row = 0; row < list().Count(); row += step) {
+    op.ClickRow(WidgetId::lstPayment, row);
+    screen.QueueAnswer(kAnswerYes);
+    op.Click(WidgetId::cmdDelete);
   }
+  screen.TakeMessages();
 }
 
 }  // namespace corvane::bench

@@ -28,8 +28,9 @@ class BenchOrder {
   BenchOrder& operator=(const BenchOrder&) = delete;
 
   ListView& list() { return screen.list_view(WidgetId::lstPayment); }
-  // Marks every row as changed ("U"), so that the change list holds them all.
-  void MarkEveryRow();
+  // Deletes every `step`-th stored payment as the operator does (each answered Yes), so that
+  // the change list holds them, marked "D".
+  void DeleteRows(int step = 1);
 
   headless::Screen screen;
   Corvane control{screen, [] { return kToday; }};

@@ -33,8 +33,7 @@ void LoadTypeLookup(benchmark::State& state) {
   const std::string payments = StoredPayments(kPayments, types);
   for (auto _ : state) {
     state.PauseTiming();
-    order.list().Clear();
-    order.screen.text_box(W::txtTotalAmount).SetText("0.00");
+    order.control.WritePaymentData("", order.types, "", kFieldSeparator, kRecordSeparator);
     state.ResumeTiming();
     order.control.WritePaymentData("", "", payments, kFieldSeparator, kRecordSeparator);
   }

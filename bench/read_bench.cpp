@@ -14,7 +14,7 @@ constexpr int kShopTypeCount = 10;
 void ReadControl(benchmark::State& state) {
   const int rows = static_cast<int>(state.range(0));
   BenchOrder order(rows);
-  order.MarkEveryRow();
+  order.DeleteRows();
   std::size_t size = 0;
   for (auto _ : state) {
     const std::string change_list = order.control.ReadPaymentData();
@@ -29,9 +29,7 @@ void ReadControl(benchmark::State& state) {
 void ReadControlFewMarked(benchmark::State& state) {
   const int rows = static_cast<int>(state.range(0));
   BenchOrder order(rows);
-  for (int row = 0; row < rows; row += 100) {
-    order.list().SetSubItem(row, kColIsUpdate, kMarkUpdated);
-  }
+  order.DeleteRows(100);
   for (auto _ : state) {
     const std::string change_list = order.control.ReadPaymentData();
     benchmark::DoNotOptimize(change_list.data());
