@@ -46,6 +46,7 @@ void Corvane::StartUp() {
   for (const PaymentColumnSpec& column : kPaymentColumns) {
     list_.AddColumn(column.header, column.WidthFor(width), column.alignment);
   }
+  list_.ShowRows(payment_rows_);
   date_picker_.SetCustomFormat("MMM dd, yyyy");
   date_picker_.SetValue(today_());
   date_box_.SetLocked(true);
@@ -84,14 +85,6 @@ void Corvane::ShowTotal(std::string text) {
 void Corvane::ShowBalance() {
   totals_.balance = BalanceText(totals_.ordered, totals_.total);
   balance_box_.SetText(totals_.balance);
-}
-
-void Corvane::ShowPaymentCells(int row) {
-  const PaymentView p = payments_[row];
-  list_.SetSubItem(row, kColReference, p.reference);
-  list_.SetSubItem(row, kColAuthorization, p.authorization);
-  list_.SetSubItem(row, kColAmount, p.amount);
-  list_.SetSubItem(row, kColPaymentDate, p.date);
 }
 
 }  // namespace corvane

@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "control/payment_rows.h"
 #include "control/snapshot.h"
 #include "model/entry.h"
 #include "model/host_error.h"
@@ -111,8 +112,6 @@ class Corvane : private Events {
   // Loading: every payment shown again, or the screen started over.
   void OfferPaymentTypes();
   void ResetPaymentScreen();
-  /// Writes payment `row`'s cells into list row `row`, the type's name last.
-  void ShowPaymentCells(int row);
 
   // Payment type and credit card choice.
   void OnTypeChosen();
@@ -173,6 +172,7 @@ class Corvane : private Events {
   OrderContext order_;
   OrderTotals totals_;
   PaymentBook payments_;
+  PaymentRows payment_rows_{payments_};  ///< the payments as the list reads them
   Entry entry_;
   std::optional<PaymentTypeTable> types_;  ///< none until a load gives types
   std::string field_separator_;            ///< of the last load

@@ -35,11 +35,11 @@ void Corvane::OnDeleteButton() {
     // The mark the payment had before its delete: an edit is not lost.
     const Mark before = payments_[*row].mark_before_delete;
     payments_.SetMark(*row, before);
-    list_.SetSubItem(*row, kColIsUpdate, MarkText(before));
+    list_.RowChanged(*row);
     total = payments_.Total();
     if (!std::isfinite(total)) {
       payments_.SetMark(*row, Mark::kDeleted);
-      list_.SetSubItem(*row, kColIsUpdate, MarkText(Mark::kDeleted));
+      list_.RowChanged(*row);
       return;
     }
     payments_.SetMarkBeforeDelete(*row, Mark::kNone);
@@ -63,11 +63,11 @@ void Corvane::OnDeleteButton() {
     list_.SetDescription(*row, "Deleted");
     payments_.SetMarkBeforeDelete(*row, payments_[*row].mark);
     payments_.SetMark(*row, Mark::kDeleted);
-    list_.SetSubItem(*row, kColIsUpdate, MarkText(Mark::kDeleted));
+    list_.RowChanged(*row);
     ShowDeleteCaption(true);
   } else {
     payments_.Remove(*row);
-    list_.Remove(*row);
+    list_.RowRemoved(*row);
     delete_button_.SetEnabled(false);
   }
   edit_button_.SetEnabled(false);

@@ -75,13 +75,13 @@ void Corvane::TopUpSelectedPayment() {
   const Mark mark = payments_[*row].mark;
   if (mark == Mark::kDeleted) return;  // a deleted payment is not brought back this way
   payments_.SetAmount(*row, totals_.ordered);
-  list_.SetSubItem(*row, kColAmount, totals_.ordered);
+  list_.RowChanged(*row);
   ShowTotal(FormatAmount(payments_.Total()));
   amount_box_.SetText(totals_.ordered);
   // A payment entered here stays new: the host has never stored it.
   if (mark != Mark::kNew) {
     payments_.SetMark(*row, Mark::kUpdated);
-    list_.SetSubItem(*row, kColIsUpdate, MarkText(Mark::kUpdated));
+    list_.RowChanged(*row);
   }
   ShowBalance();
   add_button_.SetEnabled(false);
@@ -100,10 +100,8 @@ void Corvane::CommitEntry() {
                     .sequence = "",
                     .mark = Mark::kNew,
                     .mark_before_delete = Mark::kNone};
-    const int row = payments_.Add(std::move(payment));
-    list_.Add(payments_[row].type);
-    ShowPaymentCells(row);
-    list_.SetSubItem(row, kColIsUpdate, MarkText(Mark::kNew));
+    const int row = payments_.Add(payment);
+    list_.RowsInserted(row, 1);
     list_.Select(row);
   } else if (entry_.kind == EntryKind::kEditing) {
     const int row = entry_.row;
@@ -115,10 +113,8 @@ void Corvane::CommitEntry() {
     payment.amount = amount_box_.Text();
     payment.date = date_box_.Text();
     if (payment.Stored()) payment.mark = Mark::kUpdated;
-    payments_.Set(row, std::move(payment));
-    if (retyped) list_.SetText(row, payments_[row].type);
-    ShowPaymentCells(row);
-    if (payments_[row].Stored()) list_.SetSubItem(row, kColIsUpdate, MarkText(Mark::kUpdated));
+    payments_.Set(row, payment);
+    list_.RowChanged(row);
   }
   ShowTotal(FormatAmount(payments_.Total()));
   // The host's handler runs here and may call back into the control, even reload it:

@@ -26,23 +26,20 @@ void Corvane::WritePaymentData(std::string_view ptCreditCard, std::string_view p
     ResetPaymentScreen();
   }
   if (load.payments_given) {
-    const std::size_t first = static_cast<std::size_t>(payments_.size());
-    payments_.Reserve(first + load.rows.size());
-    list_.Reserve(static_cast<int>(load.rows.size()));
+    const int first = payments_.size();
+    payments_.Reserve(static_cast<std::size_t>(first) + load.rows.size());
     for (const PaymentLoadRow& row : load.rows) {
       // The plan checked that the position names an entry with a name.
-      const int i = payments_.Add({.type = *NameOf(types_->entries()[row.type_position]),
-                                   .reference = row.reference,
-                                   .authorization = row.authorization,
-                                   .amount = row.amount,
-                                   .date = row.payment_date,
-                                   .sequence = row.sequence,
-                                   .mark = Mark::kNone,
-                                   .mark_before_delete = Mark::kNone});
-      list_.Add(payments_[i].type);
-      ShowPaymentCells(i);
-      list_.SetSubItem(i, kColPaymentSequence, payments_[i].sequence);
+      payments_.Add({.type = *NameOf(types_->entries()[row.type_position]),
+                     .reference = row.reference,
+                     .authorization = row.authorization,
+                     .amount = row.amount,
+                     .date = row.payment_date,
+                     .sequence = row.sequence,
+                     .mark = Mark::kNone,
+                     .mark_before_delete = Mark::kNone});
     }
+    list_.RowsInserted(first, payments_.size() - first);
     ShowTotal(std::move(load.total));
   }
   if (load.balance) {
@@ -71,7 +68,7 @@ void Corvane::OfferPaymentTypes() {
 
 void Corvane::ResetPaymentScreen() {
   payments_.Clear();
-  list_.Clear();
+  list_.RowsCleared();
   list_.SetEnabled(true);
   list_.SetHideSelection(true);
   list_.SetBackColor(kWindowBackground);

@@ -88,7 +88,7 @@ void Write(Writer& w, Screen& screen, const WidgetDesign& design) {
       w.Flag(list.HideSelection())
           << list.BackColor() << list.Selected().value_or(-1) << list.Count();
       for (int row = 0; row < list.Count(); ++row) {
-        w << list.Text(row) << list.Tag(row) << list.ForeColor(row);
+        w << list.Text(row) << list.Description(row) << list.ForeColor(row);
         for (int c = 1; c <= ListView::kSubItems; ++c) w << list.SubItem(row, c);
       }
       break;

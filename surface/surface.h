@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "surface/layout.h"
+#include "surface/list_rows.h"
 
 namespace corvane {
 
@@ -181,7 +182,7 @@ struct ColumnHeader {
 class ListView : public Widget {
  public:
   /// The sub-items of a row, after its text.
-  static constexpr int kSubItems = 6;
+  static constexpr int kSubItems = kListCells - 1;
 
   /// Width at creation, in twips.
   virtual double Width() const = 0;
@@ -216,16 +217,29 @@ class ListView : public Widget {
   virtual Color ForeColor(int row) const = 0;
   /// Sets the colour of the row's texts.
   virtual void SetForeColor(int row, Color color) = 0;
-  /// The row's tag.
-  virtual std::string Tag(int row) const = 0;
-  /// Sets the row's tag.
-  virtual void SetTag(int row, std::string_view tag) = 0;
   /// What sets the row apart that only its look shows otherwise (such as "Deleted" for a
   /// row drawn in red), for assistive technology; empty by default. No column shows it and
   /// the control never reads it back.
   virtual std::string Description(int row) const = 0;
   /// Sets the row's description; empty for none.
   virtual void SetDescription(int row, std::string_view description) = 0;
+
+  /// @{
+  /// Rows kept elsewhere. From ShowRows on, the list shows `rows` in place of rows of its
+  /// own: those go, none is selected, and every row has the window-text colour and no
+  /// description. Its owner changes them and then tells the list with the calls below.
+  /// Add, Remove, Clear, SetText and SetSubItem are refused from then on.
+  /// REQUIRES: `rows` outlives the list.
+  virtual void ShowRows(const ListRows& rows) = 0;
+  /// `count` rows were inserted at `first`; the selection follows its row.
+  virtual void RowsInserted(int first, int count) = 0;
+  /// The cells of row `row` changed.
+  virtual void RowChanged(int row) = 0;
+  /// Row `row` was removed; the selection follows its row, none when it was the one.
+  virtual void RowRemoved(int row) = 0;
+  /// Every row was removed; none is selected.
+  virtual void RowsCleared() = 0;
+  /// @}
 
   /// The selected row, if any. Selecting by code raises no event.
   virtual std::optional<int> Selected() const = 0;

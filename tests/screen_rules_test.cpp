@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "tests/event_log.h"
 #include "tests/toolkit_rig.h"
 
@@ -266,10 +268,8 @@ TEST_P(ScreenRulesTest, ListRowDescriptionsFollowTheirRows) {
   for (const char* text : {"a", "b", "c"}) list.Add(text);
   list.SetDescription(1, "Deleted");
   list.SetSubItem(1, 6, "D");
-  list.SetTag(1, "U");
   list.Remove(0);
   EXPECT_EQ(list.Description(0), "Deleted");
-  EXPECT_EQ(list.Tag(0), "U");
   EXPECT_EQ(list.SubItem(0, 6), "D");
   EXPECT_EQ(list.Description(1), "");
   for (int sub_item = 1; sub_item <= ListView::kSubItems; ++sub_item) {
@@ -277,12 +277,59 @@ TEST_P(ScreenRulesTest, ListRowDescriptionsFollowTheirRows) {
   }
   list.SetDescription(0, "");
   EXPECT_EQ(list.Description(0), "");
-  EXPECT_EQ(list.Tag(0), "U") << "the tag keeps";
   EXPECT_THROW(list.SetDescription(2, "Deleted"), WidgetError);
   EXPECT_THROW(list.Description(-1), WidgetError);
   list.Clear();
   list.Add("d");
   EXPECT_EQ(list.Description(0), "");
+  EXPECT_THAT(log.lines, IsEmpty());
+}
+
+// Rows kept elsewhere: the list reads them, keeps only each row's look, follows the
+// owner's reports with its selection, and refuses to change them itself.
+TEST_P(ScreenRulesTest, ListShowsRowsKeptElsewhere) {
+  struct Rows final : ListRows {
+    std::vector<std::string> texts;
+    int RowCount() const override { return static_cast<int>(texts.size()); }
+    std::string_view Cell(int row, int cell) const override {
+      return cell == 0 ? std::string_view(texts[row]) : std::string_view(cell == 6 ? "N" : "");
+    }
+  } rows;
+  ListView& list = screen.list_view(W::lstPayment);
+  list.Add("own");
+  list.Select(0);
+  rows.texts = {"a", "b"};
+  list.ShowRows(rows);
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.Selected(), std::nullopt) << "its own row went";
+  EXPECT_EQ(list.Text(1), "b");
+  EXPECT_EQ(list.SubItem(1, 6), "N");
+  list.Select(1);
+  list.SetForeColor(1, kRed);
+  rows.texts.insert(rows.texts.begin(), "first");
+  list.RowsInserted(0, 1);
+  EXPECT_EQ(list.Selected(), 2);
+  EXPECT_EQ(list.ForeColor(2), kRed) << "the look follows its row";
+  EXPECT_EQ(list.ForeColor(0), kWindowText);
+  rows.texts[2] = "B";
+  list.RowChanged(2);
+  EXPECT_EQ(list.Text(2), "B");
+  rows.texts.erase(rows.texts.begin());
+  list.RowRemoved(0);
+  EXPECT_EQ(list.Selected(), 1);
+  EXPECT_EQ(list.ForeColor(1), kRed);
+  rows.texts.erase(rows.texts.begin() + 1);
+  list.RowRemoved(1);
+  EXPECT_EQ(list.Selected(), std::nullopt) << "the selected row went";
+  for (const auto& refused : std::vector<std::function<void()>>{
+           [&] { list.Add("x"); }, [&] { list.SetText(0, "x"); },
+           [&] { list.SetSubItem(0, 1, "x"); }, [&] { list.Remove(0); }, [&] { list.Clear(); }}) {
+    EXPECT_THROW(refused(), WidgetError);
+  }
+  EXPECT_THROW(list.Text(1), WidgetError);
+  rows.texts.clear();
+  list.RowsCleared();
+  EXPECT_EQ(list.Count(), 0);
   EXPECT_THAT(log.lines, IsEmpty());
 }
 

@@ -9,10 +9,6 @@
 namespace corvane::headless {
 namespace {
 
-// Room a new row's texts get at once: a payment row of about 60 characters fills it without
-// growing piece by piece.
-constexpr std::size_t kRowRoom = 71;  // with the terminating zero, one 72-byte block
-
 [[noreturn]] void Refuse(const Widget& w, const std::string& what) {
   throw WidgetError(std::string(w.Design().name) + ": " + what);
 }
@@ -167,56 +163,10 @@ void HeadlessListView::AddColumn(std::string_view text, double width, Alignment 
   columns_.push_back({std::string(text), width, alignment});
 }
 
-HeadlessListView::Row& HeadlessListView::At(int row) {
-  return const_cast<Row&>(std::as_const(*this).At(row));
-}
+HeadlessListView::HeadlessListView(Screen& screen, WidgetId id)
+    : Common(screen, id), rows_(std::string(DesignOf(id).name)) {}
 
-const HeadlessListView::Row& HeadlessListView::At(int row) const {
-  if (row < 0 || row >= Count()) Refuse(*this, "no row " + std::to_string(row));
-  return rows_[row];
-}
-
-void HeadlessListView::CheckSubItem(int sub_item) {
-  if (sub_item < 1 || sub_item > kSubItems) {
-    throw WidgetError("lstPayment: no sub-item " + std::to_string(sub_item));
-  }
-}
-
-std::string_view HeadlessListView::Row::Piece(int piece) const {
-  const std::uint32_t begin = piece == 0 ? 0 : ends[piece - 1];
-  return std::string_view(texts).substr(begin, ends[piece] - begin);
-}
-
-void HeadlessListView::Row::SetPiece(int piece, std::string_view text) {
-  const std::uint32_t begin = piece == 0 ? 0 : ends[piece - 1];
-  const std::uint32_t old_length = ends[piece] - begin;
-  if (text.size() >
-      std::numeric_limits<std::uint32_t>::max() - (ends[kDescriptionPiece] - old_length)) {
-    throw WidgetError("lstPayment: a row's texts are limited to 4 GiB");
-  }
-  texts.replace(begin, old_length, text);
-  const std::uint32_t new_length = static_cast<std::uint32_t>(text.size());
-  for (int i = piece; i <= kDescriptionPiece; ++i) ends[i] = ends[i] - old_length + new_length;
-}
-
-int HeadlessListView::Add(std::string_view text) {
-  Row& row = rows_.emplace_back();
-  row.texts.reserve(kRowRoom);
-  row.SetPiece(0, text);
-  return Count() - 1;
-}
-
-// Room for exactly what is asked when the rows would not fit, but at least twice the room
-// there was: Reserve(1) before every Add must not move every row every time.
-void HeadlessListView::Reserve(int rows) {
-  if (rows <= 0) return;
-  const std::size_t needed = rows_.size() + static_cast<std::size_t>(rows);
-  if (needed > rows_.capacity()) rows_.reserve(std::max(needed, 2 * rows_.capacity()));
-}
-
-void HeadlessListView::Remove(int row) {
-  At(row);
-  rows_.erase(rows_.begin() + row);
+void HeadlessListView::FollowRemoval(int row) {
   if (selected_ == row) {
     selected_.reset();
   } else if (selected_ && *selected_ > row) {
@@ -224,23 +174,48 @@ void HeadlessListView::Remove(int row) {
   }
 }
 
+void HeadlessListView::Remove(int row) {
+  rows_.Remove(row);
+  FollowRemoval(row);
+}
+
 void HeadlessListView::Clear() {
-  rows_.clear();
+  rows_.Clear();
   selected_.reset();
 }
 
 std::string HeadlessListView::SubItem(int row, int sub_item) const {
-  CheckSubItem(sub_item);
-  return std::string(At(row).Piece(sub_item));
+  rows_.CheckSubItem(sub_item);
+  return std::string(rows_.Cell(row, sub_item));
 }
 
 void HeadlessListView::SetSubItem(int row, int sub_item, std::string_view text) {
-  CheckSubItem(sub_item);
-  At(row).SetPiece(sub_item, text);
+  rows_.CheckSubItem(sub_item);
+  rows_.SetCell(row, sub_item, text);
+}
+
+void HeadlessListView::ShowRows(const ListRows& rows) {
+  rows_.Show(rows);
+  selected_.reset();
+}
+
+void HeadlessListView::RowsInserted(int first, int count) {
+  rows_.Inserted(first, count);
+  if (selected_ && *selected_ >= first) *selected_ += count;
+}
+
+void HeadlessListView::RowRemoved(int row) {
+  rows_.Removed(row);
+  FollowRemoval(row);
+}
+
+void HeadlessListView::RowsCleared() {
+  rows_.Cleared();
+  selected_.reset();
 }
 
 void HeadlessListView::Select(int row) {
-  At(row);
+  rows_.CheckRow(row);
   selected_ = row;
 }
 

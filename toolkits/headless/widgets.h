@@ -10,9 +10,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "toolkits/headless/screen.h"
-#include "surface/surface.h"
 #include "readings/text_hash.h"
+#include "surface/surface.h"
+#include "toolkits/headless/screen.h"
 
 namespace corvane::headless {
 
@@ -148,35 +148,37 @@ class HeadlessFrame final : public Common<Frame> {
   std::string Caption() const override { return std::string(Design().text); }
 };
 
-/// A headless list view; rows are kept compact, each row's texts in one string.
+/// A headless list view, its rows kept compact (see ShownRows).
 class HeadlessListView final : public Common<ListView> {
  public:
-  using Common::Common;
+  HeadlessListView(Screen& screen, WidgetId id);
 
   double Width() const override { return Design().rect.width; }
   void AddColumn(std::string_view text, double width, Alignment alignment) override;
   std::vector<ColumnHeader> Columns() const override { return columns_; }
 
-  int Count() const override { return static_cast<int>(rows_.size()); }
-  int Add(std::string_view text) override;
-  void Reserve(int rows) override;
+  int Count() const override { return rows_.Count(); }
+  int Add(std::string_view text) override { return rows_.Add(text); }
+  void Reserve(int rows) override { rows_.Reserve(rows); }
   void Remove(int row) override;
   void Clear() override;
 
-  std::string Text(int row) const override { return std::string(At(row).Piece(0)); }
-  void SetText(int row, std::string_view text) override { At(row).SetPiece(0, text); }
+  std::string Text(int row) const override { return std::string(rows_.Cell(row, 0)); }
+  void SetText(int row, std::string_view text) override { rows_.SetCell(row, 0, text); }
   std::string SubItem(int row, int sub_item) const override;
   void SetSubItem(int row, int sub_item, std::string_view text) override;
-  Color ForeColor(int row) const override { return At(row).fore_color; }
-  void SetForeColor(int row, Color color) override { At(row).fore_color = color; }
-  std::string Tag(int row) const override { return std::string(At(row).Piece(kTagPiece)); }
-  void SetTag(int row, std::string_view tag) override { At(row).SetPiece(kTagPiece, tag); }
-  std::string Description(int row) const override {
-    return std::string(At(row).Piece(kDescriptionPiece));
-  }
+  Color ForeColor(int row) const override { return rows_.ForeColor(row); }
+  void SetForeColor(int row, Color color) override { rows_.SetForeColor(row, color); }
+  std::string Description(int row) const override { return std::string(rows_.Description(row)); }
   void SetDescription(int row, std::string_view description) override {
-    At(row).SetPiece(kDescriptionPiece, description);
+    rows_.SetDescription(row, description);
   }
+
+  void ShowRows(const ListRows& rows) override;
+  void RowsInserted(int first, int count) override;
+  void RowChanged(int) override {}
+  void RowRemoved(int row) override;
+  void RowsCleared() override;
 
   std::optional<int> Selected() const override { return selected_; }
   void Select(int row) override;
@@ -187,24 +189,11 @@ class HeadlessListView final : public Common<ListView> {
   void SetBackColor(Color color) override { back_color_ = color; }
 
  private:
-  /// The cells (0 the text, then the sub-items), the tag and the description, as pieces
-  /// of one string.
-  static constexpr int kTagPiece = kSubItems + 1;
-  static constexpr int kDescriptionPiece = kTagPiece + 1;
-  struct Row {
-    std::string_view Piece(int piece) const;
-    void SetPiece(int piece, std::string_view text);
-
-    std::string texts;                                        // every piece, back to back
-    std::array<std::uint32_t, kDescriptionPiece + 1> ends{};  // where each piece ends
-    Color fore_color = kWindowText;
-  };
-  Row& At(int row);
-  const Row& At(int row) const;
-  static void CheckSubItem(int sub_item);
+  // The selection after row `row` went.
+  void FollowRemoval(int row);
 
   std::vector<ColumnHeader> columns_;
-  std::vector<Row> rows_;
+  ShownRows rows_;
   std::optional<int> selected_;
   bool hide_selection_ = true;
   Color back_color_ = kWindowBackground;

@@ -25,19 +25,14 @@ class RowDelegate final : public QStyledItemDelegate {
   QtListView* view_;
 };
 
-void CheckSubItem(int sub_item) {
-  if (sub_item < 1 || sub_item > ListView::kSubItems) {
-    throw WidgetError("lstPayment: no sub-item " + std::to_string(sub_item));
-  }
-}
-
 }  // namespace
 
 // A report view over a model of the rows: whole rows selected one at a time, grid lines,
 // no editing in place, no sorting. Only Up, Down, Home and End move the selection.
 QtListView::QtListView(Screen& screen, WidgetId id, QWidget* parent)
     : Common(screen, id, parent),
-      model_(new RowsModel([&screen](Color c) { return screen.Resolve(c); }, this)) {
+      model_(new RowsModel(
+          std::string(Design().name), [&screen](Color c) { return screen.Resolve(c); }, this)) {
   setModel(model_);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -87,26 +82,49 @@ void QtListView::Clear() {
   screen_.AsCode([&] { model_->Clear(); });
 }
 
-std::string QtListView::Text(int row) const { return model_->at(row).cells[0]; }
+std::string QtListView::Text(int row) const { return std::string(model_->rows().Cell(row, 0)); }
 void QtListView::SetText(int row, std::string_view text) { model_->SetCell(row, 0, text); }
 
 std::string QtListView::SubItem(int row, int sub_item) const {
-  CheckSubItem(sub_item);
-  return model_->at(row).cells[sub_item];
+  model_->rows().CheckSubItem(sub_item);
+  return std::string(model_->rows().Cell(row, sub_item));
 }
 
 void QtListView::SetSubItem(int row, int sub_item, std::string_view text) {
-  CheckSubItem(sub_item);
+  model_->rows().CheckSubItem(sub_item);
   model_->SetCell(row, sub_item, text);
 }
 
-Color QtListView::ForeColor(int row) const { return model_->at(row).fore_color; }
+Color QtListView::ForeColor(int row) const { return model_->rows().ForeColor(row); }
 void QtListView::SetForeColor(int row, Color color) { model_->SetForeColor(row, color); }
-std::string QtListView::Tag(int row) const { return model_->at(row).tag; }
-void QtListView::SetTag(int row, std::string_view tag) { model_->SetTag(row, tag); }
-std::string QtListView::Description(int row) const { return model_->at(row).description; }
+std::string QtListView::Description(int row) const {
+  return std::string(model_->rows().Description(row));
+}
 void QtListView::SetDescription(int row, std::string_view description) {
   model_->SetDescription(row, description);
+}
+
+void QtListView::ShowRows(const ListRows& rows) {
+  screen_.AsCode([&] { model_->Show(rows); });
+}
+
+void QtListView::RowsInserted(int first, int count) {
+  screen_.AsCode([&] { model_->Inserted(first, count); });
+}
+
+void QtListView::RowChanged(int row) { model_->Changed(row); }
+
+void QtListView::RowRemoved(int row) {
+  const bool was_selected = Selected() == row;
+  screen_.AsCode([&] {
+    model_->Removed(row);
+    // Qt's view would select a neighbour of the row it lost; the list selects nothing.
+    if (was_selected) selectionModel()->clearSelection();
+  });
+}
+
+void QtListView::RowsCleared() {
+  screen_.AsCode([&] { model_->Cleared(); });
 }
 
 std::optional<int> QtListView::Selected() const {
@@ -116,7 +134,7 @@ std::optional<int> QtListView::Selected() const {
 }
 
 void QtListView::Select(int row) {
-  model_->at(row);
+  model_->rows().CheckRow(row);
   model_->Flush();
   screen_.AsCode([&] {
     const QModelIndex index = model_->index(row, 0);

@@ -6,8 +6,8 @@
 
 namespace corvane::qt {
 
-RowsModel::RowsModel(Resolver resolve, QObject* parent)
-    : QAbstractTableModel(parent), resolve_(std::move(resolve)) {
+RowsModel::RowsModel(std::string name, Resolver resolve, QObject* parent)
+    : QAbstractTableModel(parent), resolve_(std::move(resolve)), rows_(std::move(name)) {
   for (int cell = 0; cell <= ListView::kSubItems; ++cell) shown_.push_back(cell);
 }
 
@@ -29,16 +29,20 @@ QVariant RowsModel::data(const QModelIndex& index, int role) const {
   const int cell = shown_[index.column()];
   const bool right =
       cell < static_cast<int>(columns_.size()) && columns_[cell].alignment == Alignment::kRight;
-  const Row& row = rows_[index.row()];
+  const int row = index.row();
   switch (role) {
-    case Qt::DisplayRole:
-      return QString::fromStdString(row.cells[cell]);
-    case Qt::AccessibleDescriptionRole:
-      if (row.description.empty()) return {};
-      return QString::fromStdString(row.description);
+    case Qt::DisplayRole: {
+      const std::string_view text = rows_.Cell(row, cell);
+      return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    case Qt::AccessibleDescriptionRole: {
+      const std::string_view description = rows_.Description(row);
+      if (description.empty()) return {};
+      return QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size()));
+    }
     case Qt::ForegroundRole:
       // The row's colour is its text's colour, in every cell.
-      return resolve_(row.fore_color);
+      return resolve_(rows_.ForeColor(row));
     case Qt::TextAlignmentRole:
       return static_cast<int>((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
     default:
@@ -79,74 +83,104 @@ int RowsModel::AddColumn(ColumnHeader column) {
   return -1;
 }
 
-const RowsModel::Row& RowsModel::at(int row) const {
-  if (row < 0 || row >= size()) {
-    throw WidgetError("lstPayment: no row " + std::to_string(row));
-  }
-  return rows_[row];
-}
-
-RowsModel::Row& RowsModel::Mutable(int row) { return const_cast<Row&>(at(row)); }
-
-int RowsModel::Append(std::string_view text) {
-  rows_.emplace_back().cells[0] = text;
-  if (!flush_posted_) {
-    flush_posted_ = true;
-    QTimer::singleShot(0, this, [this] { Flush(); });
-  }
-  return size() - 1;
-}
-
-void RowsModel::Reserve(int rows) {
-  if (rows <= 0) return;
-  const std::size_t needed = rows_.size() + static_cast<std::size_t>(rows);
-  if (needed > rows_.capacity()) rows_.reserve(std::max(needed, 2 * rows_.capacity()));
+void RowsModel::PostFlush() {
+  if (flush_posted_) return;
+  flush_posted_ = true;
+  QTimer::singleShot(0, this, [this] { Flush(); });
 }
 
 void RowsModel::Flush() {
   flush_posted_ = false;
-  if (announced_ == size()) return;
+  if (announced_ >= size()) return;
   beginInsertRows({}, announced_, size() - 1);
   announced_ = size();
   endInsertRows();
 }
 
+void RowsModel::RowDataChanged(int row, const QList<int>& roles) {
+  if (row < announced_ && columnCount() > 0) {
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), roles);
+  }
+}
+
+int RowsModel::Append(std::string_view text) {
+  const int row = rows_.Add(text);
+  PostFlush();
+  return row;
+}
+
 void RowsModel::Remove(int row) {
-  at(row);
+  rows_.CheckRow(row);
   Flush();
   beginRemoveRows({}, row, row);
-  rows_.erase(rows_.begin() + row);
+  rows_.Remove(row);
   announced_ = size();
   endRemoveRows();
 }
 
 void RowsModel::Clear() {
   beginResetModel();
-  rows_.clear();
+  rows_.Clear();
   announced_ = 0;
   endResetModel();
 }
 
 void RowsModel::SetCell(int row, int column, std::string_view text) {
-  Mutable(row).cells[column] = text;
+  rows_.SetCell(row, column, text);
   const int shown = ViewColumn(column);
   if (row < announced_ && shown >= 0) emit dataChanged(index(row, shown), index(row, shown));
 }
 
-void RowsModel::SetForeColor(int row, Color color) {
-  Mutable(row).fore_color = color;
-  if (row < announced_ && columnCount() > 0) {
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::ForegroundRole});
-  }
+void RowsModel::Show(const ListRows& rows) {
+  beginResetModel();
+  rows_.Show(rows);
+  announced_ = 0;
+  endResetModel();
+  PostFlush();
 }
 
-void RowsModel::SetTag(int row, std::string_view tag) { Mutable(row).tag = tag; }
+// The owner has changed its rows already; the view hears of it here, in the order it
+// would have before the change, which it cannot tell apart.
+void RowsModel::Inserted(int first, int count) {
+  if (first >= announced_) {  // appended: announced with the others in one batch
+    rows_.Inserted(first, count);
+    PostFlush();
+    return;
+  }
+  beginInsertRows({}, first, first + count - 1);
+  rows_.Inserted(first, count);
+  announced_ += count;
+  endInsertRows();
+}
+
+void RowsModel::Changed(int row) { RowDataChanged(row); }
+
+void RowsModel::Removed(int row) {
+  if (row >= announced_) {
+    rows_.Removed(row);
+    return;
+  }
+  beginRemoveRows({}, row, row);
+  rows_.Removed(row);
+  --announced_;
+  endRemoveRows();
+}
+
+void RowsModel::Cleared() {
+  beginResetModel();
+  rows_.Cleared();
+  announced_ = 0;
+  endResetModel();
+}
+
+void RowsModel::SetForeColor(int row, Color color) {
+  rows_.SetForeColor(row, color);
+  RowDataChanged(row, {Qt::ForegroundRole});
+}
 
 void RowsModel::SetDescription(int row, std::string_view description) {
-  Mutable(row).description = description;
-  if (row < announced_ && columnCount() > 0) {
-    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::AccessibleDescriptionRole});
-  }
+  rows_.SetDescription(row, description);
+  RowDataChanged(row, {Qt::AccessibleDescriptionRole});
 }
 
 }  // namespace corvane::qt

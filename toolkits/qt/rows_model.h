@@ -8,12 +8,12 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
-#include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "surface/layout.h"
+#include "surface/list_rows.h"
 #include "surface/surface.h"
 
 namespace corvane::qt {
@@ -22,14 +22,8 @@ class RowsModel final : public QAbstractTableModel {
  public:
   using Resolver = std::function<QColor(Color)>;
 
-  RowsModel(Resolver resolve, QObject* parent);
-
-  struct Row {
-    std::array<std::string, ListView::kSubItems + 1> cells;
-    std::string tag;
-    std::string description;  // for assistive technology, on every cell of the row
-    Color fore_color = kWindowText;
-  };
+  // `name` begins the messages of refused calls.
+  RowsModel(std::string name, Resolver resolve, QObject* parent);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,31 +36,42 @@ class RowsModel final : public QAbstractTableModel {
   // when it has no width.
   int AddColumn(ColumnHeader column);
 
-  int size() const { return static_cast<int>(rows_.size()); }
-  // REQUIRES: 0 <= row < size(); throws WidgetError otherwise.
-  const Row& at(int row) const;
+  // The rows, their cells, colours and descriptions, for reading.
+  const ShownRows& rows() const { return rows_; }
+  int size() const { return rows_.Count(); }
+
+  // Rows of its own.
   int Append(std::string_view text);
-  // Room for `rows` more rows (at least twice the room there was when it must grow).
-  void Reserve(int rows);
+  void Reserve(int rows) { rows_.Reserve(rows); }
   void Remove(int row);
   void Clear();
   // Changes one cell (column 0 to 6) and tells the view.
   void SetCell(int row, int column, std::string_view text);
+
+  // Rows kept elsewhere (see ListView::ShowRows).
+  void Show(const ListRows& rows);
+  void Inserted(int first, int count);
+  void Changed(int row);
+  void Removed(int row);
+  void Cleared();
+
   void SetForeColor(int row, Color color);
-  void SetTag(int row, std::string_view tag);
   void SetDescription(int row, std::string_view description);
   // Announces the rows appended since the last announcement.
   void Flush();
 
  private:
-  Row& Mutable(int row);
   // The view's column showing cell `cell`, or -1.
   int ViewColumn(int cell) const;
+  // Tells the view that row `row` looks different in `roles` (all roles when empty).
+  void RowDataChanged(int row, const QList<int>& roles = {});
+  // Announces the new rows when the event loop next runs, unless that is asked already.
+  void PostFlush();
 
   Resolver resolve_;
   std::vector<ColumnHeader> columns_;
   std::vector<int> shown_;  // the cell each of the view's columns shows, in order
-  std::vector<Row> rows_;
+  ShownRows rows_;
   int announced_ = 0;  // rows the view knows of
   bool flush_posted_ = false;
 };

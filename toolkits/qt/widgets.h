@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "toolkits/qt/screen.h"
 #include "surface/surface.h"
+#include "toolkits/qt/screen.h"
 
 namespace corvane::qt {
 
@@ -205,10 +205,13 @@ class QtListView final : public Common<QTableView, ListView> {
   void SetSubItem(int row, int sub_item, std::string_view text) override;
   Color ForeColor(int row) const override;
   void SetForeColor(int row, Color color) override;
-  std::string Tag(int row) const override;
-  void SetTag(int row, std::string_view tag) override;
   std::string Description(int row) const override;
   void SetDescription(int row, std::string_view description) override;
+  void ShowRows(const ListRows& rows) override;
+  void RowsInserted(int first, int count) override;
+  void RowChanged(int row) override;
+  void RowRemoved(int row) override;
+  void RowsCleared() override;
 
   std::optional<int> Selected() const override;
   void Select(int row) override;
