@@ -30,8 +30,6 @@ enum class DispId : std::int32_t {
   GetNonSelectableID = 0x60030043,
   EnableNewPayment = 0x60030047,
 };
-/// The outgoing interface's one event, AmountTotal(TotalAmount As Double).
-inline constexpr std::int32_t kDispIdAmountTotal = 1;
 
 /// A call the dispatch layer refuses before reaching the control: an unknown number, a
 /// wrong argument count, a type mismatch or a 16-bit overflow.

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "control/corvane.h"
+#include "control/dispatch.h"
 #include "control/payment_record.h"
 #include "toolkits/headless/operator.h"
 #include "toolkits/headless/screen.h"
@@ -35,6 +37,27 @@ class ControlTest : public ::testing::Test {
 
   static constexpr std::string_view kTypes =
       "0~Cash~0|1~On Account~0|2~Check~0|3~Voucher~0|4~Gift~0|5~Wire~0|";
+
+  // The loaded order the bad-input cases start from: one stored check of 10 in an order of
+  // 250, as the list shows it.
+  static constexpr std::string_view kStored = "2~R~A~10~d~S1|";
+  static inline const std::vector<std::string> kStoredRows = {"Check|R|A|10.00|d|S1|"};
+  // Far more text than any field or host has reason to give.
+  static inline const std::string k10MB = std::string(10 << 20, 'x');
+
+  // Runs `call`: the text of the error it threw, marked by kind, or "" when it returned.
+  static std::string ErrorOf(const std::function<void()>& call) {
+    try {
+      call();
+      return "";
+    } catch (const HostError& e) {
+      return e.what();
+    } catch (const DispatchError& e) {
+      return std::string("dispatch: ") + e.what();
+    } catch (const headless::ActionRefused& e) {
+      return std::string("refused: ") + e.what();
+    }
+  }
 
   std::string Text(W id) { return screen.text_box(id).Text(); }
   std::string Caption(W id) { return screen.button(id).Caption(); }
@@ -93,6 +116,25 @@ class ControlTest : public ::testing::Test {
   std::string State() {
     return "'" + ActionName(control.Snapshot().entry) + "' " + Caption(W::cmdAdd) + "/" +
            Caption(W::cmdEdit) + " focus " + Focus();
+  }
+  // The totals, then each row in brackets.
+  std::string Listed() {
+    std::string out = Totals();
+    for (const std::string& row : Rows()) out += " [" + row + "]";
+    return out;
+  }
+  // What an operation may change, in one line: totals, buttons, editing state and rows.
+  std::string Summary() {
+    std::string out = Totals() + " " + Buttons() + " " + State();
+    for (const std::string& row : Rows()) out += " [" + row + "]";
+    return out;
+  }
+  // New Payment, the reference and the amount typed, and Save.
+  void AddPayment(std::string_view reference, std::string_view amount) {
+    op.Click(W::cmdAdd);
+    op.Type(W::txtReference, reference);
+    op.Type(W::txtAmount, amount);
+    op.Click(W::cmdAdd);
   }
   // The prompts and titles of the message boxes shown since the last call.
   std::vector<std::string> Messages() {

@@ -1,5 +1,5 @@
 // Operator sessions on payments already in the list: selecting, editing, cancelling,
-// deleting and undeleting.
+// deleting and undeleting, also where a total reaches the ends of a double.
 #include <gmock/gmock.h>
 
 #include "tests/control_fixture.h"
@@ -308,6 +308,62 @@ TEST_F(StoredPaymentsTest, DeleteOnOrderTypeTwoAllowsANewPayment) {
   control.EnableNewPayment(false);
   op.Click(W::cmdDelete);
   EXPECT_FALSE(screen.widget(W::cmdAdd).Enabled());
+}
+
+// From 1e13 on a total no longer holds its cents, so a delete or undelete sums the payments
+// that stay afresh rather than taking the amount off the total shown: the rows left add up
+// to what the total shows, and the balance follows.
+TEST_F(StoredPaymentsTest, DeleteOfAHugePaymentLeavesTheTotalOfTheRowsLeft) {
+  for (const std::string sequence : {"S1", ""}) {  // stored: marked deleted; new: removed
+    LoadOrder("2~R~A~1e13~d~" + sequence + "|2~R~A~0.01~d~S2|", 1, 3);
+    const std::string loaded = Totals();
+    op.ClickRow(W::lstPayment, 0);
+    Answer(kAnswerYes);
+    op.Click(W::cmdDelete);
+    EXPECT_EQ(Totals(), "0.01 / 249.99") << sequence;
+    EXPECT_EQ(control.TotalAmount(), 0.01) << sequence;
+    if (sequence.empty()) {
+      EXPECT_THAT(Rows(), ElementsAre("Check|R|A|0.01|d|S2|"));
+      continue;
+    }
+    Answer(kAnswerYes);
+    op.Click(W::cmdDelete);  // Undelete
+    EXPECT_EQ(Totals(), loaded);
+  }
+}
+
+// A delete or undelete whose total would go beyond a double changes nothing, once asked.
+TEST_F(StoredPaymentsTest, ADeleteOrUndeleteWhoseTotalWouldOverflowChangesNothing) {
+  LoadOrder("2~R~A~1e308~d~S1|2~R~A~-1e308~d~S2|2~R~A~1e308~d~S3|", 1, 3);
+  const std::string totals_before = Totals();
+  const std::vector<std::string> rows_before = Rows();
+  op.ClickRow(W::lstPayment, 1);
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  EXPECT_EQ(Totals(), totals_before);
+  EXPECT_EQ(Rows(), rows_before);
+  EXPECT_EQ(Caption(W::cmdDelete), "Delete");
+  EXPECT_THAT(Messages(),
+              ElementsAre("Do you want to delete the selected payment record [Payment] 36"));
+
+  LoadOrder("2~R~A~1e308~d~S1|", 1, 3);
+  op.ClickRow(W::lstPayment, 0);
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  AddPayment("R", "1" + std::string(308, '0'));  // the deleted payment does not count
+  op.ClickRow(W::lstPayment, 0);
+  const std::string totals_deleted = Totals();
+  const std::vector<std::string> rows_deleted = Rows();
+  ASSERT_EQ(rows_deleted.size(), 2u);
+  Messages();
+  Answer(kAnswerYes);
+  op.Click(W::cmdDelete);  // Undelete
+  EXPECT_EQ(Totals(), totals_deleted);
+  EXPECT_EQ(Rows(), rows_deleted);
+  EXPECT_EQ(Caption(W::cmdDelete), "Undelete");
+  EXPECT_EQ(screen.list_view(W::lstPayment).ForeColor(0), kRed);
+  EXPECT_THAT(Messages(),
+              ElementsAre("Do you want to Undelete the selected payment record [Payment] 36"));
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
-// What the operator's keys do in the entry fields, and the balance that follows the
-// ordered amount.
+// What the operator's keys do in the entry fields, hostile input while an entry is open, and
+// the balance that follows the ordered amount.
+#include <functional>
+#include <limits>
+#include <string>
+
 #include "tests/control_fixture.h"
 
 namespace corvane::testing {
@@ -103,6 +107,81 @@ TEST_F(FieldRulesTest, BalanceFollowsEveryChangeOfTheOrderedAmount) {
   EXPECT_EQ(Totals(), "100.00 / -20.00");
   control.PaymentDetails(1, 44, 1, 0, 120.004, "");
   EXPECT_EQ(Totals(), "100.00 / 20.00");
+}
+
+// Hostile input while a new payment is open: each action is taken by the fields' rules or
+// refused, and the entry stays open with the list as it was.
+TEST_F(FieldRulesTest, HostileActionsWhileAdding) {
+  using std::chrono::year;
+  std::string long_reference;
+  for (int i = 0; i < 66'667; ++i) long_reference += "aB3";
+  const std::string refused_date =
+      "refused: DTPckrPaymentDate accepts dates from 1900-01-01 to 2060-12-31";
+  const struct {
+    const char* name;
+    std::function<void(headless::Operator&)> act;
+    std::string error;
+    std::string reference, amount;  // the two boxes afterwards
+    int beeps;
+  } cases[] = {
+      {"TypeLatinOneIntoTheReference", [](auto& o) { o.Type(W::txtReference, "A\u00e9\tb"); }, "",
+       "Ab", "0.00", 2},
+      {"TypeTenMegabytesOfLettersIntoTheAmount", [&](auto& o) { o.Type(W::txtAmount, k10MB); }, "",
+       "", "0.00", 0},
+      {"TypeASecondPoint", [](auto& o) { o.Type(W::txtAmount, "1.2.3"); }, "", "", "1.23", 0},
+      {"TypeDigitsOfOtherScripts", [](auto& o) { o.Type(W::txtAmount, "\u0661\u0662"); },
+       "refused: only characters of codes 1 to 255 can be typed", "", "0.00", 0},
+      {"SelectFromANegativeStart", [](auto& o) { o.Select(W::txtAmount, -5, -5); }, "", "", "0.00",
+       0},
+      {"SelectPastTheEnd",
+       [](auto& o) {
+         o.Select(W::txtAmount, std::numeric_limits<int>::max(), std::numeric_limits<int>::max());
+       },
+       "", "", "0.00", 0},
+      {"ChooseATypeNotOffered", [](auto& o) { o.Choose(W::cboPaymentType, "Cash"); },
+       "refused: cboPaymentType has no entry 'Cash'", "", "0.00", 0},
+      {"ChooseATenMegabyteType", [&](auto& o) { o.Choose(W::cboPaymentType, k10MB); },
+       "refused: cboPaymentType has no entry '" + k10MB + "'", "", "0.00", 0},
+      {"ClickARowOfTheClosedList", [](auto& o) { o.ClickRow(W::lstPayment, 0); },
+       "refused: lstPayment is disabled", "", "0.00", 0},
+      {"PickTheLastDate", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{2060} / 12 / 31); }, "",
+       "", "0.00", 0},
+      {"PickTheFirstDate", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{1900} / 1 / 1); }, "",
+       "", "0.00", 0},
+      {"PickAfterTheRange", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{2061} / 12 / 6); },
+       refused_date, "", "0.00", 0},
+      {"PickBeforeTheRange", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{1899} / 12 / 31); },
+       refused_date, "", "0.00", 0},
+      {"PickFebruaryThirtieth", [](auto& o) { o.Pick(W::DTPckrPaymentDate, year{2024} / 2 / 30); },
+       refused_date, "", "0.00", 0},
+      // Key by key, each key edits the text where it stands: a long text is typed at once.
+      {"TypeTwoHundredThousandCharactersIntoTheReference",
+       [&](auto& o) { o.Type(W::txtReference, long_reference); }, "", long_reference, "0.00", 0},
+      // Selection, caret and backspace count characters, also where one takes two bytes.
+      {"EditBetweenTwoByteCharacters",
+       [&](auto& o) {
+         screen.text_box(W::txtReference).SetText("\u00e9\u00e9\u00e9\u00e9");
+         o.Select(W::txtReference, 1, 2);
+         o.Type(W::txtReference, "x");  // \u00e9x\u00e9, the caret after the x
+         o.Select(W::txtReference, 1, 0);
+         o.Type(W::txtReference, "\by");  // the first \u00e9 goes, y comes in its place
+         o.Select(W::txtReference, 3, 0);
+         o.Type(W::txtReference, "\b\bz");
+       },
+       "", "yz", "0.00", 0},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    op.Click(W::cmdAdd);
+    screen.TakeBeeps();
+    EXPECT_EQ(ErrorOf([&] { c.act(op); }), c.error) << c.name;
+    op.Focus(W::txtAuthorization);  // leaving the amount writes it with two decimals
+    EXPECT_EQ(Text(W::txtReference), c.reference) << c.name;
+    EXPECT_EQ(Text(W::txtAmount), c.amount) << c.name;
+    EXPECT_EQ(screen.TakeBeeps(), c.beeps) << c.name;
+    EXPECT_EQ(control.Snapshot().entry, EntryKind::kAdding) << c.name;
+    EXPECT_EQ(Rows(), kStoredRows) << c.name;
+  }
 }
 
 }  // namespace

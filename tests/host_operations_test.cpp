@@ -1,14 +1,21 @@
 // The host operations: context and buttons, ordered amount and balance, lookups by name,
-// the total, and the change list read back.
+// the total, and the change list read back; numbers and names at their ends.
 #include <gmock/gmock.h>
 
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 
+#include "readings/numbers.h"
 #include "tests/control_fixture.h"
 
 namespace corvane::testing {
 namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kMax = std::numeric_limits<double>::max();
 
 using HostOperationsTest = ControlTest;
 
@@ -76,17 +83,80 @@ TEST_F(HostOperationsTest, OrderedAmountBeforeDetailsShowsTheAmountThenFails) {
   EXPECT_EQ(Text(W::txtBalanceAmount), "12.50");
 }
 
-TEST_F(HostOperationsTest, NonFiniteNumbersAreRefusedBeforeAnythingChanges) {
-  const double inf = std::numeric_limits<double>::infinity();
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  EXPECT_THROW(control.PaymentDetails(1, 0, 1, inf, 10, "x"), HostError);
-  EXPECT_THROW(control.PaymentDetails(1, 0, 1, nan, 10, "x"), HostError);
-  EXPECT_THROW(control.PaymentDetails(1, 0, 1, 1, inf, "x"), HostError);
-  EXPECT_EQ(control.Snapshot().mode, std::nullopt);
-  EXPECT_EQ(control.Snapshot().date_order_taken, "");
-  control.PaymentDetails(1, 0, 1, 0, 10, "x");
-  EXPECT_THROW(control.OrderedAmount(nan), HostError);
-  EXPECT_EQ(Text(W::txtOrderedAmount), "10.00");
+// A number PaymentDetails cannot take is refused before anything is stored; the ends of the
+// 16-bit parameters and the largest ordered amount that reads back are taken.
+TEST_F(HostOperationsTest, PaymentDetailsNumbersAndSixteenBitEnds) {
+  const std::string stored = " New Payment/Edit focus none [" + kStoredRows[0] + "]";
+  const struct {
+    const char* name;
+    std::int16_t mode, country, order_type;
+    double rate, ordered;
+    std::string error;
+    std::string summary;  // after a call that is taken
+  } cases[] = {
+      {"InfiniteRate", 1, 0, 1, kInf, 250,
+       "PaymentDetails: the conversion rate is not a finite number", ""},
+      {"NaNRate", 1, 0, 1, kNaN, 250, "PaymentDetails: the conversion rate is not a finite number",
+       ""},
+      {"InfiniteOrdered", 1, 0, 1, 1, kInf,
+       "PaymentDetails: the ordered amount is not a finite number", ""},
+      {"NaNOrdered", 1, 0, 1, 0, kNaN, "PaymentDetails: the ordered amount is not a finite number",
+       ""},
+      {"OrderedAmountWhoseTextReadsBeyondADouble", 1, 0, 1, 0, kMax,
+       "PaymentDetails: the ordered amount is too large", ""},
+      {"NegativeZeroOrdered", 1, 0, 1, -0.0, -0.0, "", "10.00 / -10.00 yyy ''" + stored},
+      {"LowestSixteenBit", -32768, -32768, -32768, 0, 250, "", "10.00 / 240.00 ynn ''" + stored},
+      {"HighestSixteenBit", 32767, 32767, 32767, 0, 250, "", "10.00 / 240.00 ynn ''" + stored},
+      {"LargestOrderedAmountThatReadsBack", 1, 0, 1, 0, 1.79769313486231e308, "",
+       "10.00 / " + FormatAmount(1.79769313486231e308 - 10) + " yyy ''" + stored},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    const std::string before = Summary();
+    EXPECT_EQ(ErrorOf([&] {
+                control.PaymentDetails(c.mode, c.country, c.order_type, c.rate, c.ordered, "");
+              }),
+              c.error)
+        << c.name;
+    if (c.error.empty()) {
+      EXPECT_EQ(Summary(), c.summary) << c.name;
+      continue;
+    }
+    EXPECT_EQ(Summary(), before) << c.name;
+    const ControlSnapshot s = control.Snapshot();
+    EXPECT_EQ(s.country, 44) << c.name;
+    EXPECT_EQ(s.conversion_rate, 0) << c.name;
+    EXPECT_EQ(s.ordered_amount, 250) << c.name;
+    EXPECT_EQ(s.date_order_taken, "Dec 01, 2026") << c.name;
+  }
+  control.PaymentDetails(-32768, 32767, -32768, 0, 0, "");
+  EXPECT_EQ(control.OrderType(), -32768);
+  EXPECT_EQ(control.Snapshot().mode, -32768);
+}
+
+// An amount the control cannot show is refused, and the ordered amount shown stays.
+TEST_F(HostOperationsTest, OrderedAmountEnds) {
+  const struct {
+    double amount;
+    std::string error;
+    std::string totals;
+  } cases[] = {
+      {kInf, "OrderedAmount: the amount is not a finite number", "10.00 / 240.00"},
+      {-kInf, "OrderedAmount: the amount is not a finite number", "10.00 / 240.00"},
+      {kNaN, "OrderedAmount: the amount is not a finite number", "10.00 / 240.00"},
+      {-0.0, "", "10.00 / -10.00"},
+      {0.005, "", "10.00 / -9.99"},
+      {1e15, "", "10.00 / 999999999999990.00"},
+      {kMax, "OrderedAmount: the amount is too large", "10.00 / 240.00"},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    EXPECT_EQ(ErrorOf([&] { control.OrderedAmount(c.amount); }), c.error) << c.amount;
+    EXPECT_EQ(Totals(), c.totals) << c.amount;
+    if (!c.error.empty()) {
+      EXPECT_EQ(Text(W::txtOrderedAmount), "250.00") << c.amount;
+    }
+  }
 }
 
 TEST_F(HostOperationsTest, TotalIsInTheDisplayedCurrency) {
@@ -130,6 +200,26 @@ TEST_F(HostOperationsTest, LookupsByName) {
   for (const auto& c : cases) {
     EXPECT_EQ(control.GetPaymentID(c.name), c.id) << c.name;
     EXPECT_EQ(control.GetNonSelectableID(c.name), c.non_selectable) << c.name;
+  }
+}
+
+TEST_F(HostOperationsTest, LookupsByHostileNames) {
+  control.WritePaymentData("",
+                           "32768~Over~1|-32769~Under~1|-32768~Lowest~-0|32767~Highest~NaN|"
+                           "1.5~Half~1e309|0x10~Hex~TRUE|\u0661~Arabic~Infinity|",
+                           "", "~", "|");
+  const struct {
+    std::string name;
+    std::int16_t id;
+    bool non_selectable;
+  } cases[] = {
+      {"Over", 0, true},         {"Under", 0, true}, {"Lowest", -32768, false},
+      {"Highest", 32767, false}, {"Half", 2, false}, {"Hex", 0, true},
+      {"Arabic", 0, false},      {k10MB, 0, false},  {std::string("Over\0", 5), 0, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(control.GetPaymentID(c.name), c.id) << c.name.substr(0, 20);
+    EXPECT_EQ(control.GetNonSelectableID(c.name), c.non_selectable) << c.name.substr(0, 20);
   }
 }
 

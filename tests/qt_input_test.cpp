@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableView>
@@ -89,7 +88,7 @@ TEST_F(QtInputTest, ArrowKeysInTheListSelectRowsAndShowThem) {
   EXPECT_EQ(screen.list_view(W::lstPayment).Selected(), 2) << "Page Up moves nothing";
 }
 
-TEST_F(QtInputTest, TabFollowsTheTabIndexesAndLabelsNameTheirFields) {
+TEST_F(QtInputTest, TabFollowsTheTabIndexes) {
   // From the list, Tab visits the enabled tab stops in tab-index order.
   QTest::mouseClick(Q(W::cmdAdd), Qt::LeftButton);  // opens the entry fields
   std::vector<std::string> visited;
@@ -101,9 +100,6 @@ TEST_F(QtInputTest, TabFollowsTheTabIndexesAndLabelsNameTheirFields) {
   }
   EXPECT_EQ(visited, (std::vector<std::string>{"txtReference", "txtAuthorization", "txtAmount",
                                                "DTPckrPaymentDate", "cmdAdd"}));
-  auto* label = static_cast<QLabel*>(Q(W::lblReference));
-  EXPECT_EQ(label->buddy(), Q(W::txtReference));
-  EXPECT_EQ(Q(W::txtAmount)->accessibleName(), "Amount $:");
 }
 
 // The "Not Found" box behind the card combo box is passed over until it comes in front.

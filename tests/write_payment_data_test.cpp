@@ -1,6 +1,11 @@
-// Loading cards, payment types and stored payments.
+// Loading cards, payment types and stored payments, and the loads that look wrong: each is
+// either taken with the result its rules give or refused whole with a clear error.
 #include <gmock/gmock.h>
 
+#include <string>
+#include <vector>
+
+#include "readings/numbers.h"
 #include "tests/control_fixture.h"
 
 namespace corvane::testing {
@@ -78,6 +83,7 @@ TEST_F(WritePaymentDataTest, AmountsAreConvertedAndSummedToTheCent) {
   }
 }
 
+// Card names are split on the record separator only, and each needs the separator after it.
 TEST_F(WritePaymentDataTest, CardsNeedTheirFinalSeparator) {
   control.WritePaymentData("Visa|Amex|Diners|", "", "", "~", "|");
   EXPECT_THAT(Entries(W::cboCreditCard), ElementsAre("Visa", "Amex", "Diners"));
@@ -85,6 +91,9 @@ TEST_F(WritePaymentDataTest, CardsNeedTheirFinalSeparator) {
   EXPECT_THAT(Entries(W::cboCreditCard), ElementsAre("Visa", "Amex"));
   control.WritePaymentData(" Visa | Visa |", "", "", "~", "|");
   EXPECT_THAT(Entries(W::cboCreditCard), ElementsAre(" Visa ", " Visa "));
+  // "~" is a card's own character where it separates no field.
+  control.WritePaymentData("Vi~sa|Mc~x", "0#Cash#0|8#Card#0|", "", "#", "|");
+  EXPECT_THAT(Entries(W::cboCreditCard), ElementsAre("Vi~sa"));
 }
 
 TEST_F(WritePaymentDataTest, BlankTextsAreNotGivenButTheCombosEmptyAllTheSame) {
@@ -95,15 +104,6 @@ TEST_F(WritePaymentDataTest, BlankTextsAreNotGivenButTheCombosEmptyAllTheSame) {
   EXPECT_THAT(Rows(), ElementsAre("Check|R|A|10.00|d|S|"));
   EXPECT_EQ(control.GetPaymentID("Wire"), 5) << "the table stays";
   EXPECT_EQ(Totals(), "10.00 / 240.00");
-}
-
-TEST_F(WritePaymentDataTest, SeparatorsOfSeveralCharacters) {
-  control.PaymentDetails(1, 0, 1, 0, 50, "");
-  control.WritePaymentData("Visa<R>", "0<F>Cash<R>1<F>Card<R>2<F>Check<R>",
-                           "2<F>r<F>a<F>5<F>d<F>s<F>extra<R>", "<F>", "<R>");
-  EXPECT_THAT(Rows(), ElementsAre("Check|r|a|5.00|d|s|"));
-  EXPECT_EQ(control.Snapshot().field_separator, "<F>");
-  EXPECT_EQ(control.Snapshot().record_separator, "<R>");
 }
 
 TEST_F(WritePaymentDataTest, PaymentsWithoutTypesAppendToTheListAndTotal) {
@@ -119,50 +119,6 @@ TEST_F(WritePaymentDataTest, CallWithoutPaymentsRecomputesTheBalanceFromTheTotal
   EXPECT_EQ(Totals(), "10.00 / 240.00") << "not the ordered amount copied";
   control.WritePaymentData("", kTypes, "", "~", "|");
   EXPECT_EQ(Totals(), "0.00 / 250.00");
-}
-
-TEST_F(WritePaymentDataTest, BadCallsChangeNothingAndSayWhy) {
-  LoadOrder("2~R~A~10~d~S1|");
-  const std::vector<std::string> rows_before = Rows();
-  const struct {
-    std::string_view types;
-    std::string_view payments;
-    std::string_view fs;
-    std::string_view rs;
-    std::string error;
-  } cases[] = {
-      {"", "2~R~A~1~d~S|2~R~A~1~d~S|2~R~A~abc~d~S|", "~", "|",
-       "WritePaymentData: payment record 3: amount 'abc' is not a number"},
-      {"", "2~R~A~1~d~S|2~R~A~1~d|", "~", "|",
-       "WritePaymentData: payment record 2: has 5 fields; the first record has 6"},
-      {"", "2~R~A~1~d|", "~", "|",
-       "WritePaymentData: payment record 1: has 5 fields; a payment needs 6"},
-      {"", "1.5~R~A~1~d~S|", "~", "|",
-       "WritePaymentData: payment record 1: payment type '1.5' is not a whole number"},
-      {"", "6~R~A~1~d~S|", "~", "|",
-       "WritePaymentData: payment record 1: payment type '6' names no payment type"},
-      {"0~Cash|1~Card|", "2~R~A~1~d~S|", "~", "|",
-       "WritePaymentData: payment record 1: payment type '2' names no payment type"},
-      {"0~Cash||2~Check|", "1~R~A~1~d~S|", "~", "|",
-       "WritePaymentData: payment record 1: payment type '1' has no name"},
-      {"", "2~R~A~1e308~d~S|2~R~A~1e308~d~S|", "~", "|",
-       "WritePaymentData: payment record 2: the total of the payments is too large"},
-      {"", "2~R~A~1~d~S|", "", "|", "WritePaymentData: the field separator is empty"},
-      {"", "2~R~A~1~d~S|", "~", "", "WritePaymentData: the record separator is empty"},
-  };
-  for (const auto& c : cases) {
-    try {
-      control.WritePaymentData("New|", c.types, c.payments, c.fs, c.rs);
-      ADD_FAILURE() << "no error for " << c.payments;
-    } catch (const HostError& e) {
-      EXPECT_EQ(e.what(), c.error);
-    }
-    EXPECT_EQ(Rows(), rows_before) << c.error;
-    EXPECT_EQ(Totals(), "10.00 / 240.00") << c.error;
-    EXPECT_THAT(Entries(W::cboCreditCard), ElementsAre("Visa", "Amex", "Diners")) << c.error;
-    EXPECT_EQ(control.Snapshot().field_separator, "~");
-    EXPECT_EQ(control.GetPaymentID("Wire"), 5) << c.error;
-  }
 }
 
 TEST_F(WritePaymentDataTest, ALoadEndsAnEntryUnderWay) {
@@ -181,10 +137,139 @@ TEST_F(WritePaymentDataTest, ALoadEndsAnEntryUnderWay) {
   EXPECT_EQ(Look(W::txtAmount), "'20.00' locked grey") << "shown as on an idle screen";
 }
 
-TEST_F(WritePaymentDataTest, TypePositionsReadAsWholeNumbers) {
-  LoadOrder(" 2~R~A~1~d~S|2.0~R~A~1~d~S|");
-  EXPECT_EQ(Rows()[0].substr(0, 6), "Check|");
-  EXPECT_EQ(Rows()[1].substr(0, 6), "Check|");
+std::string Repeat(std::string_view piece, std::size_t times) {
+  std::string out;
+  out.reserve(piece.size() * times);
+  for (std::size_t i = 0; i < times; ++i) out += piece;
+  return out;
+}
+
+// Loads that look wrong but are taken, after the stored check: the totals and the list, and
+// the separators, afterwards.
+TEST_F(WritePaymentDataTest, OddLoadsThatAreTaken) {
+  const std::string nul(1, '\0');
+  const std::string stored = " [" + kStoredRows[0] + "]";
+  const std::string added_5 = "15.00 / 235.00" + stored + " [Check|r|a|5.00|d|s|]";
+  const struct {
+    const char* name;
+    std::string cards, types, payments, fs, rs;
+    std::string listed;  // totals and rows
+  } cases[] = {
+      {"TenMegabyteCardWithoutSeparatorIsNoCard", k10MB, "", "", "~", "|",
+       "10.00 / 240.00" + stored},
+      {"TenMegabyteReference", "", "", "2~" + k10MB + "~A~1~d~S2|", "~", "|",
+       "11.00 / 239.00" + stored + " [Check|" + k10MB + "|A|1.00|d|S2|]"},
+      {"FiveCharacterSeparators", "Visa<RS>|", "", "2<FS>~r<FS>~a<FS>~5<FS>~d<FS>~s<RS>|", "<FS>~",
+       "<RS>|", added_5},
+      // Types given start the list over; a field beyond the sixth is passed over.
+      {"SeveralCharacterSeparatorsAndAFieldTooMany", "Visa<R>",
+       "0<F>Cash<R>1<F>Card<R>2<F>Check<R>", "2<F>r<F>a<F>5<F>d<F>s<F>extra<R>", "<F>", "<R>",
+       "5.00 / 245.00 [Check|r|a|5.00|d|s|]"},
+      {"MultiByteSeparators", "", "", "2\u00b7r\u00b7a\u00b75\u00b7d\u00b7s\u20ac", "\u00b7",
+       "\u20ac", added_5},
+      {"ControlCharacterSeparators", "", "", "2\tr\ta\t5\td\ts\r\n", "\t", "\r\n", added_5},
+      {"NulInsideAFieldIsKept", "", "", "2~r" + nul + "x~a~5~d~s|", "~", "|",
+       "15.00 / 235.00" + stored + " [Check|r" + nul + "x|a|5.00|d|s|]"},
+      // A separator inside a field cuts it: the fields after it move one place on.
+      {"SeparatorInsideAFieldMovesTheAmount", "", "", "2~R~7~5~10~d~S2|", "~", "|",
+       "15.00 / 235.00" + stored + " [Check|R|7|5.00|10|d|]"},
+      {"RecordSeparatorIsTheFieldSeparatorTwice", "", "", "2~R~A~5~d~S2~~", "~", "~~",
+       "15.00 / 235.00" + stored + " [Check|R|A|5.00|d|S2|]"},
+      // Only spaces make a text blank: a tab is a type list with no record, and starts over.
+      {"TabAsTypesStartsOver", "", "\t", "", "~", "|", "0.00 / 250.00"},
+      {"NegativeZeroAmount", "", "", "2~R~A~-0~d~S2|", "~", "|",
+       "10.00 / 240.00" + stored + " [Check|R|A|0.00|d|S2|]"},
+      {"ThousandsSeparatorsAnywhereBetweenDigits", "", "", "2~R~A~1,2,3~d~S2|", "~", "|",
+       "133.00 / 117.00" + stored + " [Check|R|A|123.00|d|S2|]"},
+      {"TypePositionsWithALeadingSpaceOrAZeroFraction", "", "", " 2~R~A~1~d~S2|2.0~R~A~1~d~S3|",
+       "~", "|", "12.00 / 238.00" + stored + " [Check|R|A|1.00|d|S2|] [Check|R|A|1.00|d|S3|]"},
+      // Each payment counts at the amount its row shows: 0.01 and -0.01, not 0.005 - 0.005.
+      {"HalfCentsCountAsTheirRowsShowThem", "", "", "2~R~A~0.005~d~S2|2~R~A~-0.005~d~S3|", "~", "|",
+       "10.00 / 240.00" + stored + " [Check|R|A|0.01|d|S2|] [Check|R|A|-0.01|d|S3|]"},
+      {"DatesAreKeptAsGiven", "", "",
+       "2~R~A~1~Feb 30, 2024~S2|2~R~A~1~Dec 06, 2061~S3|2~R~A~1~tomorrow~S4|", "~", "|",
+       "13.00 / 237.00" + stored +
+           " [Check|R|A|1.00|Feb 30, 2024|S2|] [Check|R|A|1.00|Dec 06, 2061|S3|]"
+           " [Check|R|A|1.00|tomorrow|S4|]"},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    EXPECT_EQ(ErrorOf([&] { control.WritePaymentData(c.cards, c.types, c.payments, c.fs, c.rs); }),
+              "")
+        << c.name;
+    EXPECT_EQ(Listed(), c.listed) << c.name;
+    EXPECT_EQ(control.Snapshot().field_separator, c.fs) << c.name;
+    EXPECT_EQ(control.Snapshot().record_separator, c.rs) << c.name;
+  }
+}
+
+// A load that cannot be taken whole says why and changes nothing: not the list, the
+// totals, the cards, the payment types or the separators.
+TEST_F(WritePaymentDataTest, RefusedLoadsChangeNothingAndSayWhy) {
+  const std::string nul(1, '\0');
+  const std::string e = "WritePaymentData: payment record 1: ";
+  const struct {
+    std::string cards, types, payments, fs, rs;
+    std::string error;
+  } cases[] = {
+      {"New|", "", "2~R~A~1~d~S|2~R~A~1~d~S|2~R~A~abc~d~S|", "~", "|",
+       "WritePaymentData: payment record 3: amount 'abc' is not a number"},
+      {"New|", "", "2~R~A~1~d~S|2~R~A~1~d|", "~", "|",
+       "WritePaymentData: payment record 2: has 5 fields; the first record has 6"},
+      {"New|", "", "2~R~A~1~d|", "~", "|", e + "has 5 fields; a payment needs 6"},
+      {"New|", "", "1.5~R~A~1~d~S|", "~", "|", e + "payment type '1.5' is not a whole number"},
+      {"New|", "", "6~R~A~1~d~S|", "~", "|", e + "payment type '6' names no payment type"},
+      {"", "", "-1~R~A~1~d~S2|", "~", "|", e + "payment type '-1' names no payment type"},
+      {"", "", "32768~R~A~1~d~S2|", "~", "|", e + "payment type '32768' names no payment type"},
+      {"New|", "0~Cash|1~Card|", "2~R~A~1~d~S|", "~", "|",
+       e + "payment type '2' names no payment type"},
+      {"New|", "0~Cash||2~Check|", "1~R~A~1~d~S|", "~", "|", e + "payment type '1' has no name"},
+      {"New|", "", "2~R~A~1e308~d~S|2~R~A~1e308~d~S|", "~", "|",
+       "WritePaymentData: payment record 2: the total of the payments is too large"},
+      {"New|", "", "2~R~A~1~d~S|", "", "|", "WritePaymentData: the field separator is empty"},
+      {"New|", "", "2~R~A~1~d~S|", "~", "", "WritePaymentData: the record separator is empty"},
+      // Chosen, a card holding the field separator would cut its change record in two.
+      {"Amex|Vi~sa|", "0~Cash~0|", "", "~", "|",
+       "WritePaymentData: credit card 2 'Vi~sa' holds the field separator"},
+      {"", "", k10MB + "|", "x", "|", e + "payment type '' is not a whole number"},
+      {"", "", Repeat("|", 10 << 20), "~", "|", e + "has 0 fields; a payment needs 6"},
+      {"", "", "2" + nul + "r" + nul + "a" + nul + "x" + nul + "5" + nul + "d" + nul + "s\n", nul,
+       "\n", e + "amount 'x' is not a number"},
+      {"", "", "2~a~b~A~5~d~S2|", "~", "|", e + "amount 'A' is not a number"},
+      {"", "", "2~R~~5~d~S2~~", "~", "~~", e + "has 2 fields; a payment needs 6"},
+      {"", "", "2~~R~~A~~5~~d~~S2~", "~~", "~", e + "has 1 fields; a payment needs 6"},
+      {"", "", "2~R~A~1e309~d~S2|", "~", "|", e + "amount '1e309' is not a number"},
+      {"", "", "2~R~A~NaN~d~S2|", "~", "|", e + "amount 'NaN' is not a number"},
+      {"", "", "2~R~A~Infinity~d~S2|", "~", "|", e + "amount 'Infinity' is not a number"},
+      {"", "", "2~R~A~0x10~d~S2|", "~", "|", e + "amount '0x10' is not a number"},
+      {"", "", "2~R~A~\u0661\u0662~d~S2|", "~", "|", e + "amount '\u0661\u0662' is not a number"},
+      // The largest doubles write as 1.79769313486232e308, beyond the range of a double.
+      {"", "", "2~R~A~1.7976931348623157e308~d~S2|", "~", "|",
+       e + "amount '1.7976931348623157e308' is too large"},
+  };
+  for (const auto& c : cases) {
+    LoadOrder(kStored);
+    EXPECT_EQ(ErrorOf([&] { control.WritePaymentData(c.cards, c.types, c.payments, c.fs, c.rs); }),
+              c.error);
+    EXPECT_EQ(Rows(), kStoredRows) << c.error;
+    EXPECT_EQ(Totals(), "10.00 / 240.00") << c.error;
+    EXPECT_THAT(Entries(W::cboCreditCard), ElementsAre("Visa", "Amex", "Diners")) << c.error;
+    EXPECT_EQ(control.GetPaymentID("Wire"), 5) << c.error;
+    EXPECT_EQ(control.Snapshot().field_separator, "~") << c.error;
+  }
+}
+
+// At a rate below 1 an amount may fit a double here but not in the host's currency.
+TEST_F(WritePaymentDataTest, RefusesAnAmountTheHostCouldNotReadBack) {
+  LoadOrder(kStored, 1, 1, 0.5);
+  EXPECT_EQ(ErrorOf([&] {
+              control.WritePaymentData("", "", "2~R~A~1.7976931348623157e308~d~S2|", "~", "|");
+            }),
+            "WritePaymentData: payment record 1: amount '1.7976931348623157e308' is too large");
+  EXPECT_THAT(Rows(), ElementsAre("Check|R|A|5.00|d|S1|"));
+  control.WritePaymentData("", "", "2~R~A~1e308~d~S2|", "~", "|");
+  EXPECT_THAT(Rows(),
+              ElementsAre("Check|R|A|5.00|d|S1|", "Check|R|A|" + FormatAmount(5e307) + "|d|S2|"));
 }
 
 }  // namespace
