@@ -3,8 +3,8 @@
 /// order a real toolkit raises them.
 #pragma once
 
-#include "toolkits/headless/screen.h"
 #include "surface/operator.h"
+#include "toolkits/headless/screen.h"
 
 namespace corvane::headless {
 

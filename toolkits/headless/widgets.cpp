@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "readings/utf8.h"
+#include "surface/refusals.h"
 
 namespace corvane::headless {
 namespace {
@@ -13,33 +14,9 @@ namespace {
 // growing piece by piece.
 constexpr std::size_t kRowRoom = 71;  // with the terminating zero, one 72-byte block
 
-[[noreturn]] void Refuse(const Widget& w, const std::string& what) {
-  throw WidgetError(std::string(w.Design().name) + ": " + what);
-}
-
 bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace
-
-std::unique_ptr<Widget> MakeWidget(Screen& screen, WidgetId id) {
-  switch (DesignOf(id).kind) {
-    case WidgetKind::kTextBox:
-      return std::make_unique<HeadlessTextBox>(screen, id);
-    case WidgetKind::kComboBox:
-      return std::make_unique<HeadlessComboBox>(screen, id);
-    case WidgetKind::kCommandButton:
-      return std::make_unique<HeadlessButton>(screen, id);
-    case WidgetKind::kLabel:
-      return std::make_unique<HeadlessLabel>(screen, id);
-    case WidgetKind::kFrame:
-      return std::make_unique<HeadlessFrame>(screen, id);
-    case WidgetKind::kListView:
-      return std::make_unique<HeadlessListView>(screen, id);
-    case WidgetKind::kDatePicker:
-      return std::make_unique<HeadlessDatePicker>(screen, id);
-  }
-  return nullptr;
-}
 
 // --- text box ---
 
@@ -66,14 +43,14 @@ void HeadlessTextBox::Replace(std::string text, int caret) {
 }
 
 void HeadlessTextBox::SetSelStart(int start) {
-  if (start < 0) Refuse(*this, "SelStart " + std::to_string(start) + " is negative");
+  CheckNotNegative(Id(), "SelStart", start);
   sel_start_ = std::min(start, CodePointCount(text_));
   sel_length_ = 0;
   caret_byte_ = ByteOffset(text_, sel_start_);
 }
 
 void HeadlessTextBox::SetSelLength(int length) {
-  if (length < 0) Refuse(*this, "SelLength " + std::to_string(length) + " is negative");
+  CheckNotNegative(Id(), "SelLength", length);
   sel_length_ = std::min(length, CodePointCount(text_) - sel_start_);
 }
 
@@ -120,20 +97,15 @@ HeadlessComboBox::HeadlessComboBox(Screen& screen, WidgetId id)
       locked_(DesignOf(id).locked),
       back_color_(DesignOf(id).BackColor()) {}
 
-int HeadlessComboBox::FindItem(std::string_view text) const {
-  const auto it = first_.find(text);
-  return it == first_.end() ? -1 : it->second;
-}
-
 void HeadlessComboBox::AddItem(std::string_view text) {
-  first_.try_emplace(std::string(text), ListCount());
+  first_.Add(text, ListCount());
   items_.emplace_back(text);
 }
 
 void HeadlessComboBox::SetText(std::string_view text) {
   const int found = FindItem(text);
   if (Design().combo_style == ComboStyle::kDropDownList) {
-    if (found < 0) Refuse(*this, "'" + std::string(text) + "' is not one of its entries");
+    if (found < 0) RefuseEntryText(Id(), text);
     SetListIndex(found);
     return;
   }
@@ -142,12 +114,12 @@ void HeadlessComboBox::SetText(std::string_view text) {
 }
 
 std::string HeadlessComboBox::List(int index) const {
-  if (index < 0 || index >= ListCount()) Refuse(*this, "no entry " + std::to_string(index));
+  CheckEntry(Id(), index, ListCount());
   return items_[index];
 }
 
 void HeadlessComboBox::SetListIndex(int index) {
-  if (index < -1 || index >= ListCount()) Refuse(*this, "no entry " + std::to_string(index));
+  if (index != -1) CheckEntry(Id(), index, ListCount());
   if (index == index_) return;
   index_ = index;
   text_ = index < 0 ? std::string() : items_[index];
@@ -156,7 +128,7 @@ void HeadlessComboBox::SetListIndex(int index) {
 
 void HeadlessComboBox::Clear() {
   items_.clear();
-  first_.clear();
+  first_.Clear();
   index_ = -1;
   text_.clear();
 }
@@ -172,14 +144,8 @@ HeadlessListView::Row& HeadlessListView::At(int row) {
 }
 
 const HeadlessListView::Row& HeadlessListView::At(int row) const {
-  if (row < 0 || row >= Count()) Refuse(*this, "no row " + std::to_string(row));
+  CheckRow(Id(), row, Count());
   return rows_[row];
-}
-
-void HeadlessListView::CheckSubItem(int sub_item) {
-  if (sub_item < 1 || sub_item > kSubItems) {
-    throw WidgetError("lstPayment: no sub-item " + std::to_string(sub_item));
-  }
 }
 
 std::string_view HeadlessListView::Row::Piece(int piece) const {
@@ -187,12 +153,12 @@ std::string_view HeadlessListView::Row::Piece(int piece) const {
   return std::string_view(texts).substr(begin, ends[piece] - begin);
 }
 
-void HeadlessListView::Row::SetPiece(int piece, std::string_view text) {
+void HeadlessListView::Row::SetPiece(WidgetId list, int piece, std::string_view text) {
   const std::uint32_t begin = piece == 0 ? 0 : ends[piece - 1];
   const std::uint32_t old_length = ends[piece] - begin;
   if (text.size() >
       std::numeric_limits<std::uint32_t>::max() - (ends[kDescriptionPiece] - old_length)) {
-    throw WidgetError("lstPayment: a row's texts are limited to 4 GiB");
+    Refuse(list, "a row's texts are limited to 4 GiB");
   }
   texts.replace(begin, old_length, text);
   const std::uint32_t new_length = static_cast<std::uint32_t>(text.size());
@@ -202,7 +168,7 @@ void HeadlessListView::Row::SetPiece(int piece, std::string_view text) {
 int HeadlessListView::Add(std::string_view text) {
   Row& row = rows_.emplace_back();
   row.texts.reserve(kRowRoom);
-  row.SetPiece(0, text);
+  row.SetPiece(Id(), 0, text);
   return Count() - 1;
 }
 
@@ -230,13 +196,13 @@ void HeadlessListView::Clear() {
 }
 
 std::string HeadlessListView::SubItem(int row, int sub_item) const {
-  CheckSubItem(sub_item);
+  CheckSubItem(Id(), sub_item);
   return std::string(At(row).Piece(sub_item));
 }
 
 void HeadlessListView::SetSubItem(int row, int sub_item, std::string_view text) {
-  CheckSubItem(sub_item);
-  At(row).SetPiece(sub_item, text);
+  CheckSubItem(Id(), sub_item);
+  At(row).SetPiece(Id(), sub_item, text);
 }
 
 void HeadlessListView::Select(int row) {
@@ -247,10 +213,7 @@ void HeadlessListView::Select(int row) {
 // --- date picker ---
 
 void HeadlessDatePicker::SetValue(Date value) {
-  const WidgetDesign& design = Design();
-  if (!value.ok() || value < design.min_date || value > design.max_date) {
-    Refuse(*this, "the date is outside the range it accepts");
-  }
+  CheckDate(Id(), value);
   value_ = value;
 }
 

@@ -3,6 +3,7 @@
 #include <QStyledItemDelegate>
 #include <cmath>
 
+#include "surface/refusals.h"
 #include "toolkits/qt/rows_model.h"
 #include "toolkits/qt/widgets.h"
 
@@ -25,19 +26,14 @@ class RowDelegate final : public QStyledItemDelegate {
   QtListView* view_;
 };
 
-void CheckSubItem(int sub_item) {
-  if (sub_item < 1 || sub_item > ListView::kSubItems) {
-    throw WidgetError("lstPayment: no sub-item " + std::to_string(sub_item));
-  }
-}
-
 }  // namespace
 
 // A report view over a model of the rows: whole rows selected one at a time, grid lines,
 // no editing in place, no sorting. Only Up, Down, Home and End move the selection.
 QtListView::QtListView(Screen& screen, WidgetId id, QWidget* parent)
     : Common(screen, id, parent),
-      model_(new RowsModel([&screen](Color c) { return screen.Resolve(c); }, this)) {
+      model_(new RowsModel(
+          id, [&screen](Color c) { return screen.Resolve(c); }, this)) {
   setModel(model_);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -91,12 +87,12 @@ std::string QtListView::Text(int row) const { return model_->at(row).cells[0]; }
 void QtListView::SetText(int row, std::string_view text) { model_->SetCell(row, 0, text); }
 
 std::string QtListView::SubItem(int row, int sub_item) const {
-  CheckSubItem(sub_item);
+  CheckSubItem(Id(), sub_item);
   return model_->at(row).cells[sub_item];
 }
 
 void QtListView::SetSubItem(int row, int sub_item, std::string_view text) {
-  CheckSubItem(sub_item);
+  CheckSubItem(Id(), sub_item);
   model_->SetCell(row, sub_item, text);
 }
 
@@ -158,22 +154,11 @@ void QtListView::ApplyPalette() {
 
 bool QtListView::ShowsSelection() const { return !hide_selection_ || hasFocus(); }
 
+// Only Up, Down, Home and End move the selection; Page keys and letters move nothing.
 void QtListView::keyPressEvent(QKeyEvent* event) {
   event->accept();
-  const int count = Count();
-  if (count == 0) return;
-  const std::optional<int> at = Selected();
-  switch (event->key()) {
-    case Qt::Key_Up:
-      return Select(at ? std::max(*at - 1, 0) : 0);
-    case Qt::Key_Down:
-      return Select(at ? std::min(*at + 1, count - 1) : 0);
-    case Qt::Key_Home:
-      return Select(0);
-    case Qt::Key_End:
-      return Select(count - 1);
-    default:
-      return;  // Page keys and letters move nothing
+  if (const std::optional<int> row = RowForKey(VirtualKeyOf(event->key()), Selected(), Count())) {
+    Select(*row);
   }
 }
 

@@ -22,7 +22,8 @@ class RowsModel final : public QAbstractTableModel {
  public:
   using Resolver = std::function<QColor(Color)>;
 
-  RowsModel(Resolver resolve, QObject* parent);
+  // The rows of list view `list`, whose name its refusals give.
+  RowsModel(WidgetId list, Resolver resolve, QObject* parent);
 
   struct Row {
     std::array<std::string, ListView::kSubItems + 1> cells;
@@ -63,6 +64,7 @@ class RowsModel final : public QAbstractTableModel {
   // The view's column showing cell `cell`, or -1.
   int ViewColumn(int cell) const;
 
+  WidgetId list_;
   Resolver resolve_;
   std::vector<ColumnHeader> columns_;
   std::vector<int> shown_;  // the cell each of the view's columns shows, in order
