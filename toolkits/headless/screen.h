@@ -35,8 +35,6 @@ class Screen final : public ToolkitScreen {
   /// @{
   /// As ScriptedServices has them.
   void QueueAnswer(int answer) { services_.QueueAnswer(answer); }
-  const std::vector<MessageRecord>& messages() const { return services_.messages(); }
-  int beeps() const { return services_.beeps(); }
   std::vector<MessageRecord> TakeMessages() { return services_.TakeMessages(); }
   int TakeBeeps() { return services_.TakeBeeps(); }
   /// @}
