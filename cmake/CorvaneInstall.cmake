@@ -1,6 +1,7 @@
 # Installing Corvane: the headers under include/corvane/ (hosts include them from there as in
 # the tree, "control/corvane.h"), the static libraries, the CMake package
-# (find_package(Corvane CONFIG): Corvane::corvane, Corvane::headless, Corvane::qt), corvane.pc
+# (find_package(Corvane CONFIG): Corvane::corvane, Corvane::headless, Corvane::qt,
+# Corvane::qt_operator), corvane.pc
 # for the core with the headless toolkit, corvane-host and corvane-demo, and the Qt Designer
 # plugin in Qt's plugin folder. Included at the end of the top-level CMakeLists.txt.
 option(CORVANE_INSTALL "Generate the install rules and the package files"
@@ -40,6 +41,14 @@ if(TARGET corvane_qt)
           LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
           RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   install(EXPORT CorvaneQtTargets NAMESPACE Corvane:: DESTINATION ${CORVANE_INSTALL_CMAKEDIR})
+  # The Qt operator for hosts' tests, apart again: only it needs Qt's test library.
+  set_target_properties(corvane_qt_operator PROPERTIES EXPORT_NAME qt_operator)
+  target_include_directories(corvane_qt_operator
+                             PUBLIC $<INSTALL_INTERFACE:${CORVANE_INSTALL_INCLUDEDIR}>)
+  install(TARGETS corvane_qt_operator EXPORT CorvaneQtOperatorTargets
+          ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  install(EXPORT CorvaneQtOperatorTargets NAMESPACE Corvane::
+          DESTINATION ${CORVANE_INSTALL_CMAKEDIR})
   set(CORVANE_PACKAGE_WITH_QT ON)
 else()
   set(CORVANE_PACKAGE_WITH_QT OFF)
@@ -49,7 +58,9 @@ endif()
 # and the generated version header.
 set(corvane_header_dirs readings model surface control toolkits qt_widget)
 set(corvane_header_excludes PATTERN designer EXCLUDE)
-if(NOT TARGET corvane_qt)
+if(TARGET corvane_qt)
+  list(APPEND corvane_header_dirs testing)
+else()
   list(APPEND corvane_header_excludes PATTERN qt EXCLUDE PATTERN qt_widget EXCLUDE)
 endif()
 foreach(dir IN LISTS corvane_header_dirs)

@@ -46,7 +46,8 @@ const std::array<WidgetDesign, kWidgetCount> kScreenLayout{{
    .text = "New Payment", .rect = {2910, 4500, 1155, 375}, .tab_index = 9},
   {.id = W::lstPayment, .name = "lstPayment", .kind = K::kListView, .parent = W::Framain,
    .text = "", .rect = {90, 180, 6540, 2175}, .tab_index = 1,
-   .full_row_select = true, .grid_lines = true, .label_edit = false, .sorted = false},
+   .full_row_select = true, .grid_lines = true, .label_edit = false, .sorted = false,
+   .accessible_name = "Payments"},
   {.id = W::txtCreditCard, .name = "txtCreditCard", .kind = K::kTextBox, .parent = W::Framain,
    .text = "Not Found", .rect = {1485, 2880, 2295, 315}, .tab_index = 19,
    .back_color = kWindowBackground},
@@ -88,6 +89,10 @@ Color DefaultBackColor(WidgetKind kind) {
 Color WidgetDesign::BackColor() const { return back_color.value_or(DefaultBackColor(kind)); }
 
 bool WidgetDesign::CanTakeFocus() const { return kind != K::kLabel && kind != K::kFrame; }
+
+bool WidgetDesign::AcceptsDate(std::chrono::year_month_day date) const {
+  return date.ok() && date >= min_date && date <= max_date;
+}
 
 std::optional<WidgetId> FindWidget(std::string_view name) {
   for (const WidgetDesign& design : kScreenLayout) {

@@ -113,11 +113,15 @@ struct WidgetDesign {
   /// @}
   /// Label: the field it names, for keyboard users and screen readers.
   std::optional<WidgetId> buddy{};
+  /// The name assistive technology gives a widget that no label names; empty for none.
+  std::string_view accessible_name{};
 
   /// The design's colour, or the kind's default.
   Color BackColor() const;
   /// Labels and the frame never take the focus.
   bool CanTakeFocus() const;
+  /// Date picker: whether `date` is a calendar date from min_date to max_date.
+  bool AcceptsDate(std::chrono::year_month_day date) const;
 };
 
 /// Text boxes and combo boxes default to the window background, everything else to the

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "surface/refusals.h"
 #include "surface/surface.h"
 
 namespace corvane {
@@ -54,18 +55,12 @@ void OwnedRows::Remove(int row) { rows_.erase(rows_.begin() + row); }
 
 // --- ShownRows ---
 
-void ShownRows::Refuse(const std::string& what) const { throw WidgetError(name_ + ": " + what); }
+void ShownRows::CheckRow(int row) const { corvane::CheckRow(list_, row, Count()); }
 
-void ShownRows::CheckRow(int row) const {
-  if (row < 0 || row >= Count()) Refuse("no row " + std::to_string(row));
-}
-
-void ShownRows::CheckSubItem(int sub_item) const {
-  if (sub_item < 1 || sub_item >= kListCells) Refuse("no sub-item " + std::to_string(sub_item));
-}
+void ShownRows::CheckSubItem(int sub_item) const { corvane::CheckSubItem(list_, sub_item); }
 
 void ShownRows::RefuseUnlessOwn() const {
-  if (!ShowsOwnRows()) Refuse("it shows rows it does not keep");
+  if (!ShowsOwnRows()) Refuse(list_, "it shows rows it does not keep");
 }
 
 std::string_view ShownRows::Cell(int row, int cell) const {
@@ -78,7 +73,7 @@ int ShownRows::Add(std::string_view text) {
   try {
     own_.Add(text);
   } catch (const WidgetError& e) {
-    Refuse(e.what());
+    Refuse(list_, e.what());
   }
   looks_.emplace_back();
   return Count() - 1;
@@ -96,7 +91,7 @@ void ShownRows::SetCell(int row, int cell, std::string_view text) {
   try {
     own_.SetCell(row, cell, text);
   } catch (const WidgetError& e) {
-    Refuse(e.what());
+    Refuse(list_, e.what());
   }
 }
 

@@ -54,11 +54,11 @@ class OwnedRows final : public ListRows {
 };
 
 /// The rows a list view shows, with each row's colour and description; every row index
-/// and cell is checked, a bad one refused with WidgetError("<name>: ...").
+/// and cell is checked, a bad one refused as the list's (see refusals.h).
 class ShownRows {
  public:
-  /// `name` begins the refusals' messages.
-  explicit ShownRows(std::string name) : name_(std::move(name)) {}
+  /// The rows of list view `list`.
+  explicit ShownRows(WidgetId list) : list_(list) {}
 
   /// The number of rows.
   int Count() const { return rows_->RowCount(); }
@@ -100,10 +100,9 @@ class ShownRows {
     Color fore_color = kWindowText;
     std::uint32_t description = 0;
   };
-  [[noreturn]] void Refuse(const std::string& what) const;
   void RefuseUnlessOwn() const;
 
-  std::string name_;
+  WidgetId list_;
   OwnedRows own_;
   const ListRows* rows_ = &own_;
   std::vector<Look> looks_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "readings/dates.h"
 #include "readings/utf8.h"
 
 namespace corvane {
@@ -86,8 +87,9 @@ void Operator::Choose(WidgetId combo_box, std::string_view entry) {
 void Operator::Pick(WidgetId date_picker, std::chrono::year_month_day date) {
   Expect<DatePicker>(date_picker, "date picker");
   const WidgetDesign& design = DesignOf(date_picker);
-  if (!date.ok() || date < design.min_date || date > design.max_date) {
-    throw ActionRefused(NameOf(date_picker) + " accepts dates from 1900-01-01 to 2060-12-31");
+  if (!design.AcceptsDate(date)) {
+    throw ActionRefused(NameOf(date_picker) + " accepts dates from " +
+                        FormatIsoDate(design.min_date) + " to " + FormatIsoDate(design.max_date));
   }
   ExpectFocusable(date_picker);
   DoPick(date_picker, date);

@@ -20,14 +20,6 @@ class ActionRefused : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-/// @{
-/// Virtual key codes the list view moves on.
-inline constexpr int kKeyEnd = 35;
-inline constexpr int kKeyHome = 36;
-inline constexpr int kKeyUp = 38;
-inline constexpr int kKeyDown = 40;
-/// @}
-
 /// The operator's hands on one screen; each toolkit has its own (headless::Operator,
 /// qt::Operator).
 class Operator {

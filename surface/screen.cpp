@@ -45,9 +45,9 @@ bool Screen::Covered(WidgetId id) {
   return false;
 }
 
-bool Screen::TabStopsOn(WidgetId id) {
-  return DesignOf(id).tab_stop && Focusable(id) && !Covered(id);
-}
+bool Screen::TabStopInSight(WidgetId id) { return DesignOf(id).tab_stop && !Covered(id); }
+
+bool Screen::TabStopsOn(WidgetId id) { return Focusable(id) && TabStopInSight(id); }
 
 std::optional<WidgetId> Screen::NextInTabOrder(WidgetId from) {
   const std::span<const WidgetId> order = TabOrder();

@@ -46,7 +46,9 @@ class Screen {
   /// Whether a visible sibling in front of `id` covers its whole rectangle, so that nobody
   /// sees it (the card box behind the card combo, the date box behind the shown picker).
   bool Covered(WidgetId id);
-  /// Whether the Tab key stops on `id` now: a tab stop, focusable and not covered.
+  /// Whether `id` is a tab stop that no sibling covers.
+  bool TabStopInSight(WidgetId id);
+  /// Whether the Tab key stops on `id` now: a tab stop in sight, and focusable.
   bool TabStopsOn(WidgetId id);
   /// Where the focus goes when `from` can no longer hold it: the next widget in tab order,
   /// wrapping, that the Tab key stops on; none when there is none.

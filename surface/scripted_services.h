@@ -32,12 +32,8 @@ class ScriptedServices {
 
   /// Queues the answer of a later Yes/No box.
   void QueueAnswer(int answer) { answers_.push_back(answer); }
-  /// Empties the queue of answers.
-  void DropAnswers() { answers_.clear(); }
   /// The boxes shown so far, oldest first.
   const std::vector<MessageRecord>& messages() const { return messages_; }
-  /// The beeps so far.
-  int beeps() const { return beeps_; }
   /// The records so far; new ones start empty.
   std::vector<MessageRecord> TakeMessages();
   /// The beeps so far; the count starts again at 0.

@@ -176,6 +176,14 @@ struct ColumnHeader {
   Alignment alignment = Alignment::kLeft;  ///< of the header and the cells
 };
 
+/// @{
+/// Virtual key codes the list view moves on.
+inline constexpr int kKeyEnd = 35;
+inline constexpr int kKeyHome = 36;
+inline constexpr int kKeyUp = 38;
+inline constexpr int kKeyDown = 40;
+/// @}
+
 /// A report view. Rows are addressed by their 0-based place in list order; each row has a
 /// text (column 0), sub-items 1 to 6, a fore colour and a tag (data that no column shows).
 /// Row arguments out of range throw WidgetError.
@@ -245,6 +253,10 @@ class ListView : public Widget {
   virtual std::optional<int> Selected() const = 0;
   /// Selects the row.
   virtual void Select(int row) = 0;
+  /// The row a key (a virtual key code) selects among `count` rows: Up and Down move one row
+  /// from `selected` (from none, to the first), not past either end; Home and End go to the
+  /// first and the last. None for any other key, or with no rows.
+  static std::optional<int> RowForKey(int key, std::optional<int> selected, int count);
 
   /// Whether the selection is hidden while the list has no focus.
   virtual bool HideSelection() const = 0;

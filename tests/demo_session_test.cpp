@@ -3,8 +3,8 @@
 // checked.
 #include <gmock/gmock.h>
 
+#include "testing/qt_operator/operator.h"
 #include "tests/demo_fixture.h"
-#include "toolkits/qt/operator.h"
 #include "tools/corvane_demo/changes_box.h"
 
 namespace corvane::demo {

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "testing/qt_operator/operator.h"
 #include "tests/demo_fixture.h"
-#include "toolkits/qt/operator.h"
 #include "tools/corvane_demo/context_box.h"
 
 namespace corvane::demo {

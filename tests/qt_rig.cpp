@@ -1,7 +1,7 @@
 #include <QApplication>
 
+#include "testing/qt_operator/operator.h"
 #include "tests/toolkit_rig.h"
-#include "toolkits/qt/operator.h"
 #include "toolkits/qt/screen.h"
 
 namespace corvane::testing {

@@ -18,6 +18,7 @@ LAYERS = {
     "toolkits/headless": ["surface", "readings"],
     "toolkits/qt": ["surface", "readings"],
     "qt_widget": ["control", "model", "surface", "toolkits/qt", "readings"],
+    "testing/qt_operator": ["toolkits/qt", "surface", "readings"],
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 

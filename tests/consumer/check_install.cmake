@@ -87,6 +87,10 @@ elseif(MODE STREQUAL "cmake")
     run(${build}/qt_host --quit)
     run(${build}/form_host)
     expect_output("TotalAmount 120.5")
+    # Corvane::qt alone needs no Qt test library; the operator's library brings it.
+    expect_file(${build}/operator_host)
+    run(${build}/operator_host)
+    expect_output("cmdAdd Save, txtAmount 12.5")
   endif()
 
 elseif(MODE STREQUAL "pkg-config")

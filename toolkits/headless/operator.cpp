@@ -1,7 +1,5 @@
 #include "toolkits/headless/operator.h"
 
-#include <algorithm>
-
 #include "toolkits/headless/widgets.h"
 
 namespace corvane::headless {
@@ -23,24 +21,8 @@ void Operator::DoClickRow(WidgetId list, int row) {
 void Operator::DoKey(WidgetId list, int code) {
   screen_.MoveFocus(list);
   ListView& view = screen_.list_view(list);
-  if (const int count = view.Count(); count > 0) {
-    const std::optional<int> at = view.Selected();
-    switch (code) {
-      case kKeyUp:
-        view.Select(at ? std::max(*at - 1, 0) : 0);
-        break;
-      case kKeyDown:
-        view.Select(at ? std::min(*at + 1, count - 1) : 0);
-        break;
-      case kKeyHome:
-        view.Select(0);
-        break;
-      case kKeyEnd:
-        view.Select(count - 1);
-        break;
-      default:
-        break;
-    }
+  if (const std::optional<int> row = ListView::RowForKey(code, view.Selected(), view.Count())) {
+    view.Select(*row);
   }
   std::int16_t key = static_cast<std::int16_t>(code);
   if (screen_.events()) screen_.events()->KeyUp(list, key, 0);

@@ -5,37 +5,14 @@
 #include <utility>
 
 #include "readings/utf8.h"
+#include "surface/refusals.h"
 
 namespace corvane::headless {
 namespace {
 
-[[noreturn]] void Refuse(const Widget& w, const std::string& what) {
-  throw WidgetError(std::string(w.Design().name) + ": " + what);
-}
-
 bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace
-
-std::unique_ptr<Widget> MakeWidget(Screen& screen, WidgetId id) {
-  switch (DesignOf(id).kind) {
-    case WidgetKind::kTextBox:
-      return std::make_unique<HeadlessTextBox>(screen, id);
-    case WidgetKind::kComboBox:
-      return std::make_unique<HeadlessComboBox>(screen, id);
-    case WidgetKind::kCommandButton:
-      return std::make_unique<HeadlessButton>(screen, id);
-    case WidgetKind::kLabel:
-      return std::make_unique<HeadlessLabel>(screen, id);
-    case WidgetKind::kFrame:
-      return std::make_unique<HeadlessFrame>(screen, id);
-    case WidgetKind::kListView:
-      return std::make_unique<HeadlessListView>(screen, id);
-    case WidgetKind::kDatePicker:
-      return std::make_unique<HeadlessDatePicker>(screen, id);
-  }
-  return nullptr;
-}
 
 // --- text box ---
 
@@ -62,14 +39,14 @@ void HeadlessTextBox::Replace(std::string text, int caret) {
 }
 
 void HeadlessTextBox::SetSelStart(int start) {
-  if (start < 0) Refuse(*this, "SelStart " + std::to_string(start) + " is negative");
+  CheckNotNegative(Id(), "SelStart", start);
   sel_start_ = std::min(start, CodePointCount(text_));
   sel_length_ = 0;
   caret_byte_ = ByteOffset(text_, sel_start_);
 }
 
 void HeadlessTextBox::SetSelLength(int length) {
-  if (length < 0) Refuse(*this, "SelLength " + std::to_string(length) + " is negative");
+  CheckNotNegative(Id(), "SelLength", length);
   sel_length_ = std::min(length, CodePointCount(text_) - sel_start_);
 }
 
@@ -116,20 +93,15 @@ HeadlessComboBox::HeadlessComboBox(Screen& screen, WidgetId id)
       locked_(DesignOf(id).locked),
       back_color_(DesignOf(id).BackColor()) {}
 
-int HeadlessComboBox::FindItem(std::string_view text) const {
-  const auto it = first_.find(text);
-  return it == first_.end() ? -1 : it->second;
-}
-
 void HeadlessComboBox::AddItem(std::string_view text) {
-  first_.try_emplace(std::string(text), ListCount());
+  first_.Add(text, ListCount());
   items_.emplace_back(text);
 }
 
 void HeadlessComboBox::SetText(std::string_view text) {
   const int found = FindItem(text);
   if (Design().combo_style == ComboStyle::kDropDownList) {
-    if (found < 0) Refuse(*this, "'" + std::string(text) + "' is not one of its entries");
+    if (found < 0) RefuseEntryText(Id(), text);
     SetListIndex(found);
     return;
   }
@@ -138,12 +110,12 @@ void HeadlessComboBox::SetText(std::string_view text) {
 }
 
 std::string HeadlessComboBox::List(int index) const {
-  if (index < 0 || index >= ListCount()) Refuse(*this, "no entry " + std::to_string(index));
+  CheckEntry(Id(), index, ListCount());
   return items_[index];
 }
 
 void HeadlessComboBox::SetListIndex(int index) {
-  if (index < -1 || index >= ListCount()) Refuse(*this, "no entry " + std::to_string(index));
+  if (index != -1) CheckEntry(Id(), index, ListCount());
   if (index == index_) return;
   index_ = index;
   text_ = index < 0 ? std::string() : items_[index];
@@ -152,7 +124,7 @@ void HeadlessComboBox::SetListIndex(int index) {
 
 void HeadlessComboBox::Clear() {
   items_.clear();
-  first_.clear();
+  first_.Clear();
   index_ = -1;
   text_.clear();
 }
@@ -163,8 +135,7 @@ void HeadlessListView::AddColumn(std::string_view text, double width, Alignment 
   columns_.push_back({std::string(text), width, alignment});
 }
 
-HeadlessListView::HeadlessListView(Screen& screen, WidgetId id)
-    : Common(screen, id), rows_(std::string(DesignOf(id).name)) {}
+HeadlessListView::HeadlessListView(Screen& screen, WidgetId id) : Common(screen, id), rows_(id) {}
 
 void HeadlessListView::FollowRemoval(int row) {
   if (selected_ == row) {
@@ -222,10 +193,7 @@ void HeadlessListView::Select(int row) {
 // --- date picker ---
 
 void HeadlessDatePicker::SetValue(Date value) {
-  const WidgetDesign& design = Design();
-  if (!value.ok() || value < design.min_date || value > design.max_date) {
-    Refuse(*this, "the date is outside the range it accepts");
-  }
+  CheckDate(Id(), value);
   value_ = value;
 }
 

@@ -7,48 +7,38 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
-#include "readings/text_hash.h"
+#include "surface/first_entries.h"
 #include "surface/surface.h"
+#include "surface/toolkit_widget.h"
 #include "toolkits/headless/screen.h"
 
 namespace corvane::headless {
 
-/// Builds the headless widget for `id` with its design-time settings.
-std::unique_ptr<Widget> MakeWidget(Screen& screen, WidgetId id);
-
-/// What every headless widget shares: enabled, visible, focus and z-order.
+/// What every headless widget keeps alike: enabled, visible, and its place among its
+/// siblings on the screen.
 template <class Interface>
-class Common : public Interface {
+class Common : public ToolkitWidget<Interface, Screen> {
  public:
   /// Widget `id` of `screen`, enabled and visible as its design says.
   Common(Screen& screen, WidgetId id)
-      : Interface(id),
-        screen_(screen),
+      : ToolkitWidget<Interface, Screen>(screen, id),
         enabled_(DesignOf(id).enabled),
         visible_(DesignOf(id).visible) {}
 
   bool Enabled() const override { return enabled_; }
-  void SetEnabled(bool enabled) override {
-    enabled_ = enabled;
-    if (!enabled) screen_.FocusMayLeave(this->Id());
-  }
   bool Visible() const override { return visible_; }
-  void SetVisible(bool visible) override {
-    visible_ = visible;
-    if (!visible) screen_.FocusMayLeave(this->Id());
-  }
-  bool HasFocus() const override { return screen_.Focus() == this->Id(); }
-  void SetFocus() override { screen_.MoveFocus(this->Id()); }
-  void ZOrder(int position) override { screen_.ZOrder(this->Id(), position); }
-  int ZIndex() const override { return screen_.ZIndex(this->Id()); }
+  int ZIndex() const override { return this->screen_.ZIndex(this->Id()); }
 
  protected:
-  Screen& screen_;  ///< the screen the widget is on
+  using ToolkitWidget<Interface, Screen>::screen_;
 
  private:
+  void Enable(bool enabled) override { enabled_ = enabled; }
+  void Show(bool visible) override { visible_ = visible; }
+  void Stack(bool in_front) override { this->screen_.Stack(this->Id(), in_front); }
+
   bool enabled_;
   bool visible_;
 };
@@ -97,7 +87,7 @@ class HeadlessComboBox final : public Common<ComboBox> {
   void SetText(std::string_view text) override;
   std::string List(int index) const override;
   int ListCount() const override { return static_cast<int>(items_.size()); }
-  int FindItem(std::string_view text) const override;
+  int FindItem(std::string_view text) const override { return first_.Find(text); }
   int ListIndex() const override { return index_; }
   void SetListIndex(int index) override;
   void AddItem(std::string_view text) override;
@@ -109,8 +99,7 @@ class HeadlessComboBox final : public Common<ComboBox> {
 
  private:
   std::vector<std::string> items_;
-  /// Each text's first entry.
-  std::unordered_map<std::string, int, TextHash, std::equal_to<>> first_;
+  FirstEntries first_;
   int index_ = -1;
   std::string text_;
   bool locked_;
@@ -212,6 +201,17 @@ class HeadlessDatePicker final : public Common<DatePicker> {
  private:
   std::string format_;
   std::optional<Date> value_;
+};
+
+/// The headless widget of each kind, for ToolkitScreen::Build.
+struct Widgets {
+  using TextBox = HeadlessTextBox;
+  using ComboBox = HeadlessComboBox;
+  using CommandButton = HeadlessButton;
+  using Label = HeadlessLabel;
+  using Frame = HeadlessFrame;
+  using ListView = HeadlessListView;
+  using DatePicker = HeadlessDatePicker;
 };
 
 }  // namespace corvane::headless

@@ -1,6 +1,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "surface/refusals.h"
 #include "toolkits/qt/text.h"
 #include "toolkits/qt/widgets.h"
 
@@ -26,19 +27,13 @@ QtComboBox::QtComboBox(Screen& screen, WidgetId id, QWidget* parent)
   });
 }
 
-int QtComboBox::FindItem(std::string_view text) const { return first_.value(ToQt(text), -1); }
-
 std::string QtComboBox::List(int index) const {
-  if (index < 0 || index >= count()) {
-    throw WidgetError(std::string(Design().name) + ": no entry " + std::to_string(index));
-  }
+  CheckEntry(Id(), index, count());
   return itemText(index).toStdString();
 }
 
 void QtComboBox::SetListIndex(int index) {
-  if (index < -1 || index >= count()) {
-    throw WidgetError(std::string(Design().name) + ": no entry " + std::to_string(index));
-  }
+  if (index != -1) CheckEntry(Id(), index, count());
   if (index == currentIndex()) return;
   screen_.AsCode([&] {
     setCurrentIndex(index);
@@ -48,18 +43,14 @@ void QtComboBox::SetListIndex(int index) {
 }
 
 void QtComboBox::SetText(std::string_view text) {
-  const QString value = ToQt(text);
-  const int found = first_.value(value, -1);
+  const int found = first_.Find(text);
   if (!isEditable()) {
-    if (found < 0) {
-      throw WidgetError(std::string(Design().name) + ": '" + std::string(text) +
-                        "' is not one of its entries");
-    }
+    if (found < 0) RefuseEntryText(Id(), text);
     return SetListIndex(found);
   }
   screen_.AsCode([&] {
     setCurrentIndex(found);
-    setEditText(value);
+    setEditText(ToQt(text));
   });
 }
 
@@ -67,9 +58,8 @@ void QtComboBox::AddItem(std::string_view text) {
   screen_.AsCode([&] {
     const int index = currentIndex();
     const QString edit_text = currentText();
-    const QString item = ToQt(text);
-    if (!first_.contains(item)) first_.insert(item, count());
-    addItem(item);
+    first_.Add(text, count());
+    addItem(ToQt(text));
     if (currentIndex() != index) {
       setCurrentIndex(index);
       if (isEditable()) setEditText(edit_text);
@@ -78,7 +68,7 @@ void QtComboBox::AddItem(std::string_view text) {
 }
 
 void QtComboBox::Clear() {
-  first_.clear();
+  first_.Clear();
   screen_.AsCode([&] {
     clear();
     if (isEditable()) setEditText({});

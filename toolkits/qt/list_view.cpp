@@ -3,6 +3,7 @@
 #include <QStyledItemDelegate>
 #include <cmath>
 
+#include "surface/refusals.h"
 #include "toolkits/qt/rows_model.h"
 #include "toolkits/qt/widgets.h"
 
@@ -32,7 +33,7 @@ class RowDelegate final : public QStyledItemDelegate {
 QtListView::QtListView(Screen& screen, WidgetId id, QWidget* parent)
     : Common(screen, id, parent),
       model_(new RowsModel(
-          std::string(Design().name), [&screen](Color c) { return screen.Resolve(c); }, this)) {
+          id, [&screen](Color c) { return screen.Resolve(c); }, this)) {
   setModel(model_);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::SingleSelection);
@@ -176,22 +177,11 @@ void QtListView::ApplyPalette() {
 
 bool QtListView::ShowsSelection() const { return !hide_selection_ || hasFocus(); }
 
+// Only Up, Down, Home and End move the selection; Page keys and letters move nothing.
 void QtListView::keyPressEvent(QKeyEvent* event) {
   event->accept();
-  const int count = Count();
-  if (count == 0) return;
-  const std::optional<int> at = Selected();
-  switch (event->key()) {
-    case Qt::Key_Up:
-      return Select(at ? std::max(*at - 1, 0) : 0);
-    case Qt::Key_Down:
-      return Select(at ? std::min(*at + 1, count - 1) : 0);
-    case Qt::Key_Home:
-      return Select(0);
-    case Qt::Key_End:
-      return Select(count - 1);
-    default:
-      return;  // Page keys and letters move nothing
+  if (const std::optional<int> row = RowForKey(VirtualKeyOf(event->key()), Selected(), Count())) {
+    Select(*row);
   }
 }
 

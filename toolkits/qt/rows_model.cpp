@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "surface/refusals.h"
+
 namespace corvane::qt {
 
-RowsModel::RowsModel(std::string name, Resolver resolve, QObject* parent)
-    : QAbstractTableModel(parent), resolve_(std::move(resolve)), rows_(std::move(name)) {
+RowsModel::RowsModel(WidgetId list, Resolver resolve, QObject* parent)
+    : QAbstractTableModel(parent), list_(list), resolve_(std::move(resolve)), rows_(list) {
   for (int cell = 0; cell <= ListView::kSubItems; ++cell) shown_.push_back(cell);
 }
 
@@ -68,7 +70,7 @@ QVariant RowsModel::headerData(int section, Qt::Orientation orientation, int rol
 int RowsModel::AddColumn(ColumnHeader column) {
   const int cell = static_cast<int>(columns_.size());
   if (cell == ListView::kSubItems + 1) {
-    throw WidgetError("lstPayment: it has seven columns already");
+    Refuse(list_, "it has " + std::to_string(cell) + " columns already");
   }
   const bool shown = column.width != 0;
   columns_.push_back(std::move(column));

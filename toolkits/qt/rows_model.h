@@ -22,8 +22,8 @@ class RowsModel final : public QAbstractTableModel {
  public:
   using Resolver = std::function<QColor(Color)>;
 
-  // `name` begins the messages of refused calls.
-  RowsModel(std::string name, Resolver resolve, QObject* parent);
+  // The rows of list view `list`, whose name its refusals give.
+  RowsModel(WidgetId list, Resolver resolve, QObject* parent);
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -68,6 +68,7 @@ class RowsModel final : public QAbstractTableModel {
   // Announces the new rows when the event loop next runs, unless that is asked already.
   void PostFlush();
 
+  WidgetId list_;
   Resolver resolve_;
   std::vector<ColumnHeader> columns_;
   std::vector<int> shown_;  // the cell each of the view's columns shows, in order

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cmath>
+#include <type_traits>
 #include <utility>
 
 #include "toolkits/qt/accessibility.h"
@@ -66,30 +67,6 @@ class FocusWatch final : public QObject {
   Screen& screen_;
 };
 
-QWidget* Make(Screen& screen, const WidgetDesign& design, QWidget* parent, Widget*& as_widget) {
-  auto make = [&](auto* w) {
-    as_widget = w;
-    return static_cast<QWidget*>(w);
-  };
-  switch (design.kind) {
-    case WidgetKind::kTextBox:
-      return make(new QtTextBox(screen, design.id, parent));
-    case WidgetKind::kComboBox:
-      return make(new QtComboBox(screen, design.id, parent));
-    case WidgetKind::kCommandButton:
-      return make(new QtButton(screen, design.id, parent));
-    case WidgetKind::kLabel:
-      return make(new QtLabel(screen, design.id, parent));
-    case WidgetKind::kFrame:
-      return make(new QtFrame(screen, design.id, parent));
-    case WidgetKind::kListView:
-      return make(new QtListView(screen, design.id, parent));
-    case WidgetKind::kDatePicker:
-      return make(new QtDatePicker(screen, design.id, parent));
-  }
-  return nullptr;
-}
-
 }  // namespace
 
 Screen::Screen(ScriptedServices* scripted, QWidget* parent)
@@ -100,27 +77,27 @@ Screen::Screen(ScriptedServices* scripted, QWidget* parent)
   font.setPointSize(8);
   surface_->setFont(font);
   surface_->setFixedSize(Px(kControlWidth), Px(kControlHeight));
-  AsCode([this] { Build(); });
+  AsCode([this] { MakeWidgets(); });
 }
 
 Screen::~Screen() { delete surface_.data(); }
 
-void Screen::Build() {
+void Screen::MakeWidgets() {
   auto* watch = new FocusWatch(*this, surface_);
-  for (const WidgetDesign& design : kScreenLayout) {
+  Build<Widgets>([&](const WidgetDesign& design, auto kind) -> Widget* {
     QWidget* parent = design.parent ? qwidget(*design.parent) : surface_.data();
-    const auto i = static_cast<std::size_t>(design.id);
-    qwidgets_[i] = Make(*this, design, parent, widgets_[i]);
-    QWidget* w = qwidgets_[i];
+    auto* made = new typename decltype(kind)::type(*this, design.id, parent);
+    QWidget* w = qwidgets_[static_cast<std::size_t>(design.id)] = made;
     w->setObjectName(ToQt(design.name));
     w->setGeometry(Px(design.rect.left), Px(design.rect.top), Px(design.rect.width),
                    Px(design.rect.height));
-    if (design.kind == WidgetKind::kLabel) static_cast<QtLabel*>(w)->FitCaption();
+    if constexpr (std::is_same_v<decltype(made), QtLabel*>) made->FitCaption();
     w->setEnabled(design.enabled);
     w->setVisible(design.visible);
     w->installEventFilter(watch);
     for (QWidget* part : w->findChildren<QWidget*>()) part->installEventFilter(watch);
-  }
+    return made;
+  });
   // Earlier in the table is further in front.
   for (auto it = kScreenLayout.rbegin(); it != kScreenLayout.rend(); ++it) qwidget(it->id)->raise();
   UpdateTabStops();
@@ -137,8 +114,10 @@ void Screen::Build() {
 // Every field takes its name from its label; a widget without a label has a name of its
 // own. Buttons are named by their captions, by Qt, so that the name follows the caption.
 void Screen::NameWidgets() {
-  qwidget(WidgetId::lstPayment)->setAccessibleName(QStringLiteral("Payments"));
   for (const WidgetDesign& design : kScreenLayout) {
+    if (!design.accessible_name.empty()) {
+      qwidget(design.id)->setAccessibleName(ToQt(design.accessible_name));
+    }
     if (!design.buddy) continue;
     LabelFields& named = labels_.emplace_back(LabelFields{design.id, {*design.buddy}});
     const Rect place = PlaceOnControl(*design.buddy);
@@ -194,7 +173,7 @@ void Screen::StackingChanged() {
 void Screen::UpdateTabStops() {
   for (const WidgetDesign& design : kScreenLayout) {
     if (!design.CanTakeFocus()) continue;
-    const bool tab = design.tab_stop && !Covered(design.id);
+    const bool tab = TabStopInSight(design.id);
     qwidget(design.id)->setFocusPolicy(tab ? Qt::StrongFocus : Qt::ClickFocus);
   }
 }
@@ -231,9 +210,8 @@ void Screen::AsCode(const std::function<void()>& change) {
 }
 
 void Screen::Raise(const std::function<void(Events&)>& raise) {
-  if (!events_) return;
   try {
-    raise(*events_);
+    ToolkitScreen::Raise(raise);
   } catch (...) {
     // The control ends its own handlers; nothing may unwind through Qt's event loop.
   }
@@ -241,10 +219,10 @@ void Screen::Raise(const std::function<void(Events&)>& raise) {
 
 void Screen::SyncQtFocus() {
   ++in_code_;
-  if (focus_) {
+  if (const std::optional<WidgetId> focus = Focus()) {
     // The window's own focus widget, which Qt gives the focus back to when it activates the
     // window: while the window is inactive no widget of it has the application's focus.
-    QWidget* w = qwidget(*focus_);
+    QWidget* w = qwidget(*focus);
     QWidget* target = w->focusProxy() ? w->focusProxy() : w;
     if (w->window()->focusWidget() != target) w->setFocus(Qt::OtherFocusReason);
   } else if (IdOf(QApplication::focusWidget())) {
@@ -253,43 +231,14 @@ void Screen::SyncQtFocus() {
   --in_code_;
 }
 
-void Screen::MoveFocus(WidgetId id) {
-  if (!Focusable(id)) {
-    throw WidgetError(std::string(DesignOf(id).name) + ": cannot take the focus");
-  }
-  if (focus_ == id) return SyncQtFocus();
-  const std::optional<WidgetId> old = std::exchange(focus_, id);
-  SyncQtFocus();
-  if (old) Raise([&](Events& events) { events.LostFocus(*old); });
-  // The LostFocus handler may have moved the focus elsewhere.
-  if (focus_ == id) Raise([&](Events& events) { events.GotFocus(id); });
-  SyncQtFocus();
-}
-
 void Screen::OperatorFocus(WidgetId id) {
-  if (focus_ == id) return;
-  const std::optional<WidgetId> old = std::exchange(focus_, id);
-  if (old) Raise([&](Events& events) { events.LostFocus(*old); });
-  if (focus_ == id) Raise([&](Events& events) { events.GotFocus(id); });
+  if (Focus() == id) return;
+  HandFocus(id, /*follow=*/false);
   // Handlers may have moved it on; Qt follows once it has finished this move.
-  if (focus_ != id) QTimer::singleShot(0, surface_, [this] { SyncQtFocus(); });
+  if (Focus() != id) QTimer::singleShot(0, surface_, [this] { SyncQtFocus(); });
 }
 
-void Screen::OperatorLeft() {
-  if (const std::optional<WidgetId> old = std::exchange(focus_, std::nullopt)) {
-    Raise([&](Events& events) { events.LostFocus(*old); });
-  }
-}
-
-void Screen::FocusMayLeave(WidgetId id) {
-  if (focus_ != id) return;
-  const std::optional<WidgetId> next = NextInTabOrder(id);
-  focus_ = next;
-  SyncQtFocus();
-  Raise([&](Events& events) { events.LostFocus(id); });
-  if (next && focus_ == next) Raise([&](Events& events) { events.GotFocus(*next); });
-  SyncQtFocus();
-}
+void Screen::OperatorLeft() { HandFocus(std::nullopt, /*follow=*/false); }
 
 int Screen::MsgBox(std::string_view prompt, int style, std::string_view title) {
   if (scripted_) return scripted_->MsgBox(prompt, style, title);

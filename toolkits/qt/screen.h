@@ -15,13 +15,13 @@
 #include <optional>
 #include <vector>
 
-#include "surface/screen.h"
 #include "surface/scripted_services.h"
+#include "surface/toolkit_screen.h"
 
 namespace corvane::qt {
 
 /// The Qt screen: the control's widgets as Qt widgets on one surface.
-class Screen final : public corvane::Screen {
+class Screen final : public ToolkitScreen {
  public:
   /// Builds the surface and every widget on it. With `scripted`, message boxes and beeps
   /// go there (it must outlive the screen); without, real boxes are shown and the system
@@ -36,23 +36,16 @@ class Screen final : public corvane::Screen {
   /// The Qt widget of widget `id`.
   QWidget* qwidget(WidgetId id) const { return qwidgets_[static_cast<std::size_t>(id)]; }
 
-  Widget& widget(WidgetId id) override { return *widgets_[static_cast<std::size_t>(id)]; }
-  std::optional<WidgetId> Focus() const override { return focus_; }
-  void SetEvents(Events* events) override { events_ = events; }
   int MsgBox(std::string_view prompt, int style, std::string_view title) override;
   void Beep() override;
 
   // --- For the Qt widgets and the operator. ---
   /// Runs `raise` on the event receiver; nothing it throws reaches Qt's event loop.
-  void Raise(const std::function<void(Events&)>& raise);
-  /// A focus move by code: throws WidgetError when `id` is not focusable.
-  void MoveFocus(WidgetId id);
+  void Raise(const std::function<void(Events&)>& raise) override;
   /// A focus move the operator made (Qt already moved its focus there).
   void OperatorFocus(WidgetId id);
   /// The operator left the control for a widget of the host.
   void OperatorLeft();
-  /// After `id` was disabled or hidden: the focus, if there, moves on in tab order.
-  void FocusMayLeave(WidgetId id);
   /// True while the toolkit itself changes Qt's state: Qt's signals and focus events then
   /// are not the operator's.
   bool InCode() const { return in_code_ > 0; }
@@ -80,8 +73,9 @@ class Screen final : public corvane::Screen {
   QColor Resolve(Color color) const;
 
  private:
-  void Build();
+  void MakeWidgets();
   void NameWidgets();
+  void FocusFollows() override { SyncQtFocus(); }
 
   // A label and the fields it names, its buddy first.
   struct LabelFields {
@@ -90,11 +84,8 @@ class Screen final : public corvane::Screen {
   };
 
   QPointer<QWidget> surface_;
-  std::array<Widget*, kWidgetCount> widgets_{};
   std::array<QWidget*, kWidgetCount> qwidgets_{};
   std::vector<LabelFields> labels_;
-  std::optional<WidgetId> focus_;
-  Events* events_ = nullptr;
   ScriptedServices* scripted_;
   int in_code_ = 0;
   double dpi_ = 96;

@@ -5,6 +5,7 @@
 #include <QStyleOptionComboBox>
 #include <algorithm>
 
+#include "surface/refusals.h"
 #include "toolkits/qt/access_keys.h"
 #include "toolkits/qt/caption_fit.h"
 #include "toolkits/qt/text.h"
@@ -115,8 +116,10 @@ void QtLabel::ShowAccessKey(bool on) {
 void QtLabel::FitCaption() {
   const WidgetDesign& design = Design();
   const Rect here = PlaceOnControl(design.id);
-  const Rect frame = PlaceOnControl(WidgetId::Framain);
-  // Control pixels: the free space on the label's line, inside the frame's visible part.
+  const Rect frame =
+      design.parent ? PlaceOnControl(*design.parent) : Rect{0, 0, kControlWidth, kControlHeight};
+  // Control pixels: the free space on the label's line, inside the visible part of the
+  // label's parent (the frame).
   int lo = screen_.Px(std::max(frame.left, 0) + kInsideTheFrame);
   int hi = screen_.Px(std::min(frame.left + frame.width, kControlWidth) - kInsideTheFrame);
   for (const WidgetDesign& other : kScreenLayout) {
@@ -217,10 +220,7 @@ std::optional<DatePicker::Date> QtDatePicker::Value() const {
 
 // Qt would clamp a date outside the range; the picker refuses it.
 void QtDatePicker::SetValue(Date value) {
-  const WidgetDesign& design = Design();
-  if (!value.ok() || value < design.min_date || value > design.max_date) {
-    throw WidgetError(std::string(design.name) + ": the date is outside the range it accepts");
-  }
+  CheckDate(Id(), value);
   screen_.AsCode([&] { setDate(ToQDate(value)); });
   has_value_ = true;
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <algorithm>
 
+#include "surface/refusals.h"
 #include "toolkits/qt/text.h"
 #include "toolkits/qt/widgets.h"
 
@@ -54,12 +55,12 @@ int QtTextBox::SelStart() const {
 int QtTextBox::SelLength() const { return CodePointsBefore(selectedText(), selectedText().size()); }
 
 void QtTextBox::SetSelStart(int start) {
-  if (start < 0) throw WidgetError(std::string(Design().name) + ": SelStart is negative");
+  CheckNotNegative(Id(), "SelStart", start);
   screen_.AsCode([&] { setCursorPosition(Utf16Offset(text(), start)); });
 }
 
 void QtTextBox::SetSelLength(int length) {
-  if (length < 0) throw WidgetError(std::string(Design().name) + ": SelLength is negative");
+  CheckNotNegative(Id(), "SelLength", length);
   const int start = SelStart();
   const int end = std::min(start + length, CodePointsBefore(text(), text().size()));
   const int from = Utf16Offset(text(), start);

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFrame>
-#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,40 +13,24 @@
 #include <string>
 #include <vector>
 
+#include "surface/first_entries.h"
 #include "surface/surface.h"
+#include "surface/toolkit_widget.h"
 #include "toolkits/qt/screen.h"
 
 namespace corvane::qt {
 
 class RowsModel;
 
-// Enabled, visible, focus and z-order, the same for every kind.
+// Enabled, visible and z-order kept by Qt, the same for every kind.
 template <class QtBase, class Interface>
-class Common : public QtBase, public Interface {
+class Common : public QtBase, public ToolkitWidget<Interface, Screen> {
  public:
   Common(Screen& screen, WidgetId id, QWidget* parent)
-      : QtBase(parent), Interface(id), screen_(screen) {}
+      : QtBase(parent), ToolkitWidget<Interface, Screen>(screen, id) {}
 
   bool Enabled() const override { return !this->testAttribute(Qt::WA_Disabled); }
-  void SetEnabled(bool enabled) override {
-    screen_.AsCode([&] { QtBase::setEnabled(enabled); });
-    if (!enabled) screen_.FocusMayLeave(this->Id());
-  }
   bool Visible() const override { return !this->isHidden(); }
-  void SetVisible(bool visible) override {
-    screen_.AsCode([&] { QtBase::setVisible(visible); });
-    screen_.StackingChanged();
-    if (!visible) screen_.FocusMayLeave(this->Id());
-  }
-  bool HasFocus() const override { return screen_.Focus() == this->Id(); }
-  void SetFocus() override { screen_.MoveFocus(this->Id()); }
-  void ZOrder(int position) override {
-    if (position != 0 && position != 1) {
-      throw WidgetError(std::string(this->Design().name) + ": ZOrder takes 0 or 1");
-    }
-    position == 0 ? QtBase::raise() : QtBase::lower();
-    screen_.StackingChanged();
-  }
   int ZIndex() const override {
     // Qt keeps siblings back to front.
     int behind = 0, siblings = 0;
@@ -62,7 +45,20 @@ class Common : public QtBase, public Interface {
   }
 
  protected:
-  Screen& screen_;
+  using ToolkitWidget<Interface, Screen>::screen_;
+
+ private:
+  void Enable(bool enabled) override {
+    screen_.AsCode([&] { QtBase::setEnabled(enabled); });
+  }
+  void Show(bool visible) override {
+    screen_.AsCode([&] { QtBase::setVisible(visible); });
+    screen_.StackingChanged();
+  }
+  void Stack(bool in_front) override {
+    in_front ? QtBase::raise() : QtBase::lower();
+    screen_.StackingChanged();
+  }
 };
 
 class QtTextBox final : public Common<QLineEdit, TextBox> {
@@ -110,7 +106,7 @@ class QtComboBox final : public Common<QComboBox, ComboBox> {
   void SetText(std::string_view text) override;
   std::string List(int index) const override;
   int ListCount() const override { return count(); }
-  int FindItem(std::string_view text) const override;
+  int FindItem(std::string_view text) const override { return first_.Find(text); }
   int ListIndex() const override { return currentIndex(); }
   void SetListIndex(int index) override;
   void AddItem(std::string_view text) override;
@@ -127,7 +123,7 @@ class QtComboBox final : public Common<QComboBox, ComboBox> {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  QHash<QString, int> first_;  // each text's first entry
+  FirstEntries first_;
   bool locked_;
   Color back_color_;
 };
@@ -258,6 +254,17 @@ class QtDatePicker final : public Common<QDateEdit, DatePicker> {
  private:
   std::string format_;
   bool has_value_ = false;
+};
+
+// The Qt widget of each kind, for ToolkitScreen::Build.
+struct Widgets {
+  using TextBox = QtTextBox;
+  using ComboBox = QtComboBox;
+  using CommandButton = QtButton;
+  using Label = QtLabel;
+  using Frame = QtFrame;
+  using ListView = QtListView;
+  using DatePicker = QtDatePicker;
 };
 
 // Virtual key code of a Qt key (0 when it has none).

@@ -7,9 +7,9 @@
 #include <iostream>
 #include <stdexcept>
 
+#include "testing/qt_operator/operator.h"
 #include "tools/corvane_demo/change_list.h"
 #include "tools/corvane_demo/changes_box.h"
-#include "toolkits/qt/operator.h"
 
 namespace corvane::demo {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "toolkits/qt/operator.h"
+#include "testing/qt_operator/operator.h"
 #include "toolkits/qt/screen.h"
 
 namespace corvane::host {

@@ -9,7 +9,7 @@
 #include <iostream>
 
 #include "qt_widget/corvane_widget.h"
-#include "toolkits/qt/operator.h"
+#include "testing/qt_operator/operator.h"
 
 namespace {
 

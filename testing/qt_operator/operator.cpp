@@ -1,4 +1,4 @@
-#include "toolkits/qt/operator.h"
+#include "testing/qt_operator/operator.h"
 
 #include <QApplication>
 #include <QKeyEvent>

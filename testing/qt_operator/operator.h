@@ -1,7 +1,9 @@
 /// @file
 /// The operator on the Qt screen: real mouse and keyboard events sent to the real widgets,
 /// so that Qt decides focus, selection and clicks as it does for a person. The surface's
-/// window must be shown (an offscreen window will do).
+/// window must be shown (an offscreen window will do). A library of its own
+/// (corvane_qt_operator, Corvane::qt_operator), for tests and scripted sessions: it links
+/// Qt's test library, which the toolkit does not need.
 #pragma once
 
 #include "surface/operator.h"
