@@ -64,36 +64,36 @@ class Corvane : private Events {
   // --- The host operations (the automation interface). ---
   /// The ID of the first payment type with exactly that name; 0 when there is none, no
   /// table, or the ID is not a 16-bit number. Never fails.
-  std::int16_t GetPaymentID(std::string_view ptPaymentType);
+  std::int16_t GetPaymentID(std::string_view payment_type);
   /// Loads credit cards, payment types and stored payments, all delimited text; a blank
   /// text is not given. All or nothing: throws HostError naming the record and field, and
   /// changes nothing, when a text cannot be loaded whole.
-  void WritePaymentData(std::string_view ptCreditCard, std::string_view ptPaymentType,
-                        std::string_view ptData, std::string_view ptFieldSeparator,
-                        std::string_view ptRecordSeparator);
+  void WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
+                        std::string_view payments, std::string_view field_separator,
+                        std::string_view record_separator);
   /// The change list: one record per payment marked "N", "U" or "D", in list order.
   std::string ReadPaymentData();
   /// Stores the order's context and applies the mode to the buttons. Throws HostError
   /// (changing nothing) for a conversion rate that is not finite.
-  void PaymentDetails(std::int16_t piMode, std::int16_t piCountry, std::int16_t piOrderType,
-                      double pdCurCnversRate, double pdOrderedAmount,
-                      std::string_view txtDateOrderTaken);
+  void PaymentDetails(std::int16_t mode, std::int16_t country, std::int16_t order_type,
+                      double conversion_rate, double ordered_amount,
+                      std::string_view date_order_taken);
   /// The total of all payments not marked deleted, in the displayed currency.
   double TotalAmount();
   /// Sets and shows a new ordered amount; the balance follows. Throws HostError when the
   /// mode is not set (after showing the amount).
-  void OrderedAmount(double pdOrderedAmount);
+  void OrderedAmount(double ordered_amount);
   /// The order type PaymentDetails stored.
   std::int16_t OrderType();
   /// The non-selectable flag of the first payment type with that name; false when there is
   /// none. Never fails.
-  bool GetNonSelectableID(std::string_view ptPaymentType);
+  bool GetNonSelectableID(std::string_view payment_type);
   /// Enables or disables the New Payment button.
-  void EnableNewPayment(bool Value);
+  void EnableNewPayment(bool enabled);
 
   // --- The event AmountTotal, raised once by every completed save. ---
   /// Receives the new total, in the displayed currency.
-  using AmountTotalHandler = std::function<void(double TotalAmount)>;
+  using AmountTotalHandler = std::function<void(double total)>;
   /// Handlers run synchronously, in the order they subscribed; one may call back into the
   /// control. An exception a handler throws is ignored. Returns a key for Unsubscribe.
   int SubscribeAmountTotal(AmountTotalHandler handler);

@@ -28,33 +28,33 @@ bool Showable(double amount) { return std::isfinite(LenientNumber(FormatAmount(a
 
 }  // namespace
 
-std::int16_t Corvane::GetPaymentID(std::string_view ptPaymentType) {
-  return TypeIdOf(types_, ptPaymentType);
+std::int16_t Corvane::GetPaymentID(std::string_view payment_type) {
+  return TypeIdOf(types_, payment_type);
 }
 
-bool Corvane::GetNonSelectableID(std::string_view ptPaymentType) {
-  return NonSelectable(types_, ptPaymentType);
+bool Corvane::GetNonSelectableID(std::string_view payment_type) {
+  return NonSelectable(types_, payment_type);
 }
 
-void Corvane::PaymentDetails(std::int16_t piMode, std::int16_t piCountry, std::int16_t piOrderType,
-                             double pdCurCnversRate, double pdOrderedAmount,
-                             std::string_view txtDateOrderTaken) {
-  if (!std::isfinite(pdCurCnversRate)) {
+void Corvane::PaymentDetails(std::int16_t mode, std::int16_t country, std::int16_t order_type,
+                             double conversion_rate, double ordered_amount,
+                             std::string_view date_order_taken) {
+  if (!std::isfinite(conversion_rate)) {
     throw HostError("PaymentDetails: the conversion rate is not a finite number");
   }
-  if (!std::isfinite(pdOrderedAmount)) {
+  if (!std::isfinite(ordered_amount)) {
     throw HostError("PaymentDetails: the ordered amount is not a finite number");
   }
-  if (!Showable(pdOrderedAmount)) {
+  if (!Showable(ordered_amount)) {
     throw HostError("PaymentDetails: the ordered amount is too large");
   }
-  order_.mode = piMode;
-  order_.country = piCountry;
-  order_.order_type = piOrderType;
-  order_.conversion_rate = pdCurCnversRate;
-  order_.ordered_amount = pdOrderedAmount;
-  ShowOrderedAmount(FormatAmount(pdOrderedAmount));
-  order_.date_order_taken = txtDateOrderTaken;
+  order_.mode = mode;
+  order_.country = country;
+  order_.order_type = order_type;
+  order_.conversion_rate = conversion_rate;
+  order_.ordered_amount = ordered_amount;
+  ShowOrderedAmount(FormatAmount(ordered_amount));
+  order_.date_order_taken = date_order_taken;
   ShowModeButtons();
 }
 
@@ -68,13 +68,13 @@ void Corvane::ShowModeButtons() {
 
 double Corvane::TotalAmount() { return Require(totals_.total, "TotalAmount", "the total"); }
 
-void Corvane::OrderedAmount(double pdOrderedAmount) {
-  if (!std::isfinite(pdOrderedAmount)) {
+void Corvane::OrderedAmount(double ordered_amount) {
+  if (!std::isfinite(ordered_amount)) {
     throw HostError("OrderedAmount: the amount is not a finite number");
   }
-  if (!Showable(pdOrderedAmount)) throw HostError("OrderedAmount: the amount is too large");
-  order_.ordered_amount = pdOrderedAmount;
-  ShowOrderedAmount(FormatAmount(pdOrderedAmount));
+  if (!Showable(ordered_amount)) throw HostError("OrderedAmount: the amount is too large");
+  order_.ordered_amount = ordered_amount;
+  ShowOrderedAmount(FormatAmount(ordered_amount));
   if (!order_.mode) {
     throw HostError("OrderedAmount: the mode is not set; call PaymentDetails first");
   }
@@ -85,7 +85,7 @@ void Corvane::OrderedAmount(double pdOrderedAmount) {
 
 std::int16_t Corvane::OrderType() { return order_.order_type; }
 
-void Corvane::EnableNewPayment(bool Value) { add_button_.SetEnabled(Value); }
+void Corvane::EnableNewPayment(bool enabled) { add_button_.SetEnabled(enabled); }
 
 std::string Corvane::ReadPaymentData() {
   return ChangeList(payments_, types_, order_.conversion_rate, field_separator_, record_separator_);

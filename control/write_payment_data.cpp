@@ -5,17 +5,17 @@
 
 namespace corvane {
 
-void Corvane::WritePaymentData(std::string_view ptCreditCard, std::string_view ptPaymentType,
-                               std::string_view ptData, std::string_view ptFieldSeparator,
-                               std::string_view ptRecordSeparator) {
+void Corvane::WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
+                               std::string_view payments, std::string_view field_separator,
+                               std::string_view record_separator) {
   PaymentLoad load =
-      PlanPaymentLoad({ptCreditCard, ptPaymentType, ptData, ptFieldSeparator, ptRecordSeparator},
+      PlanPaymentLoad({credit_cards, payment_types, payments, field_separator, record_separator},
                       {&types_, order_.conversion_rate, totals_.total, totals_.ordered});
 
   card_combo_.Clear();
   type_combo_.Clear();
-  field_separator_ = ptFieldSeparator;
-  record_separator_ = ptRecordSeparator;
+  field_separator_ = field_separator;
+  record_separator_ = record_separator;
   if (load.credit_cards) {
     for (std::string_view card : *load.credit_cards) card_combo_.AddItem(card);
   }

@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QString>
 
-#include "surface/layout.h"
 #include "qt_widget/corvane_widget.h"
+#include "surface/layout.h"
 
 namespace corvane::qt {
 namespace {

@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "control/payment_record.h"
-#include "tests/desktop/x_input.h"
 #include "qt_widget/corvane_widget.h"
+#include "tests/desktop/x_input.h"
 
 namespace corvane::testing {
 namespace {

@@ -12,9 +12,9 @@
 #include <optional>
 
 #include "control/corvane.h"
-#include "tools/corvane_demo/order_store.h"
 #include "qt_widget/corvane_widget.h"
 #include "surface/scripted_services.h"
+#include "tools/corvane_demo/order_store.h"
 
 class QCheckBox;
 class QComboBox;

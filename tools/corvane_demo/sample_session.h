@@ -8,8 +8,8 @@
 
 #include <QString>
 
-#include "tools/corvane_demo/demo_window.h"
 #include "surface/scripted_services.h"
+#include "tools/corvane_demo/demo_window.h"
 
 namespace corvane::demo {
 
