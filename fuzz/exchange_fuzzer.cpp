@@ -72,8 +72,8 @@ bool Load(Corvane& control, const std::vector<std::string_view>& texts, std::siz
 // The lookups by name agree with the first entry of the type table that has the name.
 void CheckLookup(Corvane& control, std::string_view name) {
   const PaymentTypeEntry* first = nullptr;
-  if (const ControlSnapshot state = control.Snapshot(); state.payment_types) {
-    for (const PaymentTypeEntry& entry : *state.payment_types) {
+  if (const std::optional<PaymentTypeTable>& types = control.PaymentTypes()) {
+    for (const PaymentTypeEntry& entry : types->entries()) {
       if (const std::string* entry_name = NameOf(entry); entry_name && *entry_name == name) {
         first = &entry;
         break;
