@@ -4,9 +4,9 @@
 #include <chrono>
 #include <string>
 
-#include "control/corvane.h"
-#include "toolkits/headless/operator.h"
-#include "toolkits/headless/screen.h"
+#include "corvane/corvane.h"
+#include "corvane/headless_operator.h"
+#include "corvane/headless_screen.h"
 
 namespace corvane::bench {
 

@@ -18,7 +18,7 @@
 #include "bench/baselines.h"
 #include "bench/order_texts.h"
 #include "control/payment_record.h"
-#include "qt_widget/corvane_widget.h"
+#include "corvane/corvane_widget.h"
 
 namespace corvane::bench {
 namespace {

@@ -1,5 +1,5 @@
 # Installing Corvane: the headers under include/corvane/ (hosts include them from there as in
-# the tree, "control/corvane.h"), the static libraries, the CMake package
+# the tree, "control/payment_control.h"), the static libraries, the CMake package
 # (find_package(Corvane CONFIG): Corvane::corvane, Corvane::headless, Corvane::qt,
 # Corvane::qt_operator), corvane.pc
 # for the core with the headless toolkit, corvane-host and corvane-demo, and the Qt Designer
@@ -18,8 +18,12 @@ set(CORVANE_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/Corvane
     CACHE STRING "Where the CMake package files go, relative to the prefix")
 mark_as_advanced(CORVANE_INSTALL_CMAKEDIR)
 
-# The targets, as Corvane::<export name>.
-target_include_directories(corvane PUBLIC $<INSTALL_INTERFACE:${CORVANE_INSTALL_INCLUDEDIR}>)
+# The targets, as Corvane::<export name>. A host includes <corvane/...> from include/; the
+# earlier paths ("control/corvane.h") are found under include/corvane/.
+foreach(target IN ITEMS corvane_surface corvane_model corvane)
+  target_include_directories(${target} PUBLIC $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}>
+                                              $<INSTALL_INTERFACE:${CORVANE_INSTALL_INCLUDEDIR}>)
+endforeach()
 set_target_properties(corvane PROPERTIES EXPORT_NAME corvane)
 set_target_properties(corvane_headless PROPERTIES EXPORT_NAME headless)
 set_target_properties(corvane_readings PROPERTIES EXPORT_NAME readings)
@@ -43,8 +47,6 @@ if(TARGET corvane_qt)
   install(EXPORT CorvaneQtTargets NAMESPACE Corvane:: DESTINATION ${CORVANE_INSTALL_CMAKEDIR})
   # The Qt operator for hosts' tests, apart again: only it needs Qt's test library.
   set_target_properties(corvane_qt_operator PROPERTIES EXPORT_NAME qt_operator)
-  target_include_directories(corvane_qt_operator
-                             PUBLIC $<INSTALL_INTERFACE:${CORVANE_INSTALL_INCLUDEDIR}>)
   install(TARGETS corvane_qt_operator EXPORT CorvaneQtOperatorTargets
           ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
   install(EXPORT CorvaneQtOperatorTargets NAMESPACE Corvane::
@@ -54,21 +56,45 @@ else()
   set(CORVANE_PACKAGE_WITH_QT OFF)
 endif()
 
-# The headers, beside their sources in the tree (the Designer plugin's is its own business),
-# and the generated version header.
-set(corvane_header_dirs readings model surface control toolkits qt_widget)
-set(corvane_header_excludes PATTERN designer EXCLUDE)
+# The public headers, each installed library's own, and the generated version header;
+# nothing internal.
+set(corvane_installed_layers corvane_readings corvane_model corvane_surface corvane
+    corvane_headless_toolkit)
 if(TARGET corvane_qt)
-  list(APPEND corvane_header_dirs testing)
-else()
-  list(APPEND corvane_header_excludes PATTERN qt EXCLUDE PATTERN qt_widget EXCLUDE)
+  list(APPEND corvane_installed_layers corvane_qt_toolkit corvane_qt corvane_qt_operator)
 endif()
-foreach(dir IN LISTS corvane_header_dirs)
-  install(DIRECTORY ${dir} DESTINATION ${CORVANE_INSTALL_INCLUDEDIR}
-          FILES_MATCHING PATTERN "*.h" ${corvane_header_excludes})
+set(corvane_public_headers ${PROJECT_BINARY_DIR}/generated/corvane/version.h)
+foreach(target IN LISTS corvane_installed_layers)
+  get_target_property(headers ${target} CORVANE_PUBLIC_HEADERS)
+  if(headers)
+    list(APPEND corvane_public_headers ${headers})
+  endif()
 endforeach()
-install(FILES ${PROJECT_BINARY_DIR}/generated/control/version.h
-        DESTINATION ${CORVANE_INSTALL_INCLUDEDIR}/control)
+install(FILES ${corvane_public_headers} DESTINATION ${CORVANE_INSTALL_INCLUDEDIR})
+
+# The paths hosts included before the public headers had their own folder: each forwards to
+# its public header. EARLIER=PUBLIC pairs; the Qt ones only with Qt.
+set(corvane_earlier_paths
+    control/corvane.h=corvane.h control/dispatch.h=dispatch.h control/snapshot.h=snapshot.h
+    control/version.h=version.h model/host_error.h=host_error.h surface/layout.h=layout.h
+    surface/operator.h=operator.h surface/screen.h=screen.h
+    surface/scripted_services.h=scripted_services.h surface/surface.h=widgets.h
+    surface/toolkit_screen.h=toolkit_screen.h toolkits/headless/operator.h=headless_operator.h
+    toolkits/headless/screen.h=headless_screen.h)
+if(TARGET corvane_qt)
+  list(APPEND corvane_earlier_paths qt_widget/corvane_widget.h=corvane_widget.h
+       toolkits/qt/screen.h=qt_screen.h testing/qt_operator/operator.h=qt_operator.h)
+endif()
+foreach(pair IN LISTS corvane_earlier_paths)
+  string(REPLACE "=" ";" pair ${pair})
+  list(GET pair 0 earlier)
+  list(GET pair 1 public)
+  set(forward ${PROJECT_BINARY_DIR}/forwarding/${earlier})
+  file(CONFIGURE OUTPUT ${forward} CONTENT
+       "// The path of earlier versions; include <corvane/${public}> instead.\n#pragma once\n#include <corvane/${public}>\n")
+  get_filename_component(folder ${earlier} DIRECTORY)
+  install(FILES ${forward} DESTINATION ${CORVANE_INSTALL_INCLUDEDIR}/${folder})
+endforeach()
 
 # The CMake package.
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/CorvaneConfig.cmake.in

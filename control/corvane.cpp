@@ -1,90 +1,54 @@
-#include "control/corvane.h"
+#include "corvane/corvane.h"
 
-#include <cmath>
-#include <string>
-
-#include "control/payment_record.h"
-#include "control/version.h"
-#include "readings/dates.h"
+#include "control/payment_control.h"
 
 namespace corvane {
 
-using W = WidgetId;
-
 Corvane::Corvane(Screen& screen, Today today)
-    : screen_(screen),
-      today_(today ? std::move(today) : Today(LocalToday)),
-      balance_box_(screen.text_box(W::txtBalanceAmount)),
-      ordered_box_(screen.text_box(W::txtOrderedAmount)),
-      card_combo_(screen.combo_box(W::cboCreditCard)),
-      total_box_(screen.text_box(W::txtTotalAmount)),
-      type_combo_(screen.combo_box(W::cboPaymentType)),
-      reference_box_(screen.text_box(W::txtReference)),
-      authorization_box_(screen.text_box(W::txtAuthorization)),
-      amount_box_(screen.text_box(W::txtAmount)),
-      delete_button_(screen.button(W::cmdDelete)),
-      edit_button_(screen.button(W::cmdEdit)),
-      add_button_(screen.button(W::cmdAdd)),
-      list_(screen.list_view(W::lstPayment)),
-      card_box_(screen.text_box(W::txtCreditCard)),
-      date_picker_(screen.date_picker(W::DTPckrPaymentDate)),
-      date_box_(screen.text_box(W::txtPaymentDate)),
-      version_label_(screen.label(W::lblVersionNumber)) {
-  screen_.SetEvents(this);
-  try {
-    StartUp();
-  } catch (...) {
-    screen_.SetEvents(nullptr);  // the control was never made; the screen must not call it
-    throw;
-  }
+    : control_(std::make_unique<PaymentControl>(screen, std::move(today))) {}
+
+Corvane::~Corvane() = default;
+
+PaymentControl& Internals(Corvane& control) { return *control.control_; }
+
+ControlSnapshot Corvane::Snapshot() const { return control_->Snapshot(); }
+bool Corvane::EntryOpen() const { return control_->EntryOpen(); }
+Screen& Corvane::screen() { return control_->screen(); }
+
+std::int16_t Corvane::GetPaymentID(std::string_view payment_type) {
+  return control_->GetPaymentID(payment_type);
 }
 
-Corvane::~Corvane() { screen_.SetEvents(nullptr); }
-
-void Corvane::StartUp() {
-  const double width = std::nearbyint(list_.Width());
-  for (const PaymentColumnSpec& column : kPaymentColumns) {
-    list_.AddColumn(column.header, column.WidthFor(width), column.alignment);
-  }
-  list_.ShowRows(payment_rows_);
-  date_picker_.SetCustomFormat("MMM dd, yyyy");
-  date_picker_.SetValue(today_());
-  date_box_.SetLocked(true);
-  version_label_.SetCaption("Version Number: " + std::to_string(kVersionMajor) + "." +
-                            std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision));
+void Corvane::WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
+                               std::string_view payments, std::string_view field_separator,
+                               std::string_view record_separator) {
+  control_->WritePaymentData(credit_cards, payment_types, payments, field_separator,
+                             record_separator);
 }
 
-ControlSnapshot Corvane::Snapshot() const {
-  ControlSnapshot snapshot;
-  snapshot.mode = order_.mode;
-  snapshot.country = order_.country;
-  snapshot.order_type = order_.order_type;
-  snapshot.conversion_rate = order_.conversion_rate;
-  snapshot.ordered_amount = order_.ordered_amount;
-  snapshot.date_order_taken = order_.date_order_taken;
-  snapshot.entry = entry_.kind;
-  snapshot.edit_amount = entry_.start_amount;
-  snapshot.field_separator = field_separator_;
-  snapshot.record_separator = record_separator_;
-  if (types_) snapshot.payment_types = types_->entries();
-  return snapshot;
+std::string Corvane::ReadPaymentData() { return control_->ReadPaymentData(); }
+
+void Corvane::PaymentDetails(std::int16_t mode, std::int16_t country, std::int16_t order_type,
+                             double conversion_rate, double ordered_amount,
+                             std::string_view date_order_taken) {
+  control_->PaymentDetails(mode, country, order_type, conversion_rate, ordered_amount,
+                           date_order_taken);
 }
 
-bool Corvane::EntryOpen() const { return entry_.open(); }
+double Corvane::TotalAmount() { return control_->TotalAmount(); }
+void Corvane::OrderedAmount(double ordered_amount) { control_->OrderedAmount(ordered_amount); }
+std::int16_t Corvane::OrderType() { return control_->OrderType(); }
 
-void Corvane::ShowOrderedAmount(std::string text) {
-  totals_.ordered = std::move(text);
-  ordered_box_.SetText(totals_.ordered);  // the balance follows, in the box's Change
+bool Corvane::GetNonSelectableID(std::string_view payment_type) {
+  return control_->GetNonSelectableID(payment_type);
 }
 
-void Corvane::ShowTotal(std::string text) {
-  totals_.total = std::move(text);
-  total_box_.SetText(totals_.total);
+void Corvane::EnableNewPayment(bool enabled) { control_->EnableNewPayment(enabled); }
+
+int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
+  return control_->SubscribeAmountTotal(std::move(handler));
 }
 
-void Corvane::ShowBalance() {
-  totals_.balance = BalanceText(totals_.ordered, totals_.total);
-  balance_box_.SetText(totals_.balance);
-}
+void Corvane::UnsubscribeAmountTotal(int key) { control_->UnsubscribeAmountTotal(key); }
 
 }  // namespace corvane

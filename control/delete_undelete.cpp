@@ -2,18 +2,18 @@
 // mark back. Both keep the total and the balance.
 #include <cmath>
 
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "control/payment_record.h"
 #include "readings/numbers.h"
 
 namespace corvane {
 
-void Corvane::ShowDeleteCaption(bool undelete) {
+void PaymentControl::ShowDeleteCaption(bool undelete) {
   undelete_offered_ = undelete;
   delete_button_.SetCaption(undelete ? "Undelete" : "Delete");
 }
 
-void Corvane::OnDeleteButton() {
+void PaymentControl::OnDeleteButton() {
   const bool undelete = undelete_offered_;
   std::optional<int> row = list_.Selected();
   if (!row) return;  // nothing to act on: not even a question
@@ -67,6 +67,7 @@ void Corvane::OnDeleteButton() {
     ShowDeleteCaption(true);
   } else {
     payments_.Remove(*row);
+    entry_.PaymentRemoved(*row);
     list_.RowRemoved(*row);
     delete_button_.SetEnabled(false);
   }

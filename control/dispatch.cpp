@@ -1,10 +1,10 @@
-#include "control/dispatch.h"
+#include "corvane/dispatch.h"
 
 #include <array>
 #include <cmath>
 #include <limits>
 
-#include "control/corvane.h"
+#include "corvane/corvane.h"
 
 namespace corvane {
 namespace {

@@ -1,11 +1,11 @@
 // Edit opens the selected payment for change; Cancel abandons an add or an edit.
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "model/rules.h"
 #include "readings/numbers.h"
 
 namespace corvane {
 
-void Corvane::OnEditButton() {
+void PaymentControl::OnEditButton() {
   if (entry_.open()) {  // the button reads "Cancel"
     CancelEntry();
   } else {
@@ -13,7 +13,7 @@ void Corvane::OnEditButton() {
   }
 }
 
-void Corvane::StartEdit() {
+void PaymentControl::StartEdit() {
   entry_.date_stand_in.reset();
   const std::optional<int> selected = list_.Selected();
   if (!selected) throw WidgetError("lstPayment: no row is selected");
@@ -70,7 +70,7 @@ void Corvane::StartEdit() {
   type_combo_.SetFocus();
 }
 
-void Corvane::ReopenList() {
+void PaymentControl::ReopenList() {
   add_button_.SetCaption("New Payment");
   edit_button_.SetCaption("Edit");
   edit_button_.SetEnabled(false);
@@ -79,7 +79,7 @@ void Corvane::ReopenList() {
   list_.SetBackColor(kWindowBackground);
 }
 
-void Corvane::CancelEntry() {
+void PaymentControl::CancelEntry() {
   ReopenList();
   CloseEntryPanel(Closing::kCancel);
 }

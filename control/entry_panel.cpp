@@ -1,6 +1,6 @@
 // Closing the entry panel: the fields locked and emptied, the list back in charge. Three
 // ways close it, each with its classic differences.
-#include "control/corvane.h"
+#include "control/payment_control.h"
 
 namespace corvane {
 namespace {
@@ -19,7 +19,7 @@ void Close(ComboBox& box) {
 
 }  // namespace
 
-void Corvane::CloseEntryPanel(Closing closing) {
+void PaymentControl::CloseEntryPanel(Closing closing) {
   entry_ = {};
   if (closing == Closing::kReset) {
     // A reload has emptied the fields with the rest of the screen; the list has no

@@ -1,7 +1,7 @@
 // Routes widget events to the handlers. This is
 // the handlers' edge: a run-time failure inside one ends it silently, keeping what it had
 // already set; nothing escapes into the toolkit.
-#include "control/corvane.h"
+#include "control/payment_control.h"
 
 namespace corvane {
 namespace {
@@ -16,7 +16,7 @@ void AtHandlerEdge(Handler&& handler) noexcept {
 
 }  // namespace
 
-void Corvane::Click(WidgetId id) {
+void PaymentControl::Click(WidgetId id) {
   AtHandlerEdge([&] {
     switch (id) {
       case WidgetId::cmdAdd:
@@ -37,26 +37,26 @@ void Corvane::Click(WidgetId id) {
   });
 }
 
-void Corvane::GotFocus(WidgetId id) {
+void PaymentControl::GotFocus(WidgetId id) {
   AtHandlerEdge([&] {
     if (id == WidgetId::txtAmount) OnAmountFocus();
   });
 }
 
-void Corvane::LostFocus(WidgetId id) {
+void PaymentControl::LostFocus(WidgetId id) {
   AtHandlerEdge([&] {
     if (id == WidgetId::txtAmount) OnAmountLeft();
     if (id == WidgetId::txtReference) OnReferenceLeft();
   });
 }
 
-void Corvane::Change(WidgetId id) {
+void PaymentControl::Change(WidgetId id) {
   AtHandlerEdge([&] {
     if (id == WidgetId::txtOrderedAmount) ShowBalance();  // the balance follows the ordered amount
   });
 }
 
-void Corvane::KeyPress(WidgetId id, std::int16_t& key_ascii) {
+void PaymentControl::KeyPress(WidgetId id, std::int16_t& key_ascii) {
   AtHandlerEdge([&] {
     switch (id) {
       case WidgetId::txtAmount:
@@ -73,7 +73,7 @@ void Corvane::KeyPress(WidgetId id, std::int16_t& key_ascii) {
   });
 }
 
-void Corvane::KeyUp(WidgetId id, std::int16_t& key_code, std::int16_t /*shift*/) {
+void PaymentControl::KeyUp(WidgetId id, std::int16_t& key_code, std::int16_t /*shift*/) {
   AtHandlerEdge([&] {
     if (id == WidgetId::lstPayment) OnListKeyUp(key_code);
   });

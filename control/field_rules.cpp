@@ -2,7 +2,7 @@
 // the reference, and the balance that follows the ordered amount.
 #include <cmath>
 
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "model/amount.h"
 #include "readings/card_grouping.h"
 #include "readings/utf8.h"
@@ -17,7 +17,7 @@ bool IsLetter(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); 
 
 }  // namespace
 
-void Corvane::FilterAmountKey(std::int16_t& key_ascii) {
+void PaymentControl::FilterAmountKey(std::int16_t& key_ascii) {
   if (!IsDigit(key_ascii) && key_ascii != '.' && key_ascii != kBackspace) {
     key_ascii = 0;
     return;
@@ -25,31 +25,31 @@ void Corvane::FilterAmountKey(std::int16_t& key_ascii) {
   if (key_ascii == '.' && amount_box_.Text().find('.') != std::string::npos) key_ascii = 0;
 }
 
-void Corvane::FilterReferenceKey(std::int16_t& key_ascii) {
+void PaymentControl::FilterReferenceKey(std::int16_t& key_ascii) {
   if (!IsDigit(key_ascii) && !IsLetter(key_ascii) && key_ascii != kBackspace) {
     key_ascii = 0;
     screen_.Beep();
   }
 }
 
-void Corvane::FilterDateKey(std::int16_t& key_ascii) {
+void PaymentControl::FilterDateKey(std::int16_t& key_ascii) {
   if (!IsDigit(key_ascii) && key_ascii != '/' && key_ascii != kBackspace) key_ascii = 0;
 }
 
-void Corvane::OnAmountFocus() {
+void PaymentControl::OnAmountFocus() {
   if (entry_.open()) {
     amount_box_.SetSelStart(0);
     amount_box_.SetSelLength(CodePointCount(amount_box_.Text()));
   }
 }
 
-void Corvane::OnAmountLeft() {
+void PaymentControl::OnAmountLeft() {
   const Amount amount = Amount::Read(amount_box_.Text());
   // Zero, and an amount too large to be a number, stay as typed.
   if (amount.value() != 0 && std::isfinite(amount.value())) amount_box_.SetText(amount.Text());
 }
 
-void Corvane::OnReferenceLeft() {
+void PaymentControl::OnReferenceLeft() {
   if (std::optional<std::string> grouped = GroupCardNumber(reference_box_.Text())) {
     reference_box_.SetText(*grouped);
   }

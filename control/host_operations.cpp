@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "model/change_list.h"
 #include "model/rules.h"
 #include "readings/numbers.h"
@@ -28,17 +28,17 @@ bool Showable(double amount) { return std::isfinite(LenientNumber(FormatAmount(a
 
 }  // namespace
 
-std::int16_t Corvane::GetPaymentID(std::string_view payment_type) {
+std::int16_t PaymentControl::GetPaymentID(std::string_view payment_type) {
   return TypeIdOf(types_, payment_type);
 }
 
-bool Corvane::GetNonSelectableID(std::string_view payment_type) {
+bool PaymentControl::GetNonSelectableID(std::string_view payment_type) {
   return NonSelectable(types_, payment_type);
 }
 
-void Corvane::PaymentDetails(std::int16_t mode, std::int16_t country, std::int16_t order_type,
-                             double conversion_rate, double ordered_amount,
-                             std::string_view date_order_taken) {
+void PaymentControl::PaymentDetails(std::int16_t mode, std::int16_t country,
+                                    std::int16_t order_type, double conversion_rate,
+                                    double ordered_amount, std::string_view date_order_taken) {
   if (!std::isfinite(conversion_rate)) {
     throw HostError("PaymentDetails: the conversion rate is not a finite number");
   }
@@ -58,7 +58,7 @@ void Corvane::PaymentDetails(std::int16_t mode, std::int16_t country, std::int16
   ShowModeButtons();
 }
 
-void Corvane::ShowModeButtons() {
+void PaymentControl::ShowModeButtons() {
   if (const std::optional<ModeButtons> buttons = ButtonsForMode(order_.Mode())) {
     add_button_.SetEnabled(buttons->add);
     edit_button_.SetEnabled(buttons->edit);
@@ -66,9 +66,9 @@ void Corvane::ShowModeButtons() {
   }
 }
 
-double Corvane::TotalAmount() { return Require(totals_.total, "TotalAmount", "the total"); }
+double PaymentControl::TotalAmount() { return Require(totals_.total, "TotalAmount", "the total"); }
 
-void Corvane::OrderedAmount(double ordered_amount) {
+void PaymentControl::OrderedAmount(double ordered_amount) {
   if (!std::isfinite(ordered_amount)) {
     throw HostError("OrderedAmount: the amount is not a finite number");
   }
@@ -83,22 +83,22 @@ void Corvane::OrderedAmount(double ordered_amount) {
   }
 }
 
-std::int16_t Corvane::OrderType() { return order_.order_type; }
+std::int16_t PaymentControl::OrderType() { return order_.order_type; }
 
-void Corvane::EnableNewPayment(bool enabled) { add_button_.SetEnabled(enabled); }
+void PaymentControl::EnableNewPayment(bool enabled) { add_button_.SetEnabled(enabled); }
 
-std::string Corvane::ReadPaymentData() {
+std::string PaymentControl::ReadPaymentData() {
   return ChangeList(payments_, types_, order_.conversion_rate, field_separator_, record_separator_);
 }
 
-int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
+int PaymentControl::SubscribeAmountTotal(AmountTotalHandler handler) {
   amount_total_handlers_.emplace(next_handler_key_, std::move(handler));
   return next_handler_key_++;
 }
 
-void Corvane::UnsubscribeAmountTotal(int key) { amount_total_handlers_.erase(key); }
+void PaymentControl::UnsubscribeAmountTotal(int key) { amount_total_handlers_.erase(key); }
 
-void Corvane::RaiseAmountTotal(double total) {
+void PaymentControl::RaiseAmountTotal(double total) {
   // A handler may subscribe or unsubscribe; those it removes are not called afterwards.
   std::vector<int> keys;
   for (const auto& [key, handler] : amount_total_handlers_) keys.push_back(key);

@@ -1,12 +1,12 @@
 // Selecting a payment in the list shows it in the locked entry fields and sets what may be
 // done with it. The arrow keys, Home and End select as a click does.
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "model/rules.h"
 #include "readings/numbers.h"
 
 namespace corvane {
 
-void Corvane::OnSelection() {
+void PaymentControl::OnSelection() {
   if (payments_.size() == 0) return;
   const std::optional<int> selected = list_.Selected();
   if (!selected) throw WidgetError("lstPayment: no row is selected");
@@ -32,7 +32,7 @@ void Corvane::OnSelection() {
   ShowInEntryFields(payment);
 }
 
-void Corvane::ShowInEntryFields(const Payment& payment) {
+void PaymentControl::ShowInEntryFields(const Payment& payment) {
   if (const int entry = type_combo_.FindItem(payment.type); entry >= 0) {
     type_combo_.SetListIndex(entry);
   }
@@ -48,7 +48,7 @@ void Corvane::ShowInEntryFields(const Payment& payment) {
   date_box_.SetText(payment.date);
 }
 
-void Corvane::OnListKeyUp(std::int16_t key_code) {
+void PaymentControl::OnListKeyUp(std::int16_t key_code) {
   constexpr std::int16_t kEnd = 35, kHome = 36, kUp = 38, kDown = 40;
   if (key_code == kUp || key_code == kDown || key_code == kHome || key_code == kEnd) {
     OnSelection();

@@ -1,7 +1,7 @@
 // New Payment opens an entry; Save checks it and writes it into the list. On an order of
 // the top-up type that already holds a payment, New Payment instead tops the selected
 // payment up to the ordered amount.
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "control/payment_record.h"
 #include "model/rules.h"
 #include "readings/dates.h"
@@ -18,7 +18,7 @@ void Open(TextBox& box, std::string_view text) {
 
 }  // namespace
 
-void Corvane::OnAddButton() {
+void PaymentControl::OnAddButton() {
   if (entry_.open()) {  // the button reads "Save"
     if (CheckSave()) CommitEntry();
     return;
@@ -30,7 +30,7 @@ void Corvane::OnAddButton() {
   }
 }
 
-void Corvane::StartEntry() {
+void PaymentControl::StartEntry() {
   entry_.kind = EntryKind::kAdding;
   add_button_.SetCaption("Save");
   edit_button_.SetCaption("Cancel");
@@ -59,7 +59,7 @@ void Corvane::StartEntry() {
   type_combo_.SetBackColor(kWindowBackground);
 }
 
-bool Corvane::ShowDateInPicker(std::string_view text) {
+bool PaymentControl::ShowDateInPicker(std::string_view text) {
   try {
     date_picker_.SetValueText(text);
     return true;
@@ -69,7 +69,7 @@ bool Corvane::ShowDateInPicker(std::string_view text) {
   }
 }
 
-void Corvane::TopUpSelectedPayment() {
+void PaymentControl::TopUpSelectedPayment() {
   const std::optional<int> row = list_.Selected();
   if (!row) throw WidgetError("lstPayment: no row is selected");
   const Mark mark = payments_[*row].mark;
@@ -87,7 +87,7 @@ void Corvane::TopUpSelectedPayment() {
   add_button_.SetEnabled(false);
 }
 
-void Corvane::CommitEntry() {
+void PaymentControl::CommitEntry() {
   entry_.start_amount = 0;
   ReopenList();
 
@@ -104,6 +104,9 @@ void Corvane::CommitEntry() {
     list_.RowsInserted(row, 1);
     list_.Select(row);
   } else if (entry_.kind == EntryKind::kEditing) {
+    // The edit writes to its payment; when that left the list, the save ends here, as a
+    // run-time failure, with the list open again.
+    if (!entry_.edits_payment()) throw WidgetError("lstPayment: the edited payment is gone");
     const int row = entry_.row;
     Payment payment = payments_[row].Copy();
     const bool retyped = type_combo_.ListIndex() >= 0;

@@ -1,6 +1,6 @@
 #include "control/payment_record.h"
 
-#include "surface/surface.h"
+#include "corvane/widgets.h"
 
 namespace corvane {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "surface/layout.h"
+#include "corvane/layout.h"
 
 namespace corvane {
 

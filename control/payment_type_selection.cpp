@@ -1,6 +1,6 @@
 // Choosing a payment type opens the fields that type needs; choosing a card fills the
 // reference. Both also run when code moves the selection.
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "model/rules.h"
 #include "readings/card_grouping.h"
 
@@ -15,7 +15,7 @@ void Open(TextBox& box) {
 
 }  // namespace
 
-void Corvane::OnTypeChosen() {
+void PaymentControl::OnTypeChosen() {
   const bool entering = entry_.open();
   const std::int16_t type_id = entering ? GetPaymentID(type_combo_.Text()) : 0;
   if (entering && TakesCard(type_id)) {
@@ -77,7 +77,7 @@ void Corvane::OnTypeChosen() {
   }
 }
 
-void Corvane::OnCardChosen() {
+void PaymentControl::OnCardChosen() {
   reference_box_.SetLocked(false);
   reference_box_.SetEnabled(true);
   reference_box_.SetText(card_combo_.Text());

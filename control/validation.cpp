@@ -1,12 +1,12 @@
 // The checks of a save, in a fixed order; the first that fails tells the operator and
 // puts the cursor where the correction goes.
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "readings/dates.h"
 #include "readings/utf8.h"
 
 namespace corvane {
 
-bool Corvane::CheckSave() {
+bool PaymentControl::CheckSave() {
   const std::string type = type_combo_.Text();
   const std::string reference = reference_box_.Text();
   const std::string authorization = authorization_box_.Text();
@@ -18,7 +18,7 @@ bool Corvane::CheckSave() {
   }
   const std::optional<Date> date = date_picker_.Value();
   if (!date) throw WidgetError("DTPckrPaymentDate: no date");
-  if (entry_.kind == EntryKind::kEditing && entry_.date_stand_in == date) {
+  if (entry_.edits_payment() && entry_.date_stand_in == date) {
     // An edited payment whose date the picker could not take keeps that date: the picker
     // still shows the date it was given in its place, so the operator picked no other.
     // (Picking that very date again cannot be told from no pick, and keeps it too.)
@@ -33,7 +33,7 @@ bool Corvane::CheckSave() {
   return true;
 }
 
-void Corvane::Refuse(const SaveRefusal& refusal) {
+void PaymentControl::Refuse(const SaveRefusal& refusal) {
   screen_.MsgBox(refusal.prompt, kMbOkInformation, refusal.title);
   Widget* field = nullptr;
   TextBox* box = nullptr;

@@ -1,13 +1,13 @@
 // Loading the host's credit cards, payment types and stored payments.
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "control/payment_record.h"
 #include "model/payment_load.h"
 
 namespace corvane {
 
-void Corvane::WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
-                               std::string_view payments, std::string_view field_separator,
-                               std::string_view record_separator) {
+void PaymentControl::WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
+                                      std::string_view payments, std::string_view field_separator,
+                                      std::string_view record_separator) {
   PaymentLoad load =
       PlanPaymentLoad({credit_cards, payment_types, payments, field_separator, record_separator},
                       {&types_, order_.conversion_rate, totals_.total, totals_.ordered});
@@ -48,7 +48,7 @@ void Corvane::WritePaymentData(std::string_view credit_cards, std::string_view p
   }
 }
 
-void Corvane::OfferPaymentTypes() {
+void PaymentControl::OfferPaymentTypes() {
   const std::vector<PaymentTypeEntry>& entries = types_->entries();
   auto offer = [&](std::size_t i) {
     if (i < entries.size()) {
@@ -66,7 +66,7 @@ void Corvane::OfferPaymentTypes() {
   }
 }
 
-void Corvane::ResetPaymentScreen() {
+void PaymentControl::ResetPaymentScreen() {
   payments_.Clear();
   list_.RowsCleared();
   list_.SetEnabled(true);

@@ -1,8 +1,8 @@
 // A plain C++ host: creates Corvane on the headless toolkit and prints its screen.
 #include <iostream>
 
-#include "control/corvane.h"
-#include "toolkits/headless/screen.h"
+#include "corvane/corvane.h"
+#include "corvane/headless_screen.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 #include <iostream>
 
-#include "qt_widget/corvane_widget.h"
+#include "corvane/corvane_widget.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -288,7 +288,7 @@ void CheckChangeListText(const std::string& text, const std::vector<PaymentRecor
 
 void CheckModelShown(Corvane& control) {
   Screen& screen = control.screen();
-  const PaymentBook& payments = control.Payments();
+  const PaymentBook& payments = Internals(control).Payments();
   const ListView& list = screen.list_view(WidgetId::lstPayment);
   Expect(list.Count() == payments.size(), "the list shows " + std::to_string(list.Count()) +
                                               " rows of " + std::to_string(payments.size()) +
@@ -309,7 +309,7 @@ void CheckModelShown(Corvane& control) {
     Expect((p.mark == Mark::kDeleted) == (list.ForeColor(row) == kRed),
            "row " + std::to_string(row + 1) + " is red when deleted, and only then");
   }
-  const OrderTotals& totals = control.Totals();
+  const OrderTotals& totals = Internals(control).Totals();
   const auto text = [&](WidgetId id) { return screen.text_box(id).Text(); };
   Expect(text(WidgetId::txtTotalAmount) == totals.total,
          "the total box shows " + text(WidgetId::txtTotalAmount) + ", the model " + totals.total);
@@ -321,9 +321,11 @@ void CheckModelShown(Corvane& control) {
            "the balance box shows " + text(WidgetId::txtBalanceAmount) + ", the model " +
                totals.balance);
   }
-  const ControlSnapshot state = control.Snapshot();
-  if (state.entry == EntryKind::kEditing) {
-    Expect(list.Selected().has_value(), "an edit is open without a selected payment");
+  // An open edit's payment is the selected one, and none is selected once it left the list.
+  const Entry& entry = Internals(control).OpenEntry();
+  if (entry.kind == EntryKind::kEditing) {
+    const std::optional<int> edited = entry.row >= 0 ? std::optional<int>(entry.row) : std::nullopt;
+    Expect(list.Selected() == edited, "an open edit's payment is not the selected row");
   }
 }
 

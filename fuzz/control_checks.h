@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "control/payment_record.h"
-#include "surface/screen.h"
+#include "corvane/screen.h"
 
 namespace corvane::fuzz {
 

@@ -18,12 +18,12 @@
 #include <string_view>
 #include <vector>
 
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "control/payment_record.h"
+#include "corvane/headless_screen.h"
 #include "fuzz/control_checks.h"
 #include "model/change_list.h"
 #include "readings/numbers.h"
-#include "toolkits/headless/screen.h"
 
 namespace corvane::fuzz {
 namespace {
@@ -72,7 +72,7 @@ bool Load(Corvane& control, const std::vector<std::string_view>& texts, std::siz
 // The lookups by name agree with the first entry of the type table that has the name.
 void CheckLookup(Corvane& control, std::string_view name) {
   const PaymentTypeEntry* first = nullptr;
-  if (const std::optional<PaymentTypeTable>& types = control.PaymentTypes()) {
+  if (const std::optional<PaymentTypeTable>& types = Internals(control).PaymentTypes()) {
     for (const PaymentTypeEntry& entry : types->entries()) {
       if (const std::string* entry_name = NameOf(entry); entry_name && *entry_name == name) {
         first = &entry;
@@ -108,7 +108,7 @@ void CheckLoaded(Corvane& control) {
   Expect(unchanged.empty(), "rows just loaded are in the change list");
   CheckModelShown(control);
   // Every payment marked updated: the whole list goes out.
-  PaymentBook marked = control.Payments();
+  PaymentBook marked = Internals(control).Payments();
   std::vector<PaymentRecord> rows;
   for (int row = 0; row < marked.size(); ++row) {
     marked.SetMark(row, Mark::kUpdated);
@@ -118,8 +118,8 @@ void CheckLoaded(Corvane& control) {
   const ControlSnapshot state = control.Snapshot();
   std::string all;
   try {
-    all = ChangeList(marked, control.PaymentTypes(), state.conversion_rate, state.field_separator,
-                     state.record_separator);
+    all = ChangeList(marked, Internals(control).PaymentTypes(), state.conversion_rate,
+                     state.field_separator, state.record_separator);
   } catch (const HostError& e) {
     Violation(std::string("the change list of every payment failed: ") + e.what());
   }

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "control/dispatch.h"
 #include "control/payment_record.h"
+#include "corvane/dispatch.h"
 #include "fuzz/control_checks.h"
 #include "readings/split.h"
 #include "tools/corvane_host/host_calls.h"

@@ -19,7 +19,7 @@
 #include <string>
 #include <utility>
 
-#include "control/corvane.h"
+#include "corvane/corvane.h"
 #include "tools/corvane_host/hosted_screen.h"
 #include "tools/corvane_host/session_steps.h"
 

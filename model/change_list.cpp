@@ -3,7 +3,7 @@
 #include <initializer_list>
 #include <stdexcept>
 
-#include "model/host_error.h"
+#include "corvane/host_error.h"
 #include "readings/numbers.h"
 
 namespace corvane {

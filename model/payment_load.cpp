@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "model/host_error.h"
+#include "corvane/host_error.h"
 #include "readings/numbers.h"
 #include "readings/split.h"
 

@@ -53,9 +53,8 @@ std::optional<SaveRefusal> CheckEntry(const EntryTexts& entry,
   // one the host could not read back: the change list gives it in the host's currency,
   // divided by the rate, which a rate below 1 may take beyond a double.
   const double amount = LenientNumber(entry.amount);
-  const bool editing = open_entry.kind == EntryKind::kEditing;
-  const double projected =
-      editing ? payments.TotalWith(open_entry.row, amount) : payments.Total() + amount;
+  const double projected = open_entry.edits_payment() ? payments.TotalWith(open_entry.row, amount)
+                                                      : payments.Total() + amount;
   if (!(amount > 0) || !std::isfinite(amount) || !std::isfinite(amount / order.Rate()) ||
       !std::isfinite(projected)) {
     return Refuse("Please enter the Payment Amount", " Corvane", EntryField::kAmount);

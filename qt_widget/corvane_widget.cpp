@@ -1,4 +1,4 @@
-#include "qt_widget/corvane_widget.h"
+#include "corvane/corvane_widget.h"
 
 #include <QVBoxLayout>
 
@@ -68,5 +68,6 @@ void CorvaneWidget::EnableNewPayment(bool value) { control_->EnableNewPayment(va
 // The editing state is "Add" or "Edit" from New Payment or Edit until Save or Cancel ends
 // the entry, and empty otherwise.
 bool CorvaneWidget::EntryOpen() const { return control_->EntryOpen(); }
+ControlSnapshot CorvaneWidget::Snapshot() const { return control_->Snapshot(); }
 
 }  // namespace corvane::qt

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "surface/layout.h"
+#include "corvane/layout.h"
 
 namespace corvane {
 

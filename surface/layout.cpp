@@ -1,4 +1,4 @@
-#include "surface/layout.h"
+#include "corvane/layout.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "corvane/widgets.h"
 #include "surface/refusals.h"
-#include "surface/surface.h"
 
 namespace corvane {
 namespace {

@@ -10,12 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "surface/layout.h"
+#include "corvane/layout.h"
+#include "corvane/widgets.h"
 
 namespace corvane {
-
-/// The cells of a row: 0 its text, then the sub-items.
-inline constexpr int kListCells = 7;
 
 /// Rows as a list view reads them.
 class ListRows {

@@ -1,4 +1,4 @@
-#include "surface/operator.h"
+#include "corvane/operator.h"
 
 #include <algorithm>
 

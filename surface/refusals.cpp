@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "surface/surface.h"
+#include "corvane/widgets.h"
 
 namespace corvane {
 

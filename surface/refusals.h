@@ -6,7 +6,7 @@
 #include <chrono>
 #include <string_view>
 
-#include "surface/layout.h"
+#include "corvane/layout.h"
 
 namespace corvane {
 

@@ -1,4 +1,4 @@
-#include "surface/screen.h"
+#include "corvane/screen.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -1,8 +1,8 @@
-#include "surface/scripted_services.h"
+#include "corvane/scripted_services.h"
 
 #include <utility>
 
-#include "surface/screen.h"
+#include "corvane/screen.h"
 
 namespace corvane {
 

@@ -1,7 +1,6 @@
-#include "surface/surface.h"
-
 #include <algorithm>
 
+#include "corvane/widgets.h"
 #include "readings/dates.h"
 #include "readings/numbers.h"
 #include "surface/refusals.h"

@@ -1,7 +1,8 @@
-#include "surface/toolkit_screen.h"
+#include "corvane/toolkit_screen.h"
 
 #include <utility>
 
+#include "surface/events.h"
 #include "surface/refusals.h"
 
 namespace corvane {

@@ -6,9 +6,10 @@
 /// it in Enable, Show and Stack.
 #pragma once
 
+#include "corvane/toolkit_screen.h"
+#include "corvane/widgets.h"
+#include "surface/events.h"
 #include "surface/refusals.h"
-#include "surface/surface.h"
-#include "surface/toolkit_screen.h"
 
 namespace corvane {
 

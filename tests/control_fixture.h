@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "control/corvane.h"
-#include "control/dispatch.h"
 #include "control/payment_record.h"
-#include "toolkits/headless/operator.h"
-#include "toolkits/headless/screen.h"
+#include "corvane/corvane.h"
+#include "corvane/dispatch.h"
+#include "corvane/headless_operator.h"
+#include "corvane/headless_screen.h"
 
 namespace corvane::testing {
 

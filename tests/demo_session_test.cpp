@@ -3,7 +3,7 @@
 // checked.
 #include <gmock/gmock.h>
 
-#include "testing/qt_operator/operator.h"
+#include "corvane/qt_operator.h"
 #include "tests/demo_fixture.h"
 #include "tools/corvane_demo/changes_box.h"
 

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "testing/qt_operator/operator.h"
+#include "corvane/qt_operator.h"
 #include "tests/demo_fixture.h"
 #include "tools/corvane_demo/context_box.h"
 

@@ -65,7 +65,7 @@ TEST_F(DesignerPluginTest, MetadataNamesTheCustomWidgetInterface) {
 TEST_F(DesignerPluginTest, OffersTheWidgetInItsOwnGroup) {
   EXPECT_EQ(plugin_->name().toStdString(), "corvane::qt::CorvaneWidget");
   EXPECT_EQ(plugin_->group().toStdString(), "Corvane");
-  EXPECT_EQ(plugin_->includeFile().toStdString(), "qt_widget/corvane_widget.h");
+  EXPECT_EQ(plugin_->includeFile().toStdString(), "corvane/corvane_widget.h");
   EXPECT_TRUE(plugin_->toolTip().contains("payment", Qt::CaseInsensitive));
   EXPECT_TRUE(plugin_->whatsThis().contains("payment", Qt::CaseInsensitive));
   EXPECT_FALSE(plugin_->isContainer()) << "Designer must not let forms drop widgets into it";
@@ -73,7 +73,7 @@ TEST_F(DesignerPluginTest, OffersTheWidgetInItsOwnGroup) {
 
 // uic writes `#include "<includeFile>"` and `new <name>(parent)`: both must hold in the tree.
 TEST_F(DesignerPluginTest, IncludeFileDeclaresTheClassUicCreates) {
-  QFile header(QStringLiteral(CORVANE_SOURCE_DIR "/") + plugin_->includeFile());
+  QFile header(QStringLiteral(CORVANE_SOURCE_DIR "/include/") + plugin_->includeFile());
   ASSERT_TRUE(header.open(QIODevice::ReadOnly)) << header.fileName().toStdString();
   const QString text = QString::fromUtf8(header.readAll());
   const QString name = plugin_->name();

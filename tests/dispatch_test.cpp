@@ -1,5 +1,5 @@
 // Late binding: names, dispatch numbers and automation-style arguments.
-#include "control/dispatch.h"
+#include "corvane/dispatch.h"
 
 #include <gmock/gmock.h>
 

@@ -367,4 +367,37 @@ TEST_F(StoredPaymentsTest, ADeleteOrUndeleteWhoseTotalWouldOverflowChangesNothin
 }
 
 }  // namespace
+// A host that gives the order's context again during an edit opens the Delete button with
+// the mode, and the operator may delete the very payment under edit. A new one leaves the
+// list; the Save after it has no payment to write to and ends there, as a save with no row
+// selected does, leaving the entry open: the payment after it keeps its fields. (The delete
+// clears the type box; a type named "" that needs no reference lets that Save pass its checks.)
+TEST_F(ControlTest, SaveOfAnEditWhosePaymentWasDeletedWritesNoOtherPayment) {
+  control.PaymentDetails(1, 44, 1, 0, 500, "Dec 01, 2026");
+  control.WritePaymentData("", "0~Cash~0|1~On Account~0|2~Check~0|1~~0|", "", "~", "|");
+  for (std::string_view amount : {"10", "20"}) {
+    op.Click(W::cmdAdd);
+    op.Choose(W::cboPaymentType, "On Account");  // needs no reference
+    op.Type(W::txtAmount, "\b\b\b\b");
+    op.Type(W::txtAmount, amount);
+    op.Click(W::cmdAdd);
+  }
+  ASSERT_THAT(Rows(), ElementsAre("On Account|||10.00|Dec 01, 2026||N",
+                                  "On Account|||20.00|Dec 01, 2026||N"));
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdEdit);
+  control.PaymentDetails(1, 44, 1, 0, 500, "Dec 01, 2026");
+  screen.QueueAnswer(kAnswerYes);
+  op.Click(W::cmdDelete);
+  ASSERT_THAT(Rows(), ElementsAre("On Account|||20.00|Dec 01, 2026||N"));
+  op.Type(W::txtAmount, "\b\b\b\b77");
+  op.Click(W::cmdAdd);
+  EXPECT_THAT(Messages(),
+              ElementsAre("Do you want to delete the selected payment record [Payment] 36"));
+  EXPECT_THAT(Rows(), ElementsAre("On Account|||20.00|Dec 01, 2026||N"));
+  EXPECT_EQ(control.ReadPaymentData(), "Dec 01, 2026~1~~~20~~N|");
+  EXPECT_EQ(control.TotalAmount(), 20);
+  EXPECT_EQ(control.Snapshot().entry, EntryKind::kEditing);
+}
+
 }  // namespace corvane::testing

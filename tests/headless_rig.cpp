@@ -1,6 +1,6 @@
+#include "corvane/headless_operator.h"
+#include "corvane/headless_screen.h"
 #include "tests/toolkit_rig.h"
-#include "toolkits/headless/operator.h"
-#include "toolkits/headless/screen.h"
 
 namespace corvane::testing {
 namespace {

@@ -1,6 +1,6 @@
 // Rules the layout table keeps, whatever its places and texts: the start-up screen itself
 // is compared whole in startup_test.cpp.
-#include "surface/layout.h"
+#include "corvane/layout.h"
 
 #include <gtest/gtest.h>
 

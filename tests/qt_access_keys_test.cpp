@@ -9,9 +9,9 @@
 #include <QSet>
 #include <QTest>
 
+#include "corvane/qt_screen.h"
 #include "tests/event_log.h"
 #include "toolkits/qt/access_keys.h"
-#include "toolkits/qt/screen.h"
 
 namespace corvane::testing {
 namespace {

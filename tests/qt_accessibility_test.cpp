@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "control/corvane.h"
-#include "toolkits/qt/screen.h"
+#include "corvane/corvane.h"
+#include "corvane/qt_screen.h"
 
 namespace corvane::testing {
 namespace {

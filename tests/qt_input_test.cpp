@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QTimer>
 
-#include "control/corvane.h"
 #include "control/payment_record.h"
-#include "toolkits/qt/screen.h"
+#include "corvane/corvane.h"
+#include "corvane/qt_screen.h"
 
 namespace corvane::testing {
 namespace {

@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "control/payment_record.h"
-#include "qt_widget/corvane_widget.h"
+#include "corvane/corvane_widget.h"
 
 namespace corvane::testing {
 namespace {

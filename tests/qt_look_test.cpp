@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "qt_widget/corvane_widget.h"
+#include "corvane/corvane_widget.h"
 #include "toolkits/qt/caption_fit.h"
 
 namespace corvane::testing {

@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "testing/qt_operator/operator.h"
+#include "corvane/qt_operator.h"
+#include "corvane/qt_screen.h"
 #include "tests/toolkit_rig.h"
-#include "toolkits/qt/screen.h"
 
 namespace corvane::testing {
 namespace {

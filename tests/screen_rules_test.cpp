@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "surface/list_rows.h"
 #include "tests/event_log.h"
 #include "tests/toolkit_rig.h"
 

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "control/corvane.h"
+#include "control/payment_control.h"
 #include "readings/dates.h"
 #include "tests/toolkit_rig.h"
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "surface/operator.h"
-#include "surface/screen.h"
-#include "surface/scripted_services.h"
+#include "corvane/operator.h"
+#include "corvane/screen.h"
+#include "corvane/scripted_services.h"
 
 namespace corvane::testing {
 

@@ -3,8 +3,8 @@
 #include <QIcon>
 #include <QString>
 
-#include "qt_widget/corvane_widget.h"
-#include "surface/layout.h"
+#include "corvane/corvane_widget.h"
+#include "corvane/layout.h"
 
 namespace corvane::qt {
 namespace {
@@ -34,7 +34,7 @@ QString CorvaneDesignerPlugin::whatsThis() const {
 }
 
 QString CorvaneDesignerPlugin::includeFile() const {
-  return QStringLiteral("qt_widget/corvane_widget.h");
+  return QStringLiteral("corvane/corvane_widget.h");
 }
 
 QIcon CorvaneDesignerPlugin::icon() const { return {}; }

@@ -1,6 +1,6 @@
 // Corvane in Qt Designer: CorvaneWidget in the widget box, under "Corvane". A form places it
 // at the control's designed size, and the code uic writes for the form includes
-// "qt_widget/corvane_widget.h" and creates it with `new corvane::qt::CorvaneWidget(parent)`.
+// "corvane/corvane_widget.h" and creates it with `new corvane::qt::CorvaneWidget(parent)`.
 #pragma once
 
 #include <QObject>

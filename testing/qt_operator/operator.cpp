@@ -1,4 +1,4 @@
-#include "testing/qt_operator/operator.h"
+#include "corvane/qt_operator.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <iostream>
 
-#include "qt_widget/corvane_widget.h"
-#include "testing/qt_operator/operator.h"
+#include "corvane/corvane_widget.h"
+#include "corvane/qt_operator.h"
 
 int main(int argc, char** argv) {
   using corvane::WidgetId;

@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "control/payment_record.h"
-#include "qt_widget/corvane_widget.h"
+#include "corvane/corvane_widget.h"
 #include "tests/desktop/x_input.h"
 
 namespace corvane::testing {

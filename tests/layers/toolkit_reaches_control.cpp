@@ -1,4 +1,4 @@
 // Must not compile: a toolkit stands on the widget surface alone, never on the control.
 // The test layers.toolkit_cannot_reach_control builds it and expects the include to fail.
-#include "control/corvane.h"
-#include "surface/surface.h"
+#include "corvane/corvane.h"
+#include "corvane/widgets.h"

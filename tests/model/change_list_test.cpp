@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/host_error.h"
+#include "corvane/host_error.h"
 
 namespace corvane::testing {
 namespace {

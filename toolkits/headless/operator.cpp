@@ -1,5 +1,4 @@
-#include "toolkits/headless/operator.h"
-
+#include "corvane/headless_operator.h"
 #include "toolkits/headless/widgets.h"
 
 namespace corvane::headless {

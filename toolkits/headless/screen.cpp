@@ -1,7 +1,6 @@
-#include "toolkits/headless/screen.h"
-
 #include <algorithm>
 
+#include "corvane/headless_screen.h"
 #include "toolkits/headless/widgets.h"
 
 namespace corvane::headless {

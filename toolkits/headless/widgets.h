@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "corvane/headless_screen.h"
+#include "corvane/widgets.h"
 #include "surface/first_entries.h"
-#include "surface/surface.h"
+#include "surface/list_rows.h"
 #include "surface/toolkit_widget.h"
-#include "toolkits/headless/screen.h"
 
 namespace corvane::headless {
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "toolkits/qt/screen.h"
+#include "corvane/qt_screen.h"
 
 namespace corvane::qt {
 

@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "surface/layout.h"
+#include "corvane/layout.h"
+#include "corvane/widgets.h"
 #include "surface/list_rows.h"
-#include "surface/surface.h"
 
 namespace corvane::qt {
 

@@ -1,5 +1,3 @@
-#include "toolkits/qt/screen.h"
-
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -10,6 +8,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "corvane/qt_screen.h"
 #include "toolkits/qt/accessibility.h"
 #include "toolkits/qt/text.h"
 #include "toolkits/qt/widgets.h"

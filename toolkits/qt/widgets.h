@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "corvane/qt_screen.h"
+#include "corvane/widgets.h"
 #include "surface/first_entries.h"
-#include "surface/surface.h"
 #include "surface/toolkit_widget.h"
-#include "toolkits/qt/screen.h"
 
 namespace corvane::qt {
 

@@ -256,11 +256,6 @@ bool DemoWindow::LoadTexts() {
     corvane_->WritePaymentData(Std(t.credit_cards), Std(t.payment_types), Std(t.payments), Std(fs),
                                Std(rs));
   });
-  // WritePaymentData loads all or nothing: the control reads and writes with these now.
-  if (done) {
-    loaded_fs_ = fs;
-    loaded_rs_ = rs;
-  }
   SyncNewPaymentBox();
   return done;
 }
@@ -304,12 +299,16 @@ void DemoWindow::SyncNewPaymentBox() {
   new_payment_->setChecked(corvane_->screen().button(WidgetId::cmdAdd).Enabled());
 }
 
+// The control reads and writes with the separators of its last load (WritePaymentData loads
+// all or nothing); before one, with the texts box's.
 QString DemoWindow::FieldSeparator() const {
-  return loaded_fs_.isEmpty() ? texts_->field_separator() : loaded_fs_;
+  const std::string loaded = corvane_->Snapshot().field_separator;
+  return loaded.empty() ? texts_->field_separator() : QString::fromStdString(loaded);
 }
 
 QString DemoWindow::RecordSeparator() const {
-  return loaded_rs_.isEmpty() ? texts_->record_separator() : loaded_rs_;
+  const std::string loaded = corvane_->Snapshot().record_separator;
+  return loaded.empty() ? texts_->record_separator() : QString::fromStdString(loaded);
 }
 
 }  // namespace corvane::demo

@@ -11,9 +11,9 @@
 #include <functional>
 #include <optional>
 
-#include "control/corvane.h"
-#include "qt_widget/corvane_widget.h"
-#include "surface/scripted_services.h"
+#include "corvane/corvane.h"
+#include "corvane/corvane_widget.h"
+#include "corvane/scripted_services.h"
 #include "tools/corvane_demo/order_store.h"
 
 class QCheckBox;
@@ -91,9 +91,6 @@ class DemoWindow : public QMainWindow {
   int order_id_ = 0;
   // The context as the boxes showed it after the last load, to tell whether it changed.
   OrderContext loaded_context_;
-  // The separators of the control's last load; empty before one succeeded.
-  QString loaded_fs_;
-  QString loaded_rs_;
   qt::CorvaneWidget* corvane_;
   ContextBox* context_;
   TextsBox* texts_;

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <stdexcept>
 
-#include "control/corvane.h"
+#include "corvane/corvane.h"
 
 namespace corvane::demo {
 

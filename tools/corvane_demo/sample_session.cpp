@@ -7,7 +7,7 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "testing/qt_operator/operator.h"
+#include "corvane/qt_operator.h"
 #include "tools/corvane_demo/change_list.h"
 #include "tools/corvane_demo/changes_box.h"
 

@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "surface/scripted_services.h"
+#include "corvane/scripted_services.h"
 #include "tools/corvane_demo/demo_window.h"
 
 namespace corvane::demo {

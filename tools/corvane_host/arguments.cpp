@@ -1,5 +1,6 @@
 #include "tools/corvane_host/arguments.h"
 
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <string>
@@ -108,6 +109,13 @@ bool ParseIsoDate(std::string_view text, std::chrono::year_month_day& date) {
   if (!read.ok()) return false;
   date = read;
   return true;
+}
+
+std::string FormatIsoDate(std::chrono::year_month_day date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+  return text;
 }
 
 }  // namespace corvane::host

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "surface/layout.h"
+#include "corvane/layout.h"
 
 namespace corvane::host {
 
@@ -60,5 +60,7 @@ class Arguments {
 // Reads exactly "YYYY-MM-DD" (four, two and two digits) naming a real calendar day.
 // Returns false for anything else.
 bool ParseIsoDate(std::string_view text, std::chrono::year_month_day& date);
+// "YYYY-MM-DD". REQUIRES: `date` is a calendar date of the years 0 to 9999.
+std::string FormatIsoDate(std::chrono::year_month_day date);
 
 }  // namespace corvane::host

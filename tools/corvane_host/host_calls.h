@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "control/corvane.h"
-#include "control/dispatch.h"
+#include "corvane/corvane.h"
+#include "corvane/dispatch.h"
 #include "tools/corvane_host/arguments.h"
 
 namespace corvane::host {

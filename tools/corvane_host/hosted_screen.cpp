@@ -1,7 +1,7 @@
 #include "tools/corvane_host/hosted_screen.h"
 
-#include "toolkits/headless/operator.h"
-#include "toolkits/headless/screen.h"
+#include "corvane/headless_operator.h"
+#include "corvane/headless_screen.h"
 
 namespace corvane::host {
 

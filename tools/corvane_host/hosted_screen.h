@@ -5,9 +5,9 @@
 #include <functional>
 #include <memory>
 
-#include "surface/operator.h"
-#include "surface/screen.h"
-#include "surface/scripted_services.h"
+#include "corvane/operator.h"
+#include "corvane/screen.h"
+#include "corvane/scripted_services.h"
 
 namespace corvane::host {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "readings/dates.h"
-#include "surface/surface.h"
+#include "corvane/widgets.h"
+#include "tools/corvane_host/arguments.h"
 
 namespace corvane::host {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "control/snapshot.h"
-#include "surface/layout.h"
-#include "surface/screen.h"
+#include "corvane/layout.h"
+#include "corvane/screen.h"
+#include "corvane/snapshot.h"
 #include "tools/corvane_host/arguments.h"
 
 namespace corvane::host {

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "surface/screen.h"
+#include "corvane/screen.h"
 
 namespace corvane::host {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "surface/operator.h"
-#include "surface/scripted_services.h"
+#include "corvane/operator.h"
+#include "corvane/scripted_services.h"
 #include "tools/corvane_host/arguments.h"
 
 namespace corvane::host {

@@ -1,6 +1,6 @@
 #include "tools/corvane_host/options.h"
 
-#include "readings/dates.h"
+#include "corvane/layout.h"
 #include "tools/corvane_host/arguments.h"
 
 namespace corvane::host {
@@ -24,7 +24,7 @@ ToolkitChoice ReadToolkit(std::string_view toolkit) {
 
 std::chrono::year_month_day ReadToday(std::string_view text) {
   std::chrono::year_month_day date;
-  if (!ParseIsoDate(text, date) || !InPickerRange(date)) {
+  if (!ParseIsoDate(text, date) || !DesignOf(WidgetId::DTPckrPaymentDate).AcceptsDate(date)) {
     throw UsageError("--today takes a date YYYY-MM-DD from 1900-01-01 to 2060-12-31, not '" +
                      std::string(text) + "'");
   }

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 
-#include "testing/qt_operator/operator.h"
-#include "toolkits/qt/screen.h"
+#include "corvane/qt_operator.h"
+#include "corvane/qt_screen.h"
 
 namespace corvane::host {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "control/corvane.h"
+#include "corvane/corvane.h"
 #include "tools/corvane_host/arguments.h"
 #include "tools/corvane_host/hosted_screen.h"
 

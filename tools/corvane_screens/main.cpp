@@ -8,8 +8,8 @@
 #include <cmath>
 #include <iostream>
 
-#include "qt_widget/corvane_widget.h"
-#include "testing/qt_operator/operator.h"
+#include "corvane/corvane_widget.h"
+#include "corvane/qt_operator.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <optional>
 #include <type_traits>
 
-#include "surface/screen.h"
+#include "corvane/screen.h"
 
 namespace corvane {
 

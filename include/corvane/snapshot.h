@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "model/entry.h"
+#include "corvane/entry_kind.h"
 
 namespace corvane {
 

@@ -6,11 +6,12 @@
 #include <optional>
 #include <string_view>
 
-#include "surface/events.h"
-#include "surface/layout.h"
-#include "surface/surface.h"
+#include "corvane/layout.h"
+#include "corvane/widgets.h"
 
 namespace corvane {
+
+class Events;  // the receiver of the widgets' events: the control
 
 /// @{
 /// Message box styles and answers.

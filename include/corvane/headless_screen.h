@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "surface/scripted_services.h"
-#include "surface/toolkit_screen.h"
+#include "corvane/scripted_services.h"
+#include "corvane/toolkit_screen.h"
 
 namespace corvane::headless {
 

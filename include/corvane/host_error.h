@@ -1,3 +1,5 @@
+/// @file
+/// The error a host operation throws.
 #pragma once
 
 #include <stdexcept>

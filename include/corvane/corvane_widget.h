@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "control/corvane.h"
-#include "toolkits/qt/screen.h"
+#include "corvane/corvane.h"
+#include "corvane/qt_screen.h"
 
 namespace corvane::qt {
 
@@ -70,6 +70,8 @@ class CorvaneWidget : public QWidget {
   /// open entry is in neither ReadPaymentData nor TotalAmount, so a host that saves the
   /// order now would lose it. A failed check at Save leaves the entry open.
   bool EntryOpen() const;
+  /// A copy of the control's state, for inspection (Corvane::Snapshot).
+  ControlSnapshot Snapshot() const;
 
  signals:
   /// Raised by every completed save with the new total, in the displayed currency.

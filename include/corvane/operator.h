@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "surface/screen.h"
+#include "corvane/screen.h"
 
 namespace corvane {
 

@@ -1,20 +1,17 @@
 /// @file
-/// The operator on the headless screen: every action raises the toolkit's events in the
-/// order a real toolkit raises them.
+/// The operator on the Qt screen: real mouse and keyboard events sent to the real widgets,
+/// so that Qt decides focus, selection and clicks as it does for a person. The surface's
+/// window must be shown (an offscreen window will do). A library of its own
+/// (corvane_qt_operator, Corvane::qt_operator), for tests and scripted sessions: it links
+/// Qt's test library, which the toolkit does not need.
 #pragma once
 
-#include "surface/operator.h"
-#include "toolkits/headless/screen.h"
+#include "corvane/operator.h"
+#include "corvane/qt_screen.h"
 
-namespace corvane::headless {
+namespace corvane::qt {
 
-using corvane::ActionRefused;
-using corvane::kKeyDown;
-using corvane::kKeyEnd;
-using corvane::kKeyHome;
-using corvane::kKeyUp;
-
-/// The operator's mouse and keyboard on a headless screen.
+/// The operator's mouse and keyboard on a Qt screen.
 class Operator final : public corvane::Operator {
  public:
   /// `screen` must outlive the operator.
@@ -30,7 +27,10 @@ class Operator final : public corvane::Operator {
   void DoChoose(WidgetId combo_box, int entry) override;
   void DoPick(WidgetId date_picker, std::chrono::year_month_day date) override;
 
+  /// The focus into `id` unless it is there, as a click or Tab would put it.
+  void FocusInto(WidgetId id);
+
   Screen& screen_;
 };
 
-}  // namespace corvane::headless
+}  // namespace corvane::qt

@@ -15,8 +15,8 @@
 #include <optional>
 #include <vector>
 
-#include "surface/scripted_services.h"
-#include "surface/toolkit_screen.h"
+#include "corvane/scripted_services.h"
+#include "corvane/toolkit_screen.h"
 
 namespace corvane::qt {
 

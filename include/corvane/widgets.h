@@ -23,10 +23,14 @@
 #include <string_view>
 #include <vector>
 
-#include "surface/layout.h"
-#include "surface/list_rows.h"
+#include "corvane/layout.h"
 
 namespace corvane {
+
+class ListRows;  // rows kept outside a list view, which it shows (ShowRows)
+
+/// The cells of a list view's row: 0 its text, then the sub-items.
+inline constexpr int kListCells = 7;
 
 /// A value a widget refuses; the message names the widget and the value.
 class WidgetError : public std::runtime_error {
@@ -185,7 +189,7 @@ inline constexpr int kKeyDown = 40;
 /// @}
 
 /// A report view. Rows are addressed by their 0-based place in list order; each row has a
-/// text (column 0), sub-items 1 to 6, a fore colour and a tag (data that no column shows).
+/// text (column 0), sub-items 1 to 6, a fore colour and a description.
 /// Row arguments out of range throw WidgetError.
 class ListView : public Widget {
  public:

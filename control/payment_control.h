@@ -1,10 +1,6 @@
 /// @file
-/// Corvane: a payment-entry control. It shows the payments of one order, lets the operator
-/// add, edit, delete and undelete them, checks each entry, and keeps the total and the
-/// balance against the ordered amount.
-///
-/// The control drives the widgets of a Screen that a toolkit built from kScreenLayout and
-/// handles their events. Single-threaded: every call comes on the screen's thread.
+/// The control inside Corvane: its model (the order, the book of payments, the entry under
+/// way) shown on the widgets of a Screen, and the handlers of their events.
 #pragma once
 
 #include <chrono>
@@ -16,89 +12,64 @@
 #include <string_view>
 
 #include "control/payment_rows.h"
-#include "control/snapshot.h"
+#include "corvane/corvane.h"
+#include "corvane/host_error.h"
+#include "corvane/screen.h"
+#include "corvane/snapshot.h"
 #include "model/entry.h"
-#include "model/host_error.h"
 #include "model/order.h"
 #include "model/payment_book.h"
 #include "model/payment_types.h"
 #include "model/save_checks.h"
 #include "surface/events.h"
-#include "surface/screen.h"
 
 namespace corvane {
 
-/// The payment-entry control on one screen: the host operations, the AmountTotal event,
-/// and the handlers of the screen's widget events.
-class Corvane : private Events {
+/// The control behind a Corvane: the host operations, the AmountTotal event and the
+/// handlers of the screen's widget events, with the model they show. Corvane, the public
+/// class, forwards to it; the library's tests, fuzzers and benchmarks read its model.
+class PaymentControl : private Events {
  public:
-  /// A calendar date.
-  using Date = std::chrono::year_month_day;
-  /// Gives today's date; the start-up date of the picker and an edit without a date use it.
-  using Today = std::function<Date()>;
+  using Today = Corvane::Today;
+  using AmountTotalHandler = Corvane::AmountTotalHandler;
 
-  /// Takes over `screen`'s events and runs start-up. Without `today`, the machine's local
-  /// date is today.
-  /// REQUIRES: `screen` was just built from kScreenLayout, has no other control, and
-  /// outlives this one.
-  explicit Corvane(Screen& screen, Today today = nullptr);
+  /// As Corvane's constructor.
+  explicit PaymentControl(Screen& screen, Today today = nullptr);
   /// Detaches from the screen's events.
-  ~Corvane() override;
-  Corvane(const Corvane&) = delete;
-  Corvane& operator=(const Corvane&) = delete;
+  ~PaymentControl() override;
+  PaymentControl(const PaymentControl&) = delete;
+  PaymentControl& operator=(const PaymentControl&) = delete;
 
-  /// A copy of the control's state, for inspection.
+  /// @{
+  /// As Corvane has them.
   ControlSnapshot Snapshot() const;
-  /// Whether an entry (an add or an edit) is open.
   bool EntryOpen() const;
-  /// The payments the list shows, for inspection; valid until the next call into the
-  /// control or its screen.
-  const PaymentBook& Payments() const { return payments_; }
-  /// The payment types of the last load that gave them, for inspection.
-  const std::optional<PaymentTypeTable>& PaymentTypes() const { return types_; }
-  /// The texts the ordered-amount, total and balance boxes show, for inspection.
-  const OrderTotals& Totals() const { return totals_; }
-  /// The screen the control drives.
   Screen& screen() { return screen_; }
-
-  // --- The host operations (the automation interface). ---
-  /// The ID of the first payment type with exactly that name; 0 when there is none, no
-  /// table, or the ID is not a 16-bit number. Never fails.
   std::int16_t GetPaymentID(std::string_view payment_type);
-  /// Loads credit cards, payment types and stored payments, all delimited text; a blank
-  /// text is not given. All or nothing: throws HostError naming the record and field, and
-  /// changes nothing, when a text cannot be loaded whole.
   void WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
                         std::string_view payments, std::string_view field_separator,
                         std::string_view record_separator);
-  /// The change list: one record per payment marked "N", "U" or "D", in list order.
   std::string ReadPaymentData();
-  /// Stores the order's context and applies the mode to the buttons. Throws HostError
-  /// (changing nothing) for a conversion rate that is not finite.
   void PaymentDetails(std::int16_t mode, std::int16_t country, std::int16_t order_type,
                       double conversion_rate, double ordered_amount,
                       std::string_view date_order_taken);
-  /// The total of all payments not marked deleted, in the displayed currency.
   double TotalAmount();
-  /// Sets and shows a new ordered amount; the balance follows. Throws HostError when the
-  /// mode is not set (after showing the amount).
   void OrderedAmount(double ordered_amount);
-  /// The order type PaymentDetails stored.
   std::int16_t OrderType();
-  /// The non-selectable flag of the first payment type with that name; false when there is
-  /// none. Never fails.
   bool GetNonSelectableID(std::string_view payment_type);
-  /// Enables or disables the New Payment button.
   void EnableNewPayment(bool enabled);
-
-  // --- The event AmountTotal, raised once by every completed save. ---
-  /// Receives the new total, in the displayed currency.
-  using AmountTotalHandler = std::function<void(double total)>;
-  /// Handlers run synchronously, in the order they subscribed; one may call back into the
-  /// control. An exception a handler throws is ignored. Returns a key for Unsubscribe.
   int SubscribeAmountTotal(AmountTotalHandler handler);
-  /// Removes the handler with that key; an unknown key does nothing.
   void UnsubscribeAmountTotal(int key);
+  /// @}
+
+  /// The payments the list shows; valid until the next call into the control or its screen.
+  const PaymentBook& Payments() const { return payments_; }
+  /// The payment types of the last load that gave them.
+  const std::optional<PaymentTypeTable>& PaymentTypes() const { return types_; }
+  /// The texts the ordered-amount, total and balance boxes show.
+  const OrderTotals& Totals() const { return totals_; }
+  /// The entry under way.
+  const Entry& OpenEntry() const { return entry_; }
 
  private:
   // Start-up, the buttons a mode sets, and the boxes that show the order.
@@ -197,5 +168,8 @@ class Corvane : private Events {
   TextBox& date_box_;
   Label& version_label_;
 };
+
+/// The control behind `control`, for the library's own tests, fuzzers and benchmarks.
+PaymentControl& Internals(Corvane& control);
 
 }  // namespace corvane
