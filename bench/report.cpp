@@ -43,7 +43,13 @@ std::string Number(double value, int decimals) {
   return text;
 }
 
-std::string Ratio(double value) { return std::isnan(value) ? "–" : Number(value, 2) + "x"; }
+// Two decimals; a ratio below 0.01 with two significant digits, not as 0.00.
+std::string Ratio(double value) {
+  if (std::isnan(value)) return "–";
+  if (value > 0 && value < 0.01)
+    return Number(value, 1 - static_cast<int>(std::floor(std::log10(value)))) + "x";
+  return Number(value, 2) + "x";
+}
 
 // 100000 -> "100,000".
 std::string Count(int n) {
@@ -257,6 +263,18 @@ class Report {
     Goal("Load of 100,000 records against split-and-parse", ratio(load), "2x", load <= 2);
     const double read = T("read/control/100000") / T("read/baseline/100000");
     Goal("Read-back of 100,000 records against the bare write", ratio(read), "2x", read <= 2);
+    if (before_) {
+      // Against its baseline no worse than before: each run's ratio is to its own baseline,
+      // so the machine's pace cancels out.
+      const double load_then =
+          before_->Seconds("load/control/100000") / before_->Seconds("load/baseline/100000");
+      Goal("Load of 100,000 records against split-and-parse, at most before's", ratio(load),
+           ratio(load_then), load <= load_then);
+      const double read_then =
+          before_->Seconds("read/control/100000") / before_->Seconds("read/baseline/100000");
+      Goal("Read-back of 100,000 records against the bare write, at most before's", ratio(read),
+           ratio(read_then), read <= read_then);
+    }
     if (r_.Find("qt/load/control/10000")) {
       const double qt = T("qt/load/control/10000") / T("qt/load/baseline/10000");
       Goal("Qt toolkit: load of 10,000 records against a bare QTreeWidget", ratio(qt), "1.5x",
@@ -265,6 +283,10 @@ class Report {
     for (const auto& [label, prefix] : kLinear) {
       const double scale = T(std::string(prefix) + "/100000") / T(std::string(prefix) + "/10000");
       Goal(std::string("Linear: ") + label + ", 100k/10k", ratio(scale), "12x", scale <= 12);
+    }
+    for (const auto& [label, prefix] : kFlat) {
+      const double scale = T(std::string(prefix) + "/100000") / T(std::string(prefix) + "/10000");
+      Goal(std::string("Flat: ") + label + ", 100k/10k", ratio(scale), "1.5x", scale <= 1.5);
     }
     for (const auto& [label, prefix] : kLookups) {
       if (std::string(prefix).find("with_types") != std::string::npos) continue;
@@ -283,9 +305,10 @@ class Report {
       const double bytes = r_.Counter("memory/" + std::to_string(rows), "bytes_per_row");
       if (!(bytes <= worst)) worst = bytes, worst_rows = rows;
     }
+    // At most 1.5 times the 144 bytes a row took while the list view kept the payments.
     Goal(
         "Heap per row, the most over 1,000, 10,000 and 100,000 rows (at " + Count(worst_rows) + ")",
-        Number(worst, 0) + " B", "400 B", worst <= 400);
+        Number(worst, 0) + " B", "216 B", worst <= 216);
     std::cout << "\nAn operator action is well inside a 16 ms frame when it takes at most a\n"
                  "quarter of it (4 ms), leaving the rest to the real toolkit's drawing.\n";
   }
@@ -297,15 +320,21 @@ class Report {
       {"List selection (ClickRow)", "select"},
       {"Delete of a stored payment", "delete"},
       {"Undelete", "undelete"},
-      {"Delete of a new payment (row removed, first row)", "delete_new"},
+      {"Delete of a new payment (row removed, the last)", "delete_new"},
   };
   static constexpr std::pair<const char*, const char*> kLinear[] = {
       {"load (reload)", "load/control"},
       {"load into a fresh control (heap trimmed)", "load/fresh_control"},
       {"read-back", "read/control"},
+  };
+  // What a save, a delete or an undelete of a stored payment costs does not grow with the
+  // payments: the total is kept, not summed again.
+  static constexpr std::pair<const char*, const char*> kFlat[] = {
       {"save", "save"},
+      {"save click alone", "save_click"},
       {"delete of a stored payment", "delete"},
-      {"delete of a new payment", "delete_new"},
+      {"undelete", "undelete"},
+      {"delete of a new payment (the last)", "delete_new"},
   };
   static constexpr std::pair<const char*, const char*> kLookups[] = {
       {"GetPaymentID of a name near the end", "lookup/get_payment_id"},

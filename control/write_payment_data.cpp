@@ -37,7 +37,8 @@ void PaymentControl::WritePaymentData(std::string_view credit_cards, std::string
                      .date = row.payment_date,
                      .sequence = row.sequence,
                      .mark = Mark::kNone,
-                     .mark_before_delete = Mark::kNone});
+                     .mark_before_delete = Mark::kNone},
+                    row.amount_units);
     }
     list_.RowsInserted(first, payments_.size() - first);
     ShowTotal(std::move(load.total));

@@ -53,8 +53,9 @@ PaymentView PaymentBook::operator[](int row) const {
           .mark_before_delete = r.mark_before_delete};
 }
 
-PaymentBook::Term PaymentBook::TermOf(double amount) {
-  const std::optional<std::int64_t> units = Amount(amount).MinorUnits();
+PaymentBook::Term PaymentBook::TermOf(double amount) { return TermOf(Amount(amount).MinorUnits()); }
+
+PaymentBook::Term PaymentBook::TermOf(std::optional<std::int64_t> units) {
   if (!units) return {false, 0, 0};
   const std::uint64_t size =
       *units < 0 ? 0 - static_cast<std::uint64_t>(*units) : static_cast<std::uint64_t>(*units);
@@ -67,8 +68,10 @@ PaymentBook::Term PaymentBook::TermOf(const PaymentView& payment) {
 }
 
 void PaymentBook::Count(const PaymentView& payment, bool in) {
-  if (!payment.Counted()) return;
-  const Term term = TermOf(payment);
+  if (payment.Counted()) Count(TermOf(payment), in);
+}
+
+void PaymentBook::Count(const Term& term, bool in) {
   if (!term.exact) {
     inexact_ = in ? inexact_ + 1 : inexact_ - 1;
   } else if (in) {
@@ -87,8 +90,12 @@ void PaymentBook::Clear() {
 }
 
 int PaymentBook::Add(const PaymentView& payment) {
+  return Add(payment, Amount(LenientNumber(payment.amount)).MinorUnits());
+}
+
+int PaymentBook::Add(const PaymentView& payment, std::optional<std::int64_t> amount_units) {
   payments_.push_back(Pack(payment));
-  Count((*this)[size() - 1], true);
+  if (payment.Counted()) Count(TermOf(amount_units), true);
   return size() - 1;
 }
 

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,9 @@ class PaymentBook {
   void Reserve(std::size_t count) { payments_.reserve(count); }
   /// Appends `payment`; returns its row.
   int Add(const PaymentView& payment);
+  /// As Add(payment), given the amount in minor units, read already.
+  /// REQUIRES: `amount_units` is Amount(LenientNumber(payment.amount)).MinorUnits().
+  int Add(const PaymentView& payment, std::optional<std::int64_t> amount_units);
   /// Replaces payment `row`. REQUIRES: 0 <= row < size().
   void Set(int row, const PaymentView& payment);
   /// Sets payment `row`'s amount text. REQUIRES: 0 <= row < size().
@@ -67,8 +71,10 @@ class PaymentBook {
     std::uint64_t size;   // their magnitude
   };
   static Term TermOf(double amount);
+  static Term TermOf(std::optional<std::int64_t> units);
   static Term TermOf(const PaymentView& payment);
   void Count(const PaymentView& payment, bool in);
+  void Count(const Term& term, bool in);
   bool KeptSumHolds() const;
   double Walk(int row, double amount) const;
 

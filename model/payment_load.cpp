@@ -1,8 +1,11 @@
 #include "model/payment_load.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 
 #include "corvane/host_error.h"
+#include "model/amount.h"
 #include "readings/numbers.h"
 #include "readings/split.h"
 
@@ -36,7 +39,7 @@ std::size_t TypePosition(std::string_view text, std::size_t record, const Paymen
   return position;
 }
 
-double Amount(std::string_view text, std::size_t record, double rate) {
+double ConvertedAmount(std::string_view text, std::size_t record, double rate) {
   double value;
   try {
     value = StrictNumber(text) * rate;
@@ -81,6 +84,12 @@ PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadCont
       load.payment_types ? load.payment_types : *context.current_types;
   // A load with payment types starts the screen over, from a total of 0.
   double total = load.payment_types ? 0 : LenientNumber(context.total_text);
+  // The total in minor units, while it and every amount so far are whole numbers of them
+  // below Amount::kExactMinorUnits: there the total carried at two decimals is exactly
+  // their sum, so the sum is kept instead of writing and reading the total at every row.
+  const std::optional<std::int64_t> start_units = Amount(total).MinorUnits();
+  bool in_units = start_units.has_value();
+  std::int64_t total_units = start_units.value_or(0);
 
   load.payments_given = !IsBlank(input.payments);
   if (load.payments_given) {
@@ -102,14 +111,22 @@ PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadCont
                     std::to_string(field_count));
       }
       const std::size_t position = TypePosition(fields[0], r, types ? &*types : nullptr);
-      std::string amount = FormatAmount(Amount(fields[3], r, rate));
+      std::string amount = FormatAmount(ConvertedAmount(fields[3], r, rate));
       // The total is carried in its box at two decimals from row to row, each payment
       // counted at the amount its row shows, as every later total counts it.
-      total += LenientNumber(amount);
-      if (std::isfinite(total)) total = LenientNumber(FormatAmount(total));
-      if (!std::isfinite(total)) Fail(r, "the total of the payments is too large");
+      const double amount_value = LenientNumber(amount);
+      const std::optional<std::int64_t> units = Amount(amount_value).MinorUnits();
+      if (in_units && units && std::llabs(total_units + *units) < Amount::kExactMinorUnits) {
+        total_units += *units;
+        total = Amount::FromMinorUnits(total_units).value();
+      } else {
+        in_units = false;
+        total += amount_value;
+        if (std::isfinite(total)) total = LenientNumber(FormatAmount(total));
+        if (!std::isfinite(total)) Fail(r, "the total of the payments is too large");
+      }
       load.rows.push_back(
-          {position, fields[1], fields[2], std::move(amount), fields[4], fields[5]});
+          {position, fields[1], fields[2], std::move(amount), units, fields[4], fields[5]});
     }
   }
   load.total = FormatAmount(total);

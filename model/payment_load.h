@@ -2,6 +2,7 @@
 /// Everything one WritePaymentData call loads, checked whole before the screen changes.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,8 +35,11 @@ struct PaymentLoadRow {
   std::string_view reference;      ///< as given
   std::string_view authorization;  ///< as given
   std::string amount;              ///< converted, "0.00"
-  std::string_view payment_date;   ///< as given
-  std::string_view sequence;       ///< the host's identification
+  /// What `amount` reads as, in minor units; none when that is no whole number of them
+  /// below Amount::kExactMinorUnits (Amount::MinorUnits).
+  std::optional<std::int64_t> amount_units;
+  std::string_view payment_date;  ///< as given
+  std::string_view sequence;      ///< the host's identification
 };
 
 /// The checked load, ready to be put on the screen.
