@@ -1,5 +1,6 @@
-# Installing Corvane: the headers under include/corvane/ (hosts include them from there as in
-# the tree, "control/payment_control.h"), the static libraries, the CMake package
+# Installing Corvane: the public headers in include/corvane/ (hosts include
+# <corvane/corvane.h>; the paths of earlier versions, "control/corvane.h", forward to them),
+# the static libraries, the CMake package
 # (find_package(Corvane CONFIG): Corvane::corvane, Corvane::headless, Corvane::qt,
 # Corvane::qt_operator), corvane.pc
 # for the core with the headless toolkit, corvane-host and corvane-demo, and the Qt Designer
