@@ -22,6 +22,7 @@ std::int16_t Corvane::GetPaymentID(std::string_view payment_type) {
 void Corvane::WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
                                std::string_view payments, std::string_view field_separator,
                                std::string_view record_separator) {
+  const PaymentControl::Call call(*control_);
   control_->WritePaymentData(credit_cards, payment_types, payments, field_separator,
                              record_separator);
 }
@@ -31,24 +32,41 @@ std::string Corvane::ReadPaymentData() { return control_->ReadPaymentData(); }
 void Corvane::PaymentDetails(std::int16_t mode, std::int16_t country, std::int16_t order_type,
                              double conversion_rate, double ordered_amount,
                              std::string_view date_order_taken) {
+  const PaymentControl::Call call(*control_);
   control_->PaymentDetails(mode, country, order_type, conversion_rate, ordered_amount,
                            date_order_taken);
 }
 
 double Corvane::TotalAmount() { return control_->TotalAmount(); }
-void Corvane::OrderedAmount(double ordered_amount) { control_->OrderedAmount(ordered_amount); }
+
+void Corvane::OrderedAmount(double ordered_amount) {
+  const PaymentControl::Call call(*control_);
+  control_->OrderedAmount(ordered_amount);
+}
+
 std::int16_t Corvane::OrderType() { return control_->OrderType(); }
 
 bool Corvane::GetNonSelectableID(std::string_view payment_type) {
   return control_->GetNonSelectableID(payment_type);
 }
 
-void Corvane::EnableNewPayment(bool enabled) { control_->EnableNewPayment(enabled); }
+void Corvane::EnableNewPayment(bool enabled) {
+  const PaymentControl::Call call(*control_);
+  control_->EnableNewPayment(enabled);
+}
 
 int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
   return control_->SubscribeAmountTotal(std::move(handler));
 }
 
 void Corvane::UnsubscribeAmountTotal(int key) { control_->UnsubscribeAmountTotal(key); }
+
+double Corvane::Balance() const { return control_->Balance(); }
+
+int Corvane::SubscribeSettled(SettledHandler handler) {
+  return control_->SubscribeSettled(std::move(handler));
+}
+
+void Corvane::UnsubscribeSettled(int key) { control_->UnsubscribeSettled(key); }
 
 }  // namespace corvane

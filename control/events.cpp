@@ -7,7 +7,8 @@ namespace corvane {
 namespace {
 
 template <class Handler>
-void AtHandlerEdge(Handler&& handler) noexcept {
+void AtHandlerEdge(PaymentControl& control, Handler&& handler) noexcept {
+  const PaymentControl::Call call(control);
   try {
     handler();
   } catch (const std::exception&) {
@@ -17,7 +18,7 @@ void AtHandlerEdge(Handler&& handler) noexcept {
 }  // namespace
 
 void PaymentControl::Click(WidgetId id) {
-  AtHandlerEdge([&] {
+  AtHandlerEdge(*this, [&] {
     switch (id) {
       case WidgetId::cmdAdd:
         return OnAddButton();
@@ -38,26 +39,26 @@ void PaymentControl::Click(WidgetId id) {
 }
 
 void PaymentControl::GotFocus(WidgetId id) {
-  AtHandlerEdge([&] {
+  AtHandlerEdge(*this, [&] {
     if (id == WidgetId::txtAmount) OnAmountFocus();
   });
 }
 
 void PaymentControl::LostFocus(WidgetId id) {
-  AtHandlerEdge([&] {
+  AtHandlerEdge(*this, [&] {
     if (id == WidgetId::txtAmount) OnAmountLeft();
     if (id == WidgetId::txtReference) OnReferenceLeft();
   });
 }
 
 void PaymentControl::Change(WidgetId id) {
-  AtHandlerEdge([&] {
+  AtHandlerEdge(*this, [&] {
     if (id == WidgetId::txtOrderedAmount) ShowBalance();  // the balance follows the ordered amount
   });
 }
 
 void PaymentControl::KeyPress(WidgetId id, std::int16_t& key_ascii) {
-  AtHandlerEdge([&] {
+  AtHandlerEdge(*this, [&] {
     switch (id) {
       case WidgetId::txtAmount:
         return FilterAmountKey(key_ascii);
@@ -74,7 +75,7 @@ void PaymentControl::KeyPress(WidgetId id, std::int16_t& key_ascii) {
 }
 
 void PaymentControl::KeyUp(WidgetId id, std::int16_t& key_code, std::int16_t /*shift*/) {
-  AtHandlerEdge([&] {
+  AtHandlerEdge(*this, [&] {
     if (id == WidgetId::lstPayment) OnListKeyUp(key_code);
   });
 }

@@ -92,26 +92,21 @@ std::string PaymentControl::ReadPaymentData() {
 }
 
 int PaymentControl::SubscribeAmountTotal(AmountTotalHandler handler) {
-  amount_total_handlers_.emplace(next_handler_key_, std::move(handler));
-  return next_handler_key_++;
+  return amount_total_handlers_.Add(std::move(handler));
 }
 
-void PaymentControl::UnsubscribeAmountTotal(int key) { amount_total_handlers_.erase(key); }
+void PaymentControl::UnsubscribeAmountTotal(int key) { amount_total_handlers_.Remove(key); }
 
-void PaymentControl::RaiseAmountTotal(double total) {
-  // A handler may subscribe or unsubscribe; those it removes are not called afterwards.
-  std::vector<int> keys;
-  for (const auto& [key, handler] : amount_total_handlers_) keys.push_back(key);
-  for (int key : keys) {
-    const auto it = amount_total_handlers_.find(key);
-    if (it == amount_total_handlers_.end()) continue;
-    const AmountTotalHandler handler = it->second;  // a copy: it may unsubscribe itself
-    try {
-      handler(total);
-    } catch (...) {
-      // An event's failure is the host's own; the save goes on.
-    }
-  }
+void PaymentControl::RaiseAmountTotal(double total) { amount_total_handlers_.Raise(total); }
+
+int PaymentControl::SubscribeSettled(Corvane::SettledHandler handler) {
+  return settled_handlers_.Add(std::move(handler));
+}
+
+void PaymentControl::UnsubscribeSettled(int key) { settled_handlers_.Remove(key); }
+
+double PaymentControl::Balance() const {
+  return Require(totals_.balance, "Balance", "the balance");
 }
 
 }  // namespace corvane

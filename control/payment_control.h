@@ -6,12 +6,12 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "control/payment_rows.h"
+#include "control/subscribers.h"
 #include "corvane/corvane.h"
 #include "corvane/host_error.h"
 #include "corvane/screen.h"
@@ -60,7 +60,25 @@ class PaymentControl : private Events {
   void EnableNewPayment(bool enabled);
   int SubscribeAmountTotal(AmountTotalHandler handler);
   void UnsubscribeAmountTotal(int key);
+  int SubscribeSettled(Corvane::SettledHandler handler);
+  void UnsubscribeSettled(int key);
+  double Balance() const;
   /// @}
+
+  /// Marks a call into the control, a host operation or a widget event, while it lasts;
+  /// when the outermost one ends, the Settled handlers run.
+  class [[nodiscard]] Call {
+   public:
+    explicit Call(PaymentControl& control) : control_(control) { ++control_.calls_under_way_; }
+    ~Call() {
+      if (--control_.calls_under_way_ == 0) control_.settled_handlers_.Raise();
+    }
+    Call(const Call&) = delete;
+    Call& operator=(const Call&) = delete;
+
+   private:
+    PaymentControl& control_;
+  };
 
   /// The payments the list shows; valid until the next call into the control or its screen.
   const PaymentBook& Payments() const { return payments_; }
@@ -136,8 +154,9 @@ class PaymentControl : private Events {
 
   Screen& screen_;
   Today today_;
-  std::map<int, AmountTotalHandler> amount_total_handlers_;
-  int next_handler_key_ = 0;
+  Subscribers<double> amount_total_handlers_;
+  Subscribers<> settled_handlers_;
+  int calls_under_way_ = 0;
 
   // The model the screen shows.
   OrderContext order_;

@@ -1,21 +1,58 @@
 #include "corvane/corvane_widget.h"
 
 #include <QVBoxLayout>
+#include <cmath>
+#include <limits>
+#include <string>
+#include <utility>
 
 #include "toolkits/qt/access_keys.h"
 
 namespace corvane::qt {
+namespace {
+
+// A Qt caller's number for a 16-bit parameter; out of range is refused, never cut.
+std::int16_t Narrow(int value, const char* operation, const char* what) {
+  if (value < std::numeric_limits<std::int16_t>::min() ||
+      value > std::numeric_limits<std::int16_t>::max()) {
+    throw HostError(std::string(operation) + ": the " + what + " " + std::to_string(value) +
+                    " is not a 16-bit number");
+  }
+  return static_cast<std::int16_t>(value);
+}
+
+// Whether a property's value changed; NaN is the same as NaN, so a box that is not a
+// number does not signal on every call.
+bool Differs(double before, double now) {
+  return before != now && !(std::isnan(before) && std::isnan(now));
+}
+bool Differs(bool before, bool now) { return before != now; }
+bool Differs(int before, int now) { return before != now; }
+
+double NanOnFailure(auto&& read) {
+  try {
+    return read();
+  } catch (const std::exception&) {
+    return std::numeric_limits<double>::quiet_NaN();
+  }
+}
+
+}  // namespace
 
 CorvaneWidget::CorvaneWidget(QWidget* parent, ScriptedServices* scripted, Corvane::Today today)
     : QWidget(parent), screen_(std::make_unique<Screen>(scripted, this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(screen_->surface());
-  // Fixed: a host's layout with less room than this would squeeze it, the fields cut off.
-  setFixedSize(sizeHint());
+  // The control's fields have fixed places: room beyond its size stays a margin.
+  screen_->surface()->setFixedSize(sizeHint());
+  layout->addWidget(screen_->surface(), 0, Qt::AlignLeft | Qt::AlignTop);
+  setMinimumSize(sizeHint());
+  setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
   setFocusProxy(nullptr);
   control_ = std::make_unique<Corvane>(*screen_, std::move(today));
   control_->SubscribeAmountTotal([this](double total) { emit AmountTotal(total); });
+  shown_ = Read();
+  control_->SubscribeSettled([this] { TellChanges(); });
 }
 
 QSize CorvaneWidget::sizeHint() const {
@@ -31,8 +68,10 @@ CorvaneWidget::~CorvaneWidget() {
 }
 
 void CorvaneWidget::SetAccessKeys(bool on) {
-  if (on && !access_keys_) access_keys_ = std::make_unique<AccessKeysOn>(*screen_);
+  if (on == AccessKeys()) return;
+  if (on) access_keys_ = std::make_unique<AccessKeysOn>(*screen_);
   if (!on) access_keys_.reset();
+  emit accessKeysChanged(on);
 }
 
 std::int16_t CorvaneWidget::GetPaymentID(std::string_view payment_type) {
@@ -69,5 +108,102 @@ void CorvaneWidget::EnableNewPayment(bool value) { control_->EnableNewPayment(va
 // the entry, and empty otherwise.
 bool CorvaneWidget::EntryOpen() const { return control_->EntryOpen(); }
 ControlSnapshot CorvaneWidget::Snapshot() const { return control_->Snapshot(); }
+
+template <class Call>
+bool CorvaneWidget::Attempt(Call&& call) {
+  try {
+    call();
+    last_error_.clear();
+    return true;
+  } catch (const std::exception& error) {
+    last_error_ = QString::fromUtf8(error.what());
+    emit operationFailed(last_error_);
+    return false;
+  }
+}
+
+int CorvaneWidget::paymentId(const QString& paymentType) {
+  last_error_.clear();
+  return control_->GetPaymentID(paymentType.toStdString());
+}
+
+bool CorvaneWidget::isNonSelectable(const QString& paymentType) {
+  last_error_.clear();
+  return control_->GetNonSelectableID(paymentType.toStdString());
+}
+
+bool CorvaneWidget::writePaymentData(const QString& creditCards, const QString& paymentTypes,
+                                     const QString& payments, const QString& fieldSeparator,
+                                     const QString& recordSeparator) {
+  return Attempt([&] {
+    control_->WritePaymentData(creditCards.toStdString(), paymentTypes.toStdString(),
+                               payments.toStdString(), fieldSeparator.toStdString(),
+                               recordSeparator.toStdString());
+  });
+}
+
+QString CorvaneWidget::readPaymentData() {
+  std::string changes;
+  Attempt([&] { changes = control_->ReadPaymentData(); });
+  return QString::fromStdString(changes);
+}
+
+bool CorvaneWidget::setPaymentDetails(int mode, int country, int orderType, double conversionRate,
+                                      double orderedAmount, const QString& dateOrderTaken) {
+  return Attempt([&] {
+    control_->PaymentDetails(Narrow(mode, "PaymentDetails", "mode"),
+                             Narrow(country, "PaymentDetails", "country"),
+                             Narrow(orderType, "PaymentDetails", "order type"), conversionRate,
+                             orderedAmount, dateOrderTaken.toStdString());
+  });
+}
+
+void CorvaneWidget::setOrderedAmount(double amount) {
+  Attempt([&] { control_->OrderedAmount(amount); });
+}
+
+void CorvaneWidget::setNewPaymentEnabled(bool enabled) {
+  Attempt([&] { control_->EnableNewPayment(enabled); });
+}
+
+double CorvaneWidget::orderedAmount() const { return control_->Snapshot().ordered_amount; }
+
+bool CorvaneWidget::newPaymentEnabled() const {
+  return screen_->button(WidgetId::cmdAdd).Enabled();
+}
+
+int CorvaneWidget::orderType() const { return control_->Snapshot().order_type; }
+
+double CorvaneWidget::total() const {
+  return NanOnFailure([this] { return control_->TotalAmount(); });
+}
+
+double CorvaneWidget::balance() const {
+  return NanOnFailure([this] { return control_->Balance(); });
+}
+
+CorvaneWidget::Shown CorvaneWidget::Read() const {
+  return {orderedAmount(), newPaymentEnabled(), orderType(), total(), balance(), entryOpen()};
+}
+
+// A slot may call back into the control and change it again. Each value is marked shown
+// just before its signal; once a nested round has run, it has told every value that still
+// differed, so this round stops rather than tell an older one after it.
+void CorvaneWidget::TellChanges() {
+  const int round = ++tell_rounds_;
+  const Shown now = Read();
+  const auto tell = [&](auto& shown, auto value, auto signal) {
+    if (round != tell_rounds_ || !Differs(shown, value)) return;
+    shown = value;
+    emit(this->*signal)(value);
+  };
+  tell(shown_.ordered_amount, now.ordered_amount, &CorvaneWidget::orderedAmountChanged);
+  tell(shown_.new_payment_enabled, now.new_payment_enabled,
+       &CorvaneWidget::newPaymentEnabledChanged);
+  tell(shown_.order_type, now.order_type, &CorvaneWidget::orderTypeChanged);
+  tell(shown_.total, now.total, &CorvaneWidget::totalChanged);
+  tell(shown_.balance, now.balance, &CorvaneWidget::balanceChanged);
+  tell(shown_.entry_open, now.entry_open, &CorvaneWidget::entryOpenChanged);
+}
 
 }  // namespace corvane::qt

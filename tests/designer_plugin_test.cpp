@@ -6,6 +6,7 @@
 #include <QAbstractItemModel>
 #include <QFile>
 #include <QLabel>
+#include <QMetaProperty>
 #include <QPluginLoader>
 #include <QPushButton>
 #include <QTableView>
@@ -120,6 +121,36 @@ TEST_F(DesignerPluginTest, CreatesAWorkingCorvaneWidgetOnTheForm) {
     EXPECT_EQ(widget->sizeHint().width(), dom.width);
     EXPECT_EQ(widget->sizeHint().height(), dom.height);
   }
+}
+
+// Designer's property editor lists what the widget's meta-object offers; a new widget on a
+// form starts from the defaults a fresh control has.
+TEST_F(DesignerPluginTest, ThePropertyEditorOffersTheWidgetsPropertiesAtTheirDefaults) {
+  QWidget form;
+  QWidget* widget = plugin_->createWidget(&form);
+  ASSERT_NE(widget, nullptr);
+  const QMetaObject* meta = widget->metaObject();
+  struct Expected {
+    const char* name;
+    bool writable;
+    QVariant default_value;
+  };
+  for (const Expected& expected :
+       {Expected{"orderedAmount", true, 0.0}, Expected{"newPaymentEnabled", true, true},
+        Expected{"accessKeys", true, false}, Expected{"orderType", false, 0},
+        Expected{"total", false, 0.0}, Expected{"balance", false, 0.0},
+        Expected{"entryOpen", false, false}}) {
+    const int index = meta->indexOfProperty(expected.name);
+    ASSERT_GE(index, meta->propertyOffset()) << expected.name << " is the widget's own";
+    const QMetaProperty property = meta->property(index);
+    EXPECT_TRUE(property.isDesignable()) << expected.name;
+    EXPECT_EQ(property.isWritable(), expected.writable) << expected.name;
+    EXPECT_TRUE(property.hasNotifySignal()) << expected.name;
+    EXPECT_EQ(widget->property(expected.name), expected.default_value) << expected.name;
+  }
+  // What Designer writes for a changed property, uic turns into the setter's call.
+  ASSERT_TRUE(widget->setProperty("accessKeys", true));
+  EXPECT_TRUE(widget->property("accessKeys").toBool());
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "corvane/corvane_widget.h"
@@ -124,20 +125,26 @@ TEST_F(QtLookTest, TheFramesBorderIsDrawnInsideTheControl) {
   EXPECT_TRUE(drawn({seen.right(), third}, {-1, 0})) << "right";
 }
 
-TEST_F(QtLookTest, TheWidgetKeepsTheLayoutsSizeInASmallHostLayout) {
+// A host's layout may give the widget more room, never less; the fields keep their places
+// at the top left and the rest is margin.
+TEST_F(QtLookTest, TheWidgetTakesMoreRoomButNeverLessThanTheLayoutsSize) {
   const QSize layout_size = widget.screen().surface()->size();
   EXPECT_EQ(widget.sizeHint(), layout_size);
   EXPECT_EQ(widget.minimumSizeHint(), layout_size);
-  // A host whose window is smaller than the control, of a size the host fixed.
-  for (const QSize host_size : {QSize(600, 400), QSize(300, 200)}) {
+  const QSize margins(22, 22);  // the host layout's own margins, 11 on each side
+  const QSize more = layout_size + QSize(200, 100);
+  for (const auto& [host_size, expected] :
+       {std::pair{more + margins, more}, std::pair{layout_size / 2, layout_size}}) {
     QWidget host;
     auto* layout = new QVBoxLayout(&host);
+    layout->setContentsMargins(11, 11, 11, 11);
     auto* inside = new qt::CorvaneWidget(&host, &services);
     layout->addWidget(inside);
     host.setFixedSize(host_size);
     host.show();
     QApplication::processEvents();
-    EXPECT_EQ(inside->size(), layout_size) << host_size.width() << "x" << host_size.height();
+    EXPECT_EQ(inside->size(), expected) << host_size.width() << "x" << host_size.height();
+    EXPECT_EQ(inside->screen().surface()->geometry(), QRect(QPoint(0, 0), layout_size));
   }
 }
 

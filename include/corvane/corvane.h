@@ -92,6 +92,22 @@ class Corvane {
   /// Removes the handler with that key; an unknown key does nothing.
   void UnsubscribeAmountTotal(int key);
 
+  // --- Beyond the automation interface. ---
+  /// The balance the balance box shows: the ordered amount less the total, in the
+  /// displayed currency. Throws HostError only if the box were not a number, which the
+  /// control never writes.
+  double Balance() const;
+  /// Runs once the control is at rest again after a host operation that may change it
+  /// (WritePaymentData, PaymentDetails, OrderedAmount, EnableNewPayment) or an operator's
+  /// action (a click, a key, a focus change): a host that shows the total, the balance or
+  /// whether an entry is open reads them again here. Calls nested in others (a host
+  /// operation from an AmountTotal handler) are told once, when the outermost ends.
+  using SettledHandler = std::function<void()>;
+  /// As SubscribeAmountTotal.
+  int SubscribeSettled(SettledHandler handler);
+  /// Removes the handler with that key; an unknown key does nothing.
+  void UnsubscribeSettled(int key);
+
  private:
   friend PaymentControl& Internals(Corvane& control);
 

@@ -1,9 +1,15 @@
 /// @file
 /// Corvane as a Qt widget: a host puts it in a layout or on a form and calls the host
-/// operations on it. The host operations throw corvane::HostError (and WritePaymentData's
-/// refusals name the record and field); nothing ever escapes into Qt's event loop.
+/// operations on it. Two ways in, one control behind them:
+/// - the classic host operations (WritePaymentData, ...), as Corvane has them: std::string
+///   texts, and corvane::HostError thrown on a refusal;
+/// - Qt's own: properties with change signals, and invokable methods with Qt types that
+///   never throw; a refusal returns false (or an empty result), sets lastError() and emits
+///   operationFailed().
+/// Nothing ever escapes into Qt's event loop. GUI thread only.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -20,12 +26,30 @@ class AccessKeysOn;
 /// The control on a Qt screen, as one widget for a Qt host's window or form.
 class CorvaneWidget : public QWidget {
   Q_OBJECT
+  /// The order's amount to pay, as the host last gave it (PaymentDetails or
+  /// OrderedAmount); the balance follows it. Setting it before setPaymentDetails shows it
+  /// and fails, as OrderedAmount does.
+  Q_PROPERTY(
+      double orderedAmount READ orderedAmount WRITE setOrderedAmount NOTIFY orderedAmountChanged)
+  /// Whether the New Payment button (Save while an entry is open) can be clicked. The
+  /// host's switch (EnableNewPayment); the mode of setPaymentDetails sets it too.
+  Q_PROPERTY(bool newPaymentEnabled READ newPaymentEnabled WRITE setNewPaymentEnabled NOTIFY
+                 newPaymentEnabledChanged)
+  /// The order type setPaymentDetails stored; 0 before.
+  Q_PROPERTY(int orderType READ orderType NOTIFY orderTypeChanged)
+  /// The total of the payments not deleted, in the displayed currency (TotalAmount).
+  Q_PROPERTY(double total READ total NOTIFY totalChanged)
+  /// The ordered amount less the total, in the displayed currency.
+  Q_PROPERTY(double balance READ balance NOTIFY balanceChanged)
+  /// Whether the operator has an entry open (see EntryOpen).
+  Q_PROPERTY(bool entryOpen READ entryOpen NOTIFY entryOpenChanged)
   /// Keyboard operation beyond the classic screen's; off unless the host turns it on.
-  Q_PROPERTY(bool accessKeys READ AccessKeys WRITE SetAccessKeys)
+  Q_PROPERTY(bool accessKeys READ AccessKeys WRITE setAccessKeys NOTIFY accessKeysChanged)
 
  public:
   /// With `scripted`, message boxes and beeps go there instead of to the person (it must
-  /// outlive the widget); `today` fixes the date the control takes as today.
+  /// outlive the widget); `today` fixes the date the control takes as today. Tests want
+  /// both: without them a refused save waits for a person to close its message box.
   explicit CorvaneWidget(QWidget* parent = nullptr, ScriptedServices* scripted = nullptr,
                          Corvane::Today today = nullptr);
   ~CorvaneWidget() override;
@@ -35,8 +59,9 @@ class CorvaneWidget : public QWidget {
   /// The Qt screen the control drives.
   Screen& screen() { return *screen_; }
 
-  /// The layout's size: the control's fields have fixed places, so the widget keeps this
-  /// size in any host's layout (its size is fixed), even one with less room.
+  /// The layout's size. The control's fields have fixed places: the widget takes no less
+  /// room than this, and more room given by a host's layout is left as a margin to the
+  /// right and below.
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
   /// With `on`, each button and each field's label shows an access key (Alt and the
@@ -49,7 +74,7 @@ class CorvaneWidget : public QWidget {
   bool AccessKeys() const { return access_keys_ != nullptr; }
 
   /// @{
-  /// The host operations, as Corvane has them.
+  /// The host operations, as Corvane has them: they throw HostError.
   std::int16_t GetPaymentID(std::string_view payment_type);
   void WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
                         std::string_view payments, std::string_view field_separator,
@@ -73,14 +98,89 @@ class CorvaneWidget : public QWidget {
   /// A copy of the control's state, for inspection (Corvane::Snapshot).
   ControlSnapshot Snapshot() const;
 
+  /// @{
+  /// The host operations for Qt callers (the rest are the properties): never throwing,
+  /// callable by name through the meta-object system. A refused call changes nothing
+  /// (WritePaymentData's rules), returns false, sets lastError() to the refusal's message
+  /// and emits operationFailed(); any call that succeeds clears lastError().
+  /// GetPaymentID: the ID of the payment type with that name; 0 when there is none.
+  Q_INVOKABLE int paymentId(const QString& paymentType);
+  /// GetNonSelectableID: whether that payment type is refused for new payments.
+  Q_INVOKABLE bool isNonSelectable(const QString& paymentType);
+  /// WritePaymentData.
+  Q_INVOKABLE bool writePaymentData(const QString& creditCards, const QString& paymentTypes,
+                                    const QString& payments, const QString& fieldSeparator,
+                                    const QString& recordSeparator);
+  /// ReadPaymentData: the change list; empty as well when refused.
+  Q_INVOKABLE QString readPaymentData();
+  /// PaymentDetails; a mode, country or order type beyond 16 bits is refused.
+  Q_INVOKABLE bool setPaymentDetails(int mode, int country, int orderType, double conversionRate,
+                                     double orderedAmount, const QString& dateOrderTaken);
+  /// The message of the last refused call; empty after one that succeeded.
+  Q_INVOKABLE QString lastError() const { return last_error_; }
+  /// @}
+
+  /// @{
+  /// The properties' reads. total() and balance() are NaN only if their box were not a
+  /// number, which the control never writes.
+  double orderedAmount() const;
+  bool newPaymentEnabled() const;
+  int orderType() const;
+  double total() const;
+  double balance() const;
+  bool entryOpen() const { return EntryOpen(); }
+  /// @}
+
+ public slots:
+  /// OrderedAmount: sets and shows the ordered amount.
+  void setOrderedAmount(double amount);
+  /// EnableNewPayment.
+  void setNewPaymentEnabled(bool enabled);
+  /// SetAccessKeys, by the name uic gives a property's setter.
+  void setAccessKeys(bool on) { SetAccessKeys(on); }
+
  signals:
-  /// Raised by every completed save with the new total, in the displayed currency.
+  /// Raised by every completed save with the new total, in the displayed currency. Only by
+  /// a save: a total shown to the operator follows totalChanged instead.
   void AmountTotal(double total);
+  /// @{
+  /// Each emitted once the control is at rest after a host call or an operator's action
+  /// that changed the value: totalChanged by a load, a save, a delete, an undelete or the
+  /// top-up; balanceChanged by those and a new ordered amount.
+  void orderedAmountChanged(double amount);
+  void newPaymentEnabledChanged(bool enabled);
+  void orderTypeChanged(int orderType);
+  void totalChanged(double total);
+  void balanceChanged(double balance);
+  void entryOpenChanged(bool open);
+  void accessKeysChanged(bool on);
+  /// @}
+  /// A Qt-typed call (an invokable method or a property's write) was refused.
+  void operationFailed(const QString& message);
 
  private:
+  /// The properties' values as last told by their signals.
+  struct Shown {
+    double ordered_amount = 0;
+    bool new_payment_enabled = false;
+    int order_type = 0;
+    double total = 0;
+    double balance = 0;
+    bool entry_open = false;
+  };
+  Shown Read() const;
+  /// Emits the change signals of the properties whose values differ from those shown.
+  void TellChanges();
+  /// Runs `call` (a host operation) for a Qt caller: false and operationFailed on refusal.
+  template <class Call>
+  bool Attempt(Call&& call);
+
   std::unique_ptr<Screen> screen_;
   std::unique_ptr<Corvane> control_;
   std::unique_ptr<AccessKeysOn> access_keys_;
+  Shown shown_;
+  int tell_rounds_ = 0;
+  QString last_error_;
 };
 
 }  // namespace corvane::qt

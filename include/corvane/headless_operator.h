@@ -3,8 +3,8 @@
 /// order a real toolkit raises them.
 #pragma once
 
-#include "corvane/operator.h"
 #include "corvane/headless_screen.h"
+#include "corvane/operator.h"
 
 namespace corvane::headless {
 

@@ -1,5 +1,5 @@
 // A Qt host whose window is a Designer form (order_form.ui) holding the control. Loads a
-// small order, prints the control's total and exits.
+// small order, prints the control's total and the property the form sets, and exits.
 #include <QApplication>
 #include <QWidget>
 #include <iostream>
@@ -18,5 +18,6 @@ int main(int argc, char** argv) {
   window.show();
   QApplication::processEvents();
   std::cout << "TotalAmount " << corvane->TotalAmount() << std::endl;
+  std::cout << "accessKeys " << corvane->AccessKeys() << std::endl;  // set on the form
   return 0;
 }
