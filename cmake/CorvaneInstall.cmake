@@ -1,6 +1,6 @@
 # Installing Corvane: the public headers in include/corvane/ (hosts include
 # <corvane/corvane.h>; the paths of earlier versions, "control/corvane.h", forward to them),
-# the static libraries, the CMake package
+# the static libraries, the API reference when built (share/doc/Corvane/html/), the CMake package
 # (find_package(Corvane CONFIG): Corvane::corvane, Corvane::headless, Corvane::qt,
 # Corvane::qt_operator), corvane.pc
 # for the core with the headless toolkit, corvane-host and corvane-demo, and the Qt Designer
@@ -55,6 +55,10 @@ if(TARGET corvane_qt)
   set(CORVANE_PACKAGE_WITH_QT ON)
 else()
   set(CORVANE_PACKAGE_WITH_QT OFF)
+endif()
+
+if(TARGET corvane_api_reference)
+  install(DIRECTORY ${PROJECT_BINARY_DIR}/docs/html/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/html)
 endif()
 
 # The public headers, each installed library's own, and the generated version header;
@@ -177,6 +181,7 @@ if(CORVANE_BUILD_TESTS)
     -DWITH_QT=${CORVANE_PACKAGE_WITH_QT}
     -DDESIGNER_PLUGIN=${corvane_designer_installed}
     -DSCRIPT_CHECK=${corvane_script_check}
+    -DAPI_REFERENCE=$<IF:$<TARGET_EXISTS:corvane_api_reference>,${CMAKE_INSTALL_DOCDIR}/html,>
   )
   set(corvane_check_script ${PROJECT_SOURCE_DIR}/tests/consumer/check_install.cmake)
   add_test(NAME install.into_prefix

@@ -10,6 +10,7 @@
 namespace corvane::testing {
 namespace {
 
+using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -353,6 +354,38 @@ TEST_F(AmountTotalTest, HandlerMayReloadTheControlMidSave) {
   EXPECT_EQ(State(), "'' New Payment/Edit focus lstPayment");
   EnterAndSave();
   EXPECT_THAT(totals, ElementsAre(10, 11));
+}
+
+// A host that shows the total and the balance reads them when the control is at rest: once
+// after each host call that may change them and each operator action, never in the middle
+// of one, and after a delete too, which AmountTotal does not tell.
+TEST_F(AmountTotalTest, SettledTellsOnceTheControlIsAtRestAfterEachCallAndAction) {
+  std::vector<std::string> seen;
+  control.SubscribeSettled(
+      [&] { seen.push_back(Totals() + " " + std::to_string(control.Balance()).substr(0, 6)); });
+  Shop();
+  EXPECT_THAT(seen, ElementsAre("0.00 / 250.00 250.00", "0.00 / 250.00 250.00"))
+      << "PaymentDetails, then WritePaymentData";
+  seen.clear();
+  control.TotalAmount();
+  control.GetPaymentID("Check");
+  control.ReadPaymentData();
+  EXPECT_THAT(seen, IsEmpty()) << "reads change nothing";
+  control.SubscribeAmountTotal([&](double) { control.OrderedAmount(300); });
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R");
+  op.Type(W::txtAmount, "10");
+  seen.clear();
+  Save();
+  EXPECT_THAT(seen,
+              ElementsAre("0.00 / 250.00 250.00", "0.00 / 250.00 250.00", "10.00 / 290.00 290.00"))
+      << "the focus leaving the amount and reaching Save, then the save with its nested "
+         "call, told once";
+  seen.clear();
+  screen.QueueAnswer(kAnswerYes);
+  op.ClickRow(W::lstPayment, 0);
+  op.Click(W::cmdDelete);
+  EXPECT_EQ(seen.back(), "0.00 / 300.00 300.00");
 }
 
 // The host's handler calls back into the control in the middle of a save: each operation

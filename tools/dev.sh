@@ -16,7 +16,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (the README says why each is there).
-packages=(g++ make cmake libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev
+packages=(g++ make cmake doxygen libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev
           libqt6sql6-sqlite qt6-tools-dev pkgconf fonts-dejavu-core fonts-dejavu-extra
           libbenchmark-dev clang libclang-rt-14-dev clang-format
           xvfb xauth openbox xdotool at-spi2-core dbus python3-pyatspi imagemagick libxtst-dev)
@@ -53,7 +53,8 @@ tidy() {  # tidy DIR FOLDERS: clang-tidy over the sources in FOLDERS (a regex) c
 
 # The project's C++ sources (the build trees are elsewhere).
 sources() {
-  find readings model surface control toolkits qt_widget tools tests bench fuzz examples \
+  find include readings model surface control toolkits qt_widget testing tools tests bench fuzz \
+    examples \
     -name '*.cpp' -o -name '*.h' | sort
 }
 

@@ -59,11 +59,13 @@ class CorvaneWidget : public QWidget {
   /// The Qt screen the control drives.
   Screen& screen() { return *screen_; }
 
+  /// @{
   /// The layout's size. The control's fields have fixed places: the widget takes no less
   /// room than this, and more room given by a host's layout is left as a margin to the
   /// right and below.
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
+  /// @}
   /// With `on`, each button and each field's label shows an access key (Alt and the
   /// underlined letter: a button is pressed as a click presses it, a label puts the focus
   /// into its field), and Escape cancels an open new payment or edit as a click on Cancel

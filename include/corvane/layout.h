@@ -52,7 +52,7 @@ enum class WidgetId : std::uint8_t {
 /// The number of widgets, WidgetId's values.
 inline constexpr std::size_t kWidgetCount = 26;
 
-/// What a widget is; each kind has its interface in surface.h.
+/// What a widget is; each kind has its interface in widgets.h.
 enum class WidgetKind : std::uint8_t {
   kTextBox,
   kComboBox,

@@ -15,16 +15,16 @@ namespace corvane {
 
 /// A copy of the control's state; Corvane::Snapshot() takes one.
 struct ControlSnapshot {
-  std::optional<std::int16_t> mode;  ///< none until PaymentDetails
-  std::int16_t country = 0;          ///< stored, never read
-  std::int16_t order_type = 0;
-  double conversion_rate = 0;    ///< 0 counts as 1
-  double ordered_amount = 0;     ///< as the host gave it
-  std::string date_order_taken;  ///< as the host gave it
-  EntryKind entry = EntryKind::kNone;
-  double edit_amount = 0;        ///< the amount an open edit started from; 0 otherwise
-  std::string field_separator;   ///< of the last load; empty before one
-  std::string record_separator;  ///< of the last load; empty before one
+  std::optional<std::int16_t> mode;    ///< none until PaymentDetails
+  std::int16_t country = 0;            ///< stored, never read
+  std::int16_t order_type = 0;         ///< 2 has rules of its own
+  double conversion_rate = 0;          ///< 0 counts as 1
+  double ordered_amount = 0;           ///< as the host gave it
+  std::string date_order_taken;        ///< as the host gave it
+  EntryKind entry = EntryKind::kNone;  ///< the entry under way, if any
+  double edit_amount = 0;              ///< the amount an open edit started from; 0 otherwise
+  std::string field_separator;         ///< of the last load; empty before one
+  std::string record_separator;        ///< of the last load; empty before one
   /// The payment-type records of the last load that gave them, each its text fields; none
   /// until then.
   std::optional<std::vector<std::vector<std::string>>> payment_types;

@@ -8,7 +8,8 @@
 # Other definitions: CONSUMER_DIR (this folder), CONFIG (build type), CXX (the compiler),
 # LIBDIR (relative to the prefix), SANITIZE (compile and link flags of the build),
 # WITH_QT (ON when Corvane::qt is installed), DESIGNER_PLUGIN (the plugin, relative to the
-# prefix, when built), SCRIPT_CHECK (corvane-host-script-check), PKG_CONFIG.
+# prefix, when built), SCRIPT_CHECK (corvane-host-script-check), PKG_CONFIG, API_REFERENCE
+# (the reference's folder, relative to the prefix, when built).
 cmake_minimum_required(VERSION 3.25)
 
 set(prefix ${WORK_DIR}/prefix)
@@ -65,6 +66,11 @@ if(MODE STREQUAL "install")
   endif()
   if(DESIGNER_PLUGIN)
     expect_file(${prefix}/${DESIGNER_PLUGIN})
+  endif()
+  # The reference a newcomer reads without the source tree: the widget's page among them.
+  if(API_REFERENCE)
+    expect_file(${prefix}/${API_REFERENCE}/index.html)
+    expect_file(${prefix}/${API_REFERENCE}/classcorvane_1_1qt_1_1CorvaneWidget.html)
   endif()
   # The installed program, on one of the example scripts and its answers.
   if(SCRIPT_CHECK)

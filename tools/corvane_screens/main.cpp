@@ -16,6 +16,8 @@ namespace {
 using corvane::WidgetId;
 
 bool Save(QWidget& widget, const QDir& dir, const QString& name) {
+  // Qt lays a view's rows out when the event loop runs: a grab right after a load would show
+  // an empty list.
   QApplication::processEvents();
   const QPixmap picture = widget.grab();
   const auto ratio = static_cast<int>(std::lround(picture.devicePixelRatio()));
