@@ -44,6 +44,8 @@ bool Corvane::GetNonSelectableID(std::string_view payment_type) {
 }
 
 void Corvane::EnableNewPayment(bool enabled) { control_->EnableNewPayment(enabled); }
+void Corvane::CurrencyDecimals(std::int16_t decimals) { control_->CurrencyDecimals(decimals); }
+void Corvane::CurrencyCode(std::string_view code) { control_->CurrencyCode(code); }
 
 int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
   return control_->SubscribeAmountTotal(std::move(handler));
