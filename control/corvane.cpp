@@ -55,6 +55,16 @@ void Corvane::EnableNewPayment(bool enabled) {
   control_->EnableNewPayment(enabled);
 }
 
+void Corvane::CurrencyDecimals(std::int16_t decimals) {
+  const PaymentControl::Call call(*control_);
+  control_->CurrencyDecimals(decimals);
+}
+
+void Corvane::CurrencyCode(std::string_view code) {
+  const PaymentControl::Call call(*control_);
+  control_->CurrencyCode(code);
+}
+
 int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
   return control_->SubscribeAmountTotal(std::move(handler));
 }

@@ -4,7 +4,6 @@
 
 #include "control/payment_control.h"
 #include "control/payment_record.h"
-#include "readings/numbers.h"
 
 namespace corvane {
 
@@ -47,7 +46,7 @@ void PaymentControl::OnDeleteButton() {
     total = payments_.TotalWith(*row, 0);
     if (!std::isfinite(total)) return;
   }
-  ShowTotal(FormatAmount(total));
+  ShowTotal(currency_.Text(total));
   ShowBalance();
 
   if (undelete) {
@@ -76,7 +75,7 @@ void PaymentControl::OnDeleteButton() {
   type_combo_.SetListIndex(-1);
   reference_box_.SetText("");
   authorization_box_.SetText("");
-  amount_box_.SetText("0.00");
+  amount_box_.SetText(currency_.Zero());
   date_box_.SetText("");
   if (order_.order_type == kTopUpOrderType) add_button_.SetEnabled(true);
 }

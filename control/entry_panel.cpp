@@ -36,7 +36,7 @@ void PaymentControl::CloseEntryPanel(Closing closing) {
   }
   Close(reference_box_, "");
   Close(authorization_box_, "");
-  Close(amount_box_, "0.00");
+  Close(amount_box_, currency_.Zero());
   date_box_.SetText("");
   date_box_.SetBackColor(kButtonFace);
   date_picker_.SetVisible(false);

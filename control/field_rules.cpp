@@ -1,5 +1,5 @@
-// The entry fields' own rules: key filters, the amount's two decimals, the card grouping of
-// the reference, and the balance that follows the ordered amount.
+// The entry fields' own rules: key filters, the amount's decimals, the card grouping of the
+// reference, and the balance that follows the ordered amount.
 #include <cmath>
 
 #include "control/payment_control.h"
@@ -22,7 +22,11 @@ void PaymentControl::FilterAmountKey(std::int16_t& key_ascii) {
     key_ascii = 0;
     return;
   }
-  if (key_ascii == '.' && amount_box_.Text().find('.') != std::string::npos) key_ascii = 0;
+  // One decimal point at most, and none in a currency without decimals.
+  if (key_ascii == '.' &&
+      (currency_.decimals == 0 || amount_box_.Text().find('.') != std::string::npos)) {
+    key_ascii = 0;
+  }
 }
 
 void PaymentControl::FilterReferenceKey(std::int16_t& key_ascii) {
@@ -44,7 +48,7 @@ void PaymentControl::OnAmountFocus() {
 }
 
 void PaymentControl::OnAmountLeft() {
-  const Amount amount = Amount::Read(amount_box_.Text());
+  const Amount amount = Amount::Read(amount_box_.Text(), currency_.decimals);
   // Zero, and an amount too large to be a number, stay as typed.
   if (amount.value() != 0 && std::isfinite(amount.value())) amount_box_.SetText(amount.Text());
 }

@@ -22,9 +22,11 @@ double Require(std::string_view text, const char* operation, const char* what) {
   }
 }
 
-// Whether the amount boxes can show `amount`: its two-decimal text must read back as a
-// number, which the largest doubles' texts do not.
-bool Showable(double amount) { return std::isfinite(LenientNumber(FormatAmount(amount))); }
+// Whether the amount boxes can show `amount`: its text must read back as a number, which
+// the largest doubles' texts do not.
+bool Showable(const Currency& currency, double amount) {
+  return std::isfinite(LenientNumber(currency.Text(amount)));
+}
 
 }  // namespace
 
@@ -45,7 +47,7 @@ void PaymentControl::PaymentDetails(std::int16_t mode, std::int16_t country,
   if (!std::isfinite(ordered_amount)) {
     throw HostError("PaymentDetails: the ordered amount is not a finite number");
   }
-  if (!Showable(ordered_amount)) {
+  if (!Showable(currency_, ordered_amount)) {
     throw HostError("PaymentDetails: the ordered amount is too large");
   }
   order_.mode = mode;
@@ -53,7 +55,7 @@ void PaymentControl::PaymentDetails(std::int16_t mode, std::int16_t country,
   order_.order_type = order_type;
   order_.conversion_rate = conversion_rate;
   order_.ordered_amount = ordered_amount;
-  ShowOrderedAmount(FormatAmount(ordered_amount));
+  ShowOrderedAmount(currency_.Text(ordered_amount));
   order_.date_order_taken = date_order_taken;
   ShowModeButtons();
 }
@@ -72,9 +74,11 @@ void PaymentControl::OrderedAmount(double ordered_amount) {
   if (!std::isfinite(ordered_amount)) {
     throw HostError("OrderedAmount: the amount is not a finite number");
   }
-  if (!Showable(ordered_amount)) throw HostError("OrderedAmount: the amount is too large");
+  if (!Showable(currency_, ordered_amount)) {
+    throw HostError("OrderedAmount: the amount is too large");
+  }
   order_.ordered_amount = ordered_amount;
-  ShowOrderedAmount(FormatAmount(ordered_amount));
+  ShowOrderedAmount(currency_.Text(ordered_amount));
   if (!order_.mode) {
     throw HostError("OrderedAmount: the mode is not set; call PaymentDetails first");
   }

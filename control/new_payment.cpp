@@ -39,7 +39,7 @@ void PaymentControl::StartEntry() {
   list_.SetEnabled(false);
   Open(reference_box_, "");
   Open(authorization_box_, "");
-  Open(amount_box_, "0.00");
+  Open(amount_box_, currency_.Zero());
   date_box_.SetText(order_.date_order_taken);
   date_box_.SetBackColor(kWindowBackground);
   date_picker_.SetVisible(true);
@@ -76,7 +76,7 @@ void PaymentControl::TopUpSelectedPayment() {
   if (mark == Mark::kDeleted) return;  // a deleted payment is not brought back this way
   payments_.SetAmount(*row, totals_.ordered);
   list_.RowChanged(*row);
-  ShowTotal(FormatAmount(payments_.Total()));
+  ShowTotal(currency_.Text(payments_.Total()));
   amount_box_.SetText(totals_.ordered);
   // A payment entered here stays new: the host has never stored it.
   if (mark != Mark::kNew) {
@@ -119,11 +119,11 @@ void PaymentControl::CommitEntry() {
     payments_.Set(row, payment);
     list_.RowChanged(row);
   }
-  ShowTotal(FormatAmount(payments_.Total()));
+  ShowTotal(currency_.Text(payments_.Total()));
   // The host's handler runs here and may call back into the control, even reload it:
   // nothing below holds a row across it.
   RaiseAmountTotal(StrictNumber(totals_.total));
-  totals_.balance = "0.00";
+  totals_.balance = currency_.Zero();
   balance_box_.SetText(totals_.balance);
   ShowBalance();
   CloseEntryPanel(Closing::kSave);

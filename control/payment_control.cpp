@@ -67,6 +67,10 @@ ControlSnapshot PaymentControl::Snapshot() const {
   snapshot.field_separator = field_separator_;
   snapshot.record_separator = record_separator_;
   if (types_) snapshot.payment_types = types_->entries();
+  if (currency_set_) {
+    snapshot.currency_decimals = static_cast<std::int16_t>(currency_.decimals);
+    snapshot.currency_code = currency_.code;
+  }
   return snapshot;
 }
 
@@ -83,7 +87,7 @@ void PaymentControl::ShowTotal(std::string text) {
 }
 
 void PaymentControl::ShowBalance() {
-  totals_.balance = BalanceText(totals_.ordered, totals_.total);
+  totals_.balance = BalanceText(totals_.ordered, totals_.total, currency_.decimals);
   balance_box_.SetText(totals_.balance);
 }
 

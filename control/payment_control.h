@@ -16,6 +16,7 @@
 #include "corvane/host_error.h"
 #include "corvane/screen.h"
 #include "corvane/snapshot.h"
+#include "model/currency.h"
 #include "model/entry.h"
 #include "model/order.h"
 #include "model/payment_book.h"
@@ -58,6 +59,8 @@ class PaymentControl : private Events {
   std::int16_t OrderType();
   bool GetNonSelectableID(std::string_view payment_type);
   void EnableNewPayment(bool enabled);
+  void CurrencyDecimals(std::int16_t decimals);
+  void CurrencyCode(std::string_view code);
   int SubscribeAmountTotal(AmountTotalHandler handler);
   void UnsubscribeAmountTotal(int key);
   int SubscribeSettled(Corvane::SettledHandler handler);
@@ -97,6 +100,9 @@ class PaymentControl : private Events {
   void ShowTotal(std::string text);
   void ShowBalance();
   void RaiseAmountTotal(double total);
+  /// Takes `currency` for the amounts and shows it; refused, naming `operation`, while an
+  /// entry is open or the list holds payments.
+  void TakeCurrency(Currency currency, const std::string& operation);
 
   // Loading: every payment shown again, or the screen started over.
   void OfferPaymentTypes();
@@ -160,6 +166,8 @@ class PaymentControl : private Events {
 
   // The model the screen shows.
   OrderContext order_;
+  Currency currency_;
+  bool currency_set_ = false;  ///< the host set the currency: Snapshot() tells it
   OrderTotals totals_;
   PaymentBook payments_;
   PaymentRows payment_rows_{payments_};  ///< the payments as the list reads them

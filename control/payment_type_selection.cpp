@@ -72,7 +72,7 @@ void PaymentControl::OnTypeChosen() {
     reference_box_.SetFocus();
   }
   if (order_.order_type == kTopUpOrderType) {  // proposes what is left to pay, on the order's date
-    amount_box_.SetText(BalanceText(totals_.ordered, totals_.total));
+    amount_box_.SetText(BalanceText(totals_.ordered, totals_.total, currency_.decimals));
     date_box_.SetText(order_.date_order_taken);
   }
 }

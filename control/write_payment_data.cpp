@@ -8,9 +8,9 @@ namespace corvane {
 void PaymentControl::WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
                                       std::string_view payments, std::string_view field_separator,
                                       std::string_view record_separator) {
-  PaymentLoad load =
-      PlanPaymentLoad({credit_cards, payment_types, payments, field_separator, record_separator},
-                      {&types_, order_.conversion_rate, totals_.total, totals_.ordered});
+  PaymentLoad load = PlanPaymentLoad(
+      {credit_cards, payment_types, payments, field_separator, record_separator},
+      {&types_, order_.conversion_rate, totals_.total, totals_.ordered, currency_.decimals});
 
   card_combo_.Clear();
   type_combo_.Clear();
@@ -82,14 +82,14 @@ void PaymentControl::ResetPaymentScreen() {
     box->SetLocked(true);
     box->SetBackColor(kButtonFace);
   }
-  amount_box_.SetText("0.00");
+  amount_box_.SetText(currency_.Zero());
   amount_box_.SetLocked(true);
   amount_box_.SetBackColor(kButtonFace);
   date_box_.SetText("");
   date_box_.SetBackColor(kButtonFace);
-  totals_.total = totals_.balance = "0.00";
+  totals_.total = totals_.balance = currency_.Zero();
   for (TextBox* box : {&total_box_, &balance_box_}) {
-    box->SetText("0.00");
+    box->SetText(totals_.total);
     box->SetLocked(true);
     box->SetBackColor(kButtonFace);
   }

@@ -1,7 +1,9 @@
 #include "fuzz/control_checks.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <set>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "control/payment_record.h"
+#include "model/amount.h"
 #include "readings/numbers.h"
 
 namespace corvane::fuzz {
@@ -110,14 +113,53 @@ struct ChangeRecord {
 };
 
 // Whether `amount`, a number in the host's currency, is the row's amount at `rate`.
-bool AmountMatches(std::string_view amount, const std::string& cell, double rate) {
+bool AmountMatches(std::string_view amount, const std::string& cell, double rate, int decimals) {
   const std::optional<double> host = Strict(amount);
   if (!host || !std::isfinite(*host)) return false;
   const double shown = LenientNumber(cell);
   if (!(std::fabs(shown) < kCentExactAmount) || std::fabs(rate) < 1e-6 || std::fabs(rate) > 1e6) {
     return true;
   }
-  return FormatAmount(*host * rate) == FormatAmount(shown);
+  return FormatAmount(*host * rate, decimals) == FormatAmount(shown, decimals);
+}
+
+// The minor units of an amount written with exactly `decimals` decimals ("-12.345" at three
+// is -12345), read digit by digit; none for any other text and beyond 18 digits.
+std::optional<std::int64_t> MinorUnitsOf(std::string_view text, int decimals) {
+  const bool negative = text.starts_with('-');
+  if (negative) text.remove_prefix(1);
+  const std::size_t point = text.find('.');
+  const bool has_point = point != std::string_view::npos;
+  const std::size_t fraction = has_point ? text.size() - point - 1 : 0;
+  const std::size_t digits = text.size() - (has_point ? 1 : 0);
+  if (digits == 0 || digits > 18 || point == 0 || static_cast<int>(fraction) != decimals ||
+      (decimals == 0 && has_point)) {
+    return std::nullopt;
+  }
+  std::int64_t units = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (i == point) continue;
+    if (text[i] < '0' || text[i] > '9') return std::nullopt;
+    units = units * 10 + (text[i] - '0');
+  }
+  return negative ? -units : units;
+}
+
+// The sum in minor units of the rows not marked "D", when each is written with the
+// currency's decimals and their magnitudes add up to less than Amount::kExactMinorUnits,
+// where the total is exact; none otherwise.
+std::optional<std::int64_t> ExactSum(const ListView& list, int decimals) {
+  std::int64_t sum = 0;
+  std::int64_t size = 0;
+  for (int row = 0; row < list.Count(); ++row) {
+    if (list.SubItem(row, kColIsUpdate) == kMarkDeleted) continue;
+    const std::optional<std::int64_t> units = MinorUnitsOf(list.SubItem(row, kColAmount), decimals);
+    if (!units || std::llabs(*units) >= Amount::kExactMinorUnits) return std::nullopt;
+    size += std::llabs(*units);
+    if (size >= Amount::kExactMinorUnits) return std::nullopt;
+    sum += *units;
+  }
+  return sum;
 }
 
 bool IsNumberCharacter(char c) {
@@ -128,8 +170,9 @@ bool IsNumberCharacter(char c) {
 // only field whose text is not known beforehand: every length that fits is tried.
 class ChangeListMatcher {
  public:
-  ChangeListMatcher(std::string_view text, const std::vector<ChangeRecord>& records, double rate)
-      : text_(text), records_(records), rate_(rate) {}
+  ChangeListMatcher(std::string_view text, const std::vector<ChangeRecord>& records, double rate,
+                    int decimals)
+      : text_(text), records_(records), rate_(rate), decimals_(decimals) {}
 
   bool Matches(std::size_t at, std::size_t first) {
     if (first == records_.size()) return at == text_.size();
@@ -141,7 +184,7 @@ class ChangeListMatcher {
         if (!IsNumberCharacter(text_[amount_at + length - 1])) break;
         const std::size_t tail_at = amount_at + length;
         if (text_.substr(tail_at).starts_with(record.tail) &&
-            AmountMatches(text_.substr(amount_at, length), record.amount_cell, rate_) &&
+            AmountMatches(text_.substr(amount_at, length), record.amount_cell, rate_, decimals_) &&
             Matches(tail_at + record.tail.size(), first + 1)) {
           return true;
         }
@@ -155,6 +198,7 @@ class ChangeListMatcher {
   std::string_view text_;
   const std::vector<ChangeRecord>& records_;
   double rate_;
+  int decimals_;
   std::set<std::pair<std::size_t, std::size_t>> failed_;
 };
 
@@ -175,6 +219,7 @@ std::string Snapshot(Screen& screen, const ControlSnapshot& state) {
   w << state.mode.value_or(0) << static_cast<int>(state.entry) << state.field_separator
     << state.record_separator << state.country << state.order_type << state.ordered_amount
     << state.date_order_taken << state.conversion_rate << state.edit_amount;
+  w << state.currency_decimals.value_or(-1) << state.currency_code;
   w.Flag(state.payment_types.has_value());
   if (state.payment_types) {
     for (const PaymentTypeEntry& entry : *state.payment_types) {
@@ -185,16 +230,16 @@ std::string Snapshot(Screen& screen, const ControlSnapshot& state) {
   return w.Take();
 }
 
-std::optional<std::string> RunningTotal(const ListView& list) {
+std::optional<std::string> RunningTotal(const ListView& list, int decimals) {
   double total = 0;
   for (int row = 0; row < list.Count(); ++row) {
     if (list.SubItem(row, kColIsUpdate) == kMarkDeleted) continue;
     total += LenientNumber(list.SubItem(row, kColAmount));
     if (!std::isfinite(total)) return std::nullopt;
-    total = LenientNumber(FormatAmount(total));
+    total = LenientNumber(FormatAmount(total, decimals));
   }
   if (!std::isfinite(total)) return std::nullopt;
-  return FormatAmount(total);
+  return FormatAmount(total, decimals);
 }
 
 bool CentsExact(Screen& screen) {
@@ -211,13 +256,18 @@ bool CentsExact(Screen& screen) {
   return true;
 }
 
-void CheckTotals(Screen& screen, bool compare_total) {
+void CheckTotals(Screen& screen, bool compare_total, int decimals) {
   const std::string total = screen.text_box(WidgetId::txtTotalAmount).Text();
   if (compare_total) {
-    const std::optional<std::string> expected =
-        RunningTotal(screen.list_view(WidgetId::lstPayment));
+    const ListView& list = screen.list_view(WidgetId::lstPayment);
+    const std::optional<std::string> expected = RunningTotal(list, decimals);
     Expect(expected == total, "the total box shows '" + total + "', the rows add up to '" +
                                   expected.value_or("(out of range)") + "'");
+    if (const std::optional<std::int64_t> sum = ExactSum(list, decimals)) {
+      Expect(MinorUnitsOf(total, decimals) == sum,
+             "the total box shows '" + total + "', the rows add up to " + std::to_string(*sum) +
+                 " minor units of " + std::to_string(decimals) + " decimals");
+    }
   }
   const std::string ordered = screen.text_box(WidgetId::txtOrderedAmount).Text();
   const std::string balance = screen.text_box(WidgetId::txtBalanceAmount).Text();
@@ -226,7 +276,7 @@ void CheckTotals(Screen& screen, bool compare_total) {
   Expect(ordered_value && total_value, "the ordered amount '" + ordered + "' or the total '" +
                                            total + "' does not read as a number");
   const double difference = *ordered_value - *total_value;
-  Expect(std::isfinite(difference) && FormatAmount(difference) == balance,
+  Expect(std::isfinite(difference) && FormatAmount(difference, decimals) == balance,
          "the balance box shows '" + balance + "' for ordered '" + ordered + "' less total '" +
              total + "'");
 }
@@ -280,7 +330,7 @@ void CheckChangeListText(const std::string& text, const std::vector<PaymentRecor
     records.push_back({std::move(head), std::move(tail), r[kColAmount]});
   }
   const double rate = state.conversion_rate == 0 ? 1 : state.conversion_rate;
-  ChangeListMatcher matcher(text, records, rate);
+  ChangeListMatcher matcher(text, records, rate, state.currency_decimals.value_or(2));
   Expect(matcher.Matches(0, 0), "the change list " + QuoteForMessage(text) + " (" +
                                     std::to_string(text.size()) + " bytes) is not the " +
                                     std::to_string(records.size()) + " marked rows");

@@ -12,6 +12,7 @@
 #include "control/payment_record.h"
 #include "corvane/dispatch.h"
 #include "fuzz/control_checks.h"
+#include "model/amount.h"
 #include "readings/split.h"
 #include "tools/corvane_host/host_calls.h"
 #include "tools/corvane_host/inspect.h"
@@ -214,7 +215,8 @@ void FuzzHost::Run(const host::Step& step) {
   if (typed_load_) cents_lost_ = false;
   cents_lost_ = cents_lost_ || !CentsExact(*hosted_.screen);
   if ((typed_load_ && outcome == Outcome::kDone) || completed_save || confirmed) {
-    CheckTotals(*hosted_.screen, !cents_lost_);
+    CheckTotals(*hosted_.screen, !cents_lost_,
+                control_->Snapshot().currency_decimals.value_or(Amount::kDefaultDecimals));
   }
 }
 

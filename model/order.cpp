@@ -9,8 +9,8 @@ std::int16_t OrderContext::Mode() const {
   return *mode;
 }
 
-std::string BalanceText(std::string_view ordered, std::string_view total) {
-  return FormatAmount(StrictNumber(ordered) - StrictNumber(total));
+std::string BalanceText(std::string_view ordered, std::string_view total, int decimals) {
+  return FormatAmount(StrictNumber(ordered) - StrictNumber(total), decimals);
 }
 
 }  // namespace corvane

@@ -46,7 +46,7 @@ struct OrderContext {
   bool CapsTotal() const { return order_type == 1 || order_type == 2 || order_type == 4; }
 };
 
-/// The texts of the three boxes under the list.
+/// The texts of the three boxes under the list, as start-up shows them.
 struct OrderTotals {
   std::string ordered = "0.00";
   std::string total = "0.00";
@@ -54,8 +54,8 @@ struct OrderTotals {
 };
 
 /// The balance the boxes give: the ordered amount less the total, read from their texts as
-/// the boxes show them, written "0.00". Throws ReadError when one is not a number, and
-/// std::overflow_error when the difference is.
-std::string BalanceText(std::string_view ordered, std::string_view total);
+/// the boxes show them, written with `decimals` decimals ("0.00" for two). Throws ReadError
+/// when one is not a number, and std::overflow_error when the difference is.
+std::string BalanceText(std::string_view ordered, std::string_view total, int decimals);
 
 }  // namespace corvane

@@ -53,7 +53,9 @@ PaymentView PaymentBook::operator[](int row) const {
           .mark_before_delete = r.mark_before_delete};
 }
 
-PaymentBook::Term PaymentBook::TermOf(double amount) { return TermOf(Amount(amount).MinorUnits()); }
+PaymentBook::Term PaymentBook::TermOf(double amount) const {
+  return TermOf(Amount(amount, decimals_).MinorUnits());
+}
 
 PaymentBook::Term PaymentBook::TermOf(std::optional<std::int64_t> units) {
   if (!units) return {false, 0, 0};
@@ -63,7 +65,7 @@ PaymentBook::Term PaymentBook::TermOf(std::optional<std::int64_t> units) {
   return {true, static_cast<std::uint64_t>(*units), size};
 }
 
-PaymentBook::Term PaymentBook::TermOf(const PaymentView& payment) {
+PaymentBook::Term PaymentBook::TermOf(const PaymentView& payment) const {
   return TermOf(LenientNumber(payment.amount));
 }
 
@@ -90,7 +92,7 @@ void PaymentBook::Clear() {
 }
 
 int PaymentBook::Add(const PaymentView& payment) {
-  return Add(payment, Amount(LenientNumber(payment.amount)).MinorUnits());
+  return Add(payment, Amount(LenientNumber(payment.amount), decimals_).MinorUnits());
 }
 
 int PaymentBook::Add(const PaymentView& payment, std::optional<std::int64_t> amount_units) {
@@ -140,7 +142,7 @@ double PaymentBook::TotalWith(int row, double amount) const {
       if (!replacement.exact) return Walk(row, amount);
     }
     if (size < static_cast<std::uint64_t>(Amount::kExactMinorUnits)) {
-      return Amount::FromMinorUnits(static_cast<std::int64_t>(units)).value();
+      return Amount::FromMinorUnits(static_cast<std::int64_t>(units), decimals_).value();
     }
   }
   return Walk(row, amount);
@@ -153,7 +155,7 @@ double PaymentBook::Walk(int row, double amount) const {
     if (!payment.Counted()) continue;
     total += r == row ? amount : LenientNumber(payment.amount);
     if (!std::isfinite(total)) return total;
-    total = LenientNumber(FormatAmount(total));
+    total = LenientNumber(FormatAmount(total, decimals_));
   }
   return total;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/amount.h"
 #include "model/payment_types.h"
 
 namespace corvane {
@@ -27,6 +28,7 @@ struct PaymentLoadContext {
   double rate;                                           ///< conversion rate, 0 counting as 1
   std::string_view total_text;                           ///< the total box
   std::string_view ordered_text;                         ///< the ordered-amount box
+  int decimals = Amount::kDefaultDecimals;               ///< of the displayed currency
 };
 
 /// One stored payment, checked, as it goes into the list.
@@ -34,9 +36,9 @@ struct PaymentLoadRow {
   std::size_t type_position;       ///< the payment type's entry in the table
   std::string_view reference;      ///< as given
   std::string_view authorization;  ///< as given
-  std::string amount;              ///< converted, "0.00"
+  std::string amount;              ///< converted, written with the currency's decimals
   /// What `amount` reads as, in minor units; none when that is no whole number of them
-  /// below Amount::kExactMinorUnits (Amount::MinorUnits).
+  /// below Amount::kExactMinorUnits (Amount::MinorUnits, at the currency's decimals).
   std::optional<std::int64_t> amount_units;
   std::string_view payment_date;  ///< as given
   std::string_view sequence;      ///< the host's identification

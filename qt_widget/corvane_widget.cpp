@@ -103,6 +103,10 @@ bool CorvaneWidget::GetNonSelectableID(std::string_view payment_type) {
   return control_->GetNonSelectableID(payment_type);
 }
 void CorvaneWidget::EnableNewPayment(bool value) { control_->EnableNewPayment(value); }
+void CorvaneWidget::CurrencyDecimals(std::int16_t decimals) {
+  control_->CurrencyDecimals(decimals);
+}
+void CorvaneWidget::CurrencyCode(std::string_view code) { control_->CurrencyCode(code); }
 
 // The editing state is "Add" or "Edit" from New Payment or Edit until Save or Cancel ends
 // the entry, and empty otherwise.

@@ -205,30 +205,40 @@ bool ReadShortDecimal(std::string_view text, double& value) {
 // Amounts below this size take the short ways of FormatAmount and GeneralNumber.
 constexpr double kShortAmountLimit = 1e9;
 
-// `value` in whole hundredths when it lies within a thousandth of a hundredth of one and
-// is below kShortAmountLimit in size. Its 15-significant-digit text then reaches at least
-// the millionths and lies within far less than half a hundredth of that many hundredths,
-// so FormatAmount's rounding gives exactly them.
-bool NearWholeCents(double value, std::int64_t& cents) {
+// The decimals an amount may be written with, and 10 to their power.
+constexpr int kMaxAmountDecimals = 3;
+constexpr std::array<double, kMaxAmountDecimals + 1> kUnitScales = {1, 10, 100, 1000};
+
+// `value` in whole minor units of `decimals` decimals when it lies within a thousandth of a
+// unit of one and is below kShortAmountLimit in size. Its 15-significant-digit text then
+// reaches at least the millionths and lies within far less than half a unit of that many
+// units, so FormatAmount's rounding gives exactly them.
+bool NearWholeUnits(double value, int decimals, std::int64_t& units) {
   if (!(std::fabs(value) < kShortAmountLimit)) return false;
-  const double scaled = value * 100;
+  const double scaled = value * kUnitScales[decimals];
   const double nearest = std::nearbyint(scaled);
   if (std::fabs(scaled - nearest) > 1e-3) return false;
-  cents = static_cast<std::int64_t>(nearest);
+  units = static_cast<std::int64_t>(nearest);
   return true;
 }
 
-// "[-]<whole>.<two digits>" of an amount in hundredths; 0 has no sign.
-std::string CentsText(std::int64_t cents) {
+// "[-]<whole>[.<decimals digits>]" of an amount in minor units; 0 has no sign.
+std::string UnitsText(std::int64_t units, int decimals) {
   std::array<char, 32> text;
   char* out = text.data();
-  if (cents < 0) *out++ = '-';
-  const std::uint64_t magnitude =
-      cents < 0 ? 0 - static_cast<std::uint64_t>(cents) : static_cast<std::uint64_t>(cents);
-  out = std::to_chars(out, text.data() + text.size(), magnitude / 100).ptr;
-  *out++ = '.';
-  *out++ = static_cast<char>('0' + magnitude % 100 / 10);
-  *out++ = static_cast<char>('0' + magnitude % 10);
+  if (units < 0) *out++ = '-';
+  std::uint64_t magnitude =
+      units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+  std::array<char, kMaxAmountDecimals> fraction{};
+  for (int i = decimals - 1; i >= 0; --i) {
+    fraction[i] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  }
+  out = std::to_chars(out, text.data() + text.size(), magnitude).ptr;
+  if (decimals > 0) {
+    *out++ = '.';
+    for (int i = 0; i < decimals; ++i) *out++ = fraction[i];
+  }
   return std::string(text.data(), out);
 }
 
@@ -337,28 +347,37 @@ double StrictNumber(std::string_view text) {
   return value;
 }
 
-std::string FormatAmount(double value) {
-  CheckFinite(value);
-  if (std::int64_t cents; NearWholeCents(value, cents)) return CentsText(cents);
-  const Digits15 d = ToDigits15(value);
-  // The amount in hundredths: the digits down to the hundredths place, rounded on the next one.
-  const int kept = d.exponent + 3;
-  std::string cents;
-  if (kept >= 15) {
-    cents.assign(d.digits.data(), 15);
-    cents.append(static_cast<std::size_t>(kept - 15), '0');
-  } else if (kept >= 0) {
-    cents.assign(d.digits.data(), static_cast<std::size_t>(kept));
-    if (d.digits[kept] >= '5') IncrementDecimal(cents);
+std::string FormatAmount(double value) { return FormatAmount(value, 2); }
+
+std::string FormatAmount(double value, int decimals) {
+  if (decimals < 0 || decimals > kMaxAmountDecimals) {
+    throw std::invalid_argument("an amount has 0 to 3 decimals");
   }
-  if (cents.size() < 3) cents.insert(0, 3 - cents.size(), '0');
-  const bool is_zero = cents.find_first_not_of('0') == std::string::npos;
+  CheckFinite(value);
+  if (std::int64_t units; NearWholeUnits(value, decimals, units)) {
+    return UnitsText(units, decimals);
+  }
+  const Digits15 d = ToDigits15(value);
+  // The amount in minor units: the digits down to the last decimal's place, rounded on the
+  // next one.
+  const int kept = d.exponent + 1 + decimals;
+  std::string units;
+  if (kept >= 15) {
+    units.assign(d.digits.data(), 15);
+    units.append(static_cast<std::size_t>(kept - 15), '0');
+  } else if (kept >= 0) {
+    units.assign(d.digits.data(), static_cast<std::size_t>(kept));
+    if (d.digits[kept] >= '5') IncrementDecimal(units);
+  }
+  const auto width = static_cast<std::size_t>(decimals) + 1;  // one integer digit at least
+  if (units.size() < width) units.insert(0, width - units.size(), '0');
+  const bool is_zero = units.find_first_not_of('0') == std::string::npos;
 
   std::string result;
   if (d.negative && !is_zero) result += '-';
-  result.append(cents, 0, cents.size() - 2);
-  result += '.';
-  result.append(cents, cents.size() - 2, 2);
+  const std::size_t point = units.size() - static_cast<std::size_t>(decimals);
+  result.append(units, 0, point);
+  if (decimals > 0) result.append(".").append(units, point);
   return result;
 }
 
@@ -370,7 +389,7 @@ std::string GeneralNumber(double value) {
   // without the trailing zeros.
   if (const double cents = std::nearbyint(value * 100);
       std::fabs(cents) < 1e15 && cents / 100 == value) {
-    std::string text = CentsText(static_cast<std::int64_t>(cents));
+    std::string text = UnitsText(static_cast<std::int64_t>(cents), 2);
     text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.') text.pop_back();
     return text;

@@ -31,6 +31,11 @@ double StrictNumber(std::string_view text);
 /// Throws std::overflow_error("numeric overflow") when `value` is not finite.
 std::string FormatAmount(double value);
 
+/// As FormatAmount(value), with `decimals` decimals in place of two: "0" for none, "0.000"
+/// for three (the rounding judged the same way). Throws std::invalid_argument for decimals
+/// outside 0 to 3.
+std::string FormatAmount(double value, int decimals);
+
 /// Returns `value` with at most 15 significant digits and no trailing zeros; plain notation for
 /// 1e-5 <= |value| < 1e15 (after rounding), otherwise "<mantissa>E<sign><2+ digits>".
 /// Throws std::overflow_error("numeric overflow") when `value` is not finite.

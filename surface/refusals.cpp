@@ -31,6 +31,10 @@ void CheckSubItem(WidgetId list_view, int sub_item) {
   }
 }
 
+void CheckColumn(WidgetId list_view, int column, int count) {
+  if (column < 0 || column >= count) Refuse(list_view, "no column " + std::to_string(column));
+}
+
 void CheckNotNegative(WidgetId text_box, std::string_view what, int value) {
   if (value < 0) Refuse(text_box, std::string(what) + " " + std::to_string(value) + " is negative");
 }

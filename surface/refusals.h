@@ -23,6 +23,8 @@ void CheckEntry(WidgetId combo_box, int index, int count);
 void CheckRow(WidgetId list_view, int row, int count);
 /// A list view's sub-item: 1 <= sub_item <= ListView::kSubItems.
 void CheckSubItem(WidgetId list_view, int sub_item);
+/// A list view's column header: 0 <= column < count.
+void CheckColumn(WidgetId list_view, int column, int count);
 /// A text box's caret or selection length, `what` ("SelStart", "SelLength"): not negative.
 void CheckNotNegative(WidgetId text_box, std::string_view what, int value);
 /// A date picker's date: one its design accepts (WidgetDesign::AcceptsDate).

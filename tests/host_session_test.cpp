@@ -154,6 +154,28 @@ TEST_F(SessionTest, HostCallsGiveTheirResults) {
             Json::parse(R"([["0","Cash","0"],["1","On Account","1"],["2","Check","0"]])"));
 }
 
+// The state answer names the currency's decimals once the host set them, by name or by
+// number, and not before: a host that never sets them gets the answer as it always was.
+TEST_F(SessionTest, CurrencyDecimalsShowInTheStateOnceSet) {
+  const std::vector<std::string> classic = Keys(Result(R"(["state"])"));
+  EXPECT_THAT(classic, ::testing::Not(::testing::Contains("miCurrencyDecimals")));
+  EXPECT_EQ(Error(R"(["CurrencyDecimals", 1])"),
+            "CurrencyDecimals: 1 decimals are not taken; amounts are shown with 0, 2 or 3");
+  EXPECT_EQ(Error(R"(["CurrencyDecimals", 2.0])"),
+            "type mismatch: CurrencyDecimals: argument 1 must be a 16-bit integer");
+  EXPECT_EQ(Keys(Result(R"(["state"])")), classic) << "refused, so still not set";
+  EXPECT_EQ(Result(R"(["CurrencyDecimals", 2])"), nullptr);
+  EXPECT_EQ(Result(R"(["state"])")["miCurrencyDecimals"], 2);
+  EXPECT_EQ(Result(R"(["invoke", 1610809416, 0])"), nullptr) << "0x60030048";
+  EXPECT_EQ(Result(R"(["state"])")["miCurrencyDecimals"], 0);
+  EXPECT_EQ(Get("txtTotalAmount")["text"], "0");
+  Result(kDetails);
+  Result(kLoad);
+  EXPECT_THAT(Error(R"(["CurrencyDecimals", 3])"), HasSubstr("before WritePaymentData"));
+  Result(R"(["new"])");
+  EXPECT_EQ(Keys(Result(R"(["state"])")), classic);
+}
+
 TEST_F(SessionTest, ControlErrorsAnswerFalseWithTheHostsMessage) {
   EXPECT_EQ(Error(R"(["OrderedAmount", 12.5])"),
             "OrderedAmount: the mode is not set; call PaymentDetails first");

@@ -198,6 +198,41 @@ TEST(FormatAmountTest, RoundsHalvesAwayFromZeroOnFifteenDigits) {
   EXPECT_EQ(FormatAmount(1.7976931348623157e308).size(), 309u + 3u);
 }
 
+// A currency without decimals and one with three: the same rounding, at their precision.
+TEST(FormatAmountTest, NoneOrThreeDecimals) {
+  const struct {
+    double value;
+    std::string none;
+    std::string three;
+  } rows[] = {
+      {0, "0", "0.000"},
+      {-0.0, "0", "0.000"},
+      {0.5, "1", "0.500"},
+      {-0.5, "-1", "-0.500"},
+      {-0.4, "0", "-0.400"},
+      {2.5, "3", "2.500"},
+      {1234.5678, "1235", "1234.568"},
+      {0.0005, "0", "0.001"},
+      {-0.0005, "0", "-0.001"},
+      {-0.0004, "0", "0.000"},
+      {1.0005, "1", "1.001"},
+      {2.6745, "3", "2.675"},
+      {0.001 + 0.002, "0", "0.003"},
+      {999999999.9995, "1000000000", "1000000000.000"},
+      {123456789012.3456, "123456789012", "123456789012.346"},
+      {1e15, "1000000000000000", "1000000000000000.000"},
+      {9.99999999999999e14, "999999999999999", "999999999999999.000"},
+      {5e-324, "0", "0.000"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(FormatAmount(row.value, 0), row.none) << "value: " << row.value;
+    EXPECT_EQ(FormatAmount(row.value, 3), row.three) << "value: " << row.value;
+  }
+  EXPECT_EQ(FormatAmount(1.7976931348623157e308, 0).size(), 309u);
+  EXPECT_THROW(FormatAmount(1, 4), std::invalid_argument);
+  EXPECT_THROW(FormatAmount(kInf, 0), std::overflow_error);
+}
+
 TEST(FormatAmountTest, NotFiniteOverflows) {
   for (double value : {kInf, -kInf, std::nan("")}) {
     try {
@@ -254,9 +289,12 @@ std::vector<double> SampleValues() {
 TEST(RoundTripTest, AmountsAndGeneralNumbersReadBack) {
   char expected[40];
   for (double value : SampleValues()) {
-    const std::string amount = FormatAmount(value);
-    ASSERT_EQ(FormatAmount(StrictNumber(amount)), amount) << value;
-    ASSERT_EQ(FormatAmount(LenientNumber(amount)), amount) << value;
+    for (int decimals : {0, 2, 3}) {
+      const std::string amount = FormatAmount(value, decimals);
+      ASSERT_EQ(FormatAmount(StrictNumber(amount), decimals), amount) << value;
+      ASSERT_EQ(FormatAmount(LenientNumber(amount), decimals), amount) << value;
+    }
+    ASSERT_EQ(FormatAmount(value, 2), FormatAmount(value)) << value;
     std::snprintf(expected, sizeof expected, "%.14e", value);
     const std::string general = GeneralNumber(value);
     char actual[40];

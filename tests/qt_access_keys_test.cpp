@@ -104,6 +104,30 @@ TEST_F(QtAccessKeysTest, OnTheLettersAreMarkedButTheCaptionsKeepTheirText) {
             "R&DCancelAmount $:");
 }
 
+// A currency code in place of the "$" keeps the caption's letter; anything else there is
+// no caption the screen knows.
+TEST_F(QtAccessKeysTest, ACurrencyCodeKeepsTheLetter) {
+  keys = std::make_unique<qt::AccessKeysOn>(screen);
+  const std::vector<std::tuple<W, std::string, std::string>> shown = {
+      {W::lblAmount, "Amount KWD:", "A&mount KWD:"},
+      {W::Label1, "Ordered Amount JPY:", "&Ordered Amount JPY:"},
+      {W::lblTotalAmountCaption, "Total Amount EUR:", "&Total Amount EUR:"},
+      {W::lblBalanceAmount, "Balance Amount BHD:", "Ba&lance Amount BHD:"},
+      {W::lblAmount, "Amount kwd:", "Amount kwd:"},
+      {W::lblAmount, "Amount KWD&:", "Amount KWD&&:"},
+      {W::lblAmount, "Amount :", "Amount :"},
+  };
+  for (const auto& [id, caption, drawn] : shown) {
+    screen.label(id).SetCaption(caption);
+    EXPECT_EQ(screen.label(id).Caption(), caption);
+    EXPECT_EQ(Drawn(id).toStdString(), drawn) << caption;
+  }
+  screen.label(W::lblAmount).SetCaption("Amount KWD:");
+  FocusInto(W::cmdDelete);
+  Press(Qt::Key_M, Qt::AltModifier);
+  EXPECT_EQ(screen.Focus(), W::txtAmount);
+}
+
 TEST_F(QtAccessKeysTest, NoTwoCaptionsShareALetter) {
   QSet<QString> keys_seen;
   for (const QString& marked : qt::MarkedCaptions()) {

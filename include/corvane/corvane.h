@@ -82,6 +82,19 @@ class Corvane {
   bool GetNonSelectableID(std::string_view payment_type);
   /// Enables or disables the New Payment button.
   void EnableNewPayment(bool enabled);
+  /// Sets the number of decimals of the displayed currency: 0 (yen, won), 2 (the default)
+  /// or 3 (Kuwaiti or Bahraini dinars). Every amount the control writes (the list, the
+  /// amount box, the ordered amount, the total, the balance) has that many; the ordered
+  /// amount, total and balance boxes show it at once. The captions keep their "$" (a code
+  /// set before goes). Throws HostError, changing nothing, for any other number, and
+  /// while an entry is open or the list holds payments: set it before WritePaymentData.
+  void CurrencyDecimals(std::int16_t decimals);
+  /// As CurrencyDecimals with the minor unit ISO 4217 gives currency `code` (an upper-case
+  /// alphabetic code: "JPY" 0, "EUR" 2, "KWD" 3); the captions that say "$" ("Amount $:",
+  /// "Amount ($)", ...) show the code instead. Throws HostError, changing nothing, for a
+  /// code not in the standard's list, for one whose minor unit is not 0, 2 or 3 ("CLF",
+  /// "XAU"), and when CurrencyDecimals would.
+  void CurrencyCode(std::string_view code);
 
   // --- The event AmountTotal, raised once by every completed save. ---
   /// Receives the new total, in the displayed currency.

@@ -90,6 +90,8 @@ class CorvaneWidget : public QWidget {
   std::int16_t OrderType();
   bool GetNonSelectableID(std::string_view payment_type);
   void EnableNewPayment(bool value);
+  void CurrencyDecimals(std::int16_t decimals);
+  void CurrencyCode(std::string_view code);
   /// @}
 
   /// True while an entry is open: the operator is adding a payment (after New Payment) or

@@ -1,7 +1,7 @@
 /// @file
 /// What the control holds besides its screen, copied out for inspection: the order's
-/// context as the host gave it, the entry under way, and the last load's separators and
-/// payment types.
+/// context as the host gave it, the entry under way, the last load's separators and
+/// payment types, and the displayed currency once the host set it.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +28,12 @@ struct ControlSnapshot {
   /// The payment-type records of the last load that gave them, each its text fields; none
   /// until then.
   std::optional<std::vector<std::vector<std::string>>> payment_types;
+  /// The decimals of the displayed currency; none until the host sets the currency
+  /// (amounts then have two).
+  std::optional<std::int16_t> currency_decimals;
+  /// The currency's ISO 4217 code when the host named it by one (Corvane::CurrencyCode);
+  /// empty otherwise.
+  std::string currency_code;
 
   /// Whether an entry (an add or an edit) is open.
   bool EntryOpen() const { return entry != EntryKind::kNone; }

@@ -202,6 +202,9 @@ class ListView : public Widget {
   virtual void AddColumn(std::string_view text, double width, Alignment alignment) = 0;
   /// The column headers, in order.
   virtual std::vector<ColumnHeader> Columns() const = 0;
+  /// Sets the text of column header `column` (0 the first); its width and alignment stay.
+  /// Throws WidgetError for a column the list does not have.
+  virtual void SetColumnText(int column, std::string_view text) = 0;
 
   /// The number of rows.
   virtual int Count() const = 0;

@@ -135,6 +135,11 @@ void HeadlessListView::AddColumn(std::string_view text, double width, Alignment 
   columns_.push_back({std::string(text), width, alignment});
 }
 
+void HeadlessListView::SetColumnText(int column, std::string_view text) {
+  CheckColumn(Id(), column, static_cast<int>(columns_.size()));
+  columns_[static_cast<std::size_t>(column)].text = text;
+}
+
 HeadlessListView::HeadlessListView(Screen& screen, WidgetId id) : Common(screen, id), rows_(id) {}
 
 void HeadlessListView::FollowRemoval(int row) {

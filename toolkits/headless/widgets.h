@@ -146,6 +146,7 @@ class HeadlessListView final : public Common<ListView> {
   double Width() const override { return Design().rect.width; }
   void AddColumn(std::string_view text, double width, Alignment alignment) override;
   std::vector<ColumnHeader> Columns() const override { return columns_; }
+  void SetColumnText(int column, std::string_view text) override;
 
   int Count() const override { return rows_.Count(); }
   int Add(std::string_view text) override { return rows_.Add(text); }

@@ -3,6 +3,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QStringList>
+#include <algorithm>
+#include <optional>
 
 #include "toolkits/qt/widgets.h"
 
@@ -31,6 +33,29 @@ const QStringList kMarked = {
 
 QString Unmarked(QString marked) { return marked.remove(u'&'); }
 
+bool IsCurrencyCode(const QString& text) {
+  return text.size() == 3 &&
+         std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
+}
+
+// `marked` as it shows a currency code in place of its "$", when `caption` is that: the
+// amount captions of a control whose host named its currency ("A&mount JPY:").
+std::optional<QString> WithCurrencyCode(const QString& marked, const QString& caption) {
+  const qsizetype dollar = marked.indexOf(u'$');
+  if (dollar < 0) return std::nullopt;
+  const QString before = marked.left(dollar);
+  const QString after = marked.mid(dollar + 1);
+  const qsizetype head = Unmarked(before).size();
+  const qsizetype tail = Unmarked(after).size();
+  if (caption.size() <= head + tail || !caption.startsWith(Unmarked(before)) ||
+      !caption.endsWith(Unmarked(after))) {
+    return std::nullopt;
+  }
+  const QString code = caption.mid(head, caption.size() - head - tail);
+  if (!IsCurrencyCode(code)) return std::nullopt;
+  return before + code + after;
+}
+
 bool IsEscape(const QEvent& event) {
   if (event.type() != QEvent::KeyPress && event.type() != QEvent::ShortcutOverride) return false;
   const auto& key = static_cast<const QKeyEvent&>(event);
@@ -54,6 +79,7 @@ QString Shown(const QString& caption, bool access_keys) {
   if (!access_keys) return caption;
   for (const QString& marked : kMarked) {
     if (Unmarked(marked) == caption) return marked;
+    if (std::optional<QString> shown = WithCurrencyCode(marked, caption)) return *shown;
   }
   QString plain = caption;
   return plain.replace(u'&', QStringLiteral("&&"));

@@ -13,8 +13,9 @@
 namespace corvane::qt {
 
 // The text Qt shows for `caption`. Without access keys, the caption as it is. With them, a
-// caption the screen knows gets its letter marked ("&Save", "A&mount $:"), and any other has
-// its '&' doubled so that it marks nothing. No two marked captions share a letter, so the
+// caption the screen knows gets its letter marked ("&Save", "A&mount $:", and as well
+// "A&mount JPY:" where a currency code stands for the "$"), and any other has its '&'
+// doubled so that it marks nothing. No two marked captions share a letter, so the
 // keys on screen never clash, whichever captions the buttons show.
 QString Shown(const QString& caption, bool access_keys);
 

@@ -67,6 +67,9 @@ void QtListView::AddColumn(std::string_view text, double width, Alignment alignm
 }
 
 std::vector<ColumnHeader> QtListView::Columns() const { return model_->columns(); }
+void QtListView::SetColumnText(int column, std::string_view text) {
+  model_->SetColumnText(column, text);
+}
 
 int QtListView::Count() const { return model_->size(); }
 int QtListView::Add(std::string_view text) { return model_->Append(text); }

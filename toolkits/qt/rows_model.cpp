@@ -85,6 +85,12 @@ int RowsModel::AddColumn(ColumnHeader column) {
   return -1;
 }
 
+void RowsModel::SetColumnText(int column, std::string_view text) {
+  CheckColumn(list_, column, static_cast<int>(columns_.size()));
+  columns_[static_cast<std::size_t>(column)].text = text;
+  if (const int at = ViewColumn(column); at >= 0) emit headerDataChanged(Qt::Horizontal, at, at);
+}
+
 void RowsModel::PostFlush() {
   if (flush_posted_) return;
   flush_posted_ = true;

@@ -35,6 +35,8 @@ class RowsModel final : public QAbstractTableModel {
   // Throws WidgetError past the seventh. Returns the column the view shows it as, or -1
   // when it has no width.
   int AddColumn(ColumnHeader column);
+  // Throws WidgetError for a column not given yet.
+  void SetColumnText(int column, std::string_view text);
 
   // The rows, their cells, colours and descriptions, for reading.
   const ShownRows& rows() const { return rows_; }

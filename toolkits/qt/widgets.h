@@ -188,6 +188,7 @@ class QtListView final : public Common<QTableView, ListView> {
   double Width() const override { return Design().rect.width; }
   void AddColumn(std::string_view text, double width, Alignment alignment) override;
   std::vector<ColumnHeader> Columns() const override;
+  void SetColumnText(int column, std::string_view text) override;
 
   int Count() const override;
   int Add(std::string_view text) override;

@@ -6,14 +6,18 @@
 namespace corvane::host {
 namespace {
 
-constexpr std::array<std::string_view, 9> kHostVerbs = {
-    "PaymentDetails", "WritePaymentData", "ReadPaymentData",    "TotalAmount",      "OrderedAmount",
-    "OrderType",      "GetPaymentID",     "GetNonSelectableID", "EnableNewPayment",
+constexpr std::array<std::string_view, 10> kHostVerbs = {
+    "PaymentDetails",   "WritePaymentData", "ReadPaymentData", "TotalAmount",
+    "OrderedAmount",    "OrderType",        "GetPaymentID",    "GetNonSelectableID",
+    "EnableNewPayment", "CurrencyDecimals",
 };
-constexpr std::int64_t kDispIds[] = {0x60030015, 0x60030011, 0x60030014, 0x60030016, 0x60030029,
-                                     0x6003003C, 0x60030006, 0x60030043, 0x60030047, 99};
+constexpr std::int64_t kDispIds[] = {0x60030015, 0x60030011, 0x60030014, 0x60030016,
+                                     0x60030029, 0x6003003C, 0x60030006, 0x60030043,
+                                     0x60030047, 0x60030048, 99};
 
 constexpr std::int64_t kModes[] = {1, 1, 2, 0, 3, -1, 32767, -32768};
+// Mostly the three a currency may have; the others are refused.
+constexpr std::int64_t kDecimals[] = {0, 3, 2, 0, 3, 1, 4, -2};
 constexpr std::int64_t kCountries[] = {44, 0, -1, 1};
 constexpr std::int64_t kOrderTypes[] = {1, 2, 1, 0, 3, 4};
 constexpr double kRates[] = {0, 1, 1.25, 0.5, 2, -1, 0.01, 100, 3, 1e-5};
@@ -136,6 +140,8 @@ Json StepReader::HostArguments(std::string_view verb, Json request) {
     request.push_back(Text(kNames));
   } else if (verb == "EnableNewPayment") {
     request.push_back(Byte() % 3 != 0);
+  } else if (verb == "CurrencyDecimals") {
+    request.push_back(From(kDecimals));
   }
   return request;
 }
@@ -164,7 +170,7 @@ Json StepReader::HostCall(std::string_view verb) {
 
 Step StepReader::Next() {
   Step step;
-  const std::uint8_t verb = Byte() % 24;
+  const std::uint8_t verb = Byte() % 25;
   switch (verb) {
     case 9: {  // the dispatch numbers are in the order of kHostVerbs; the last is unknown
       const std::size_t which = Byte() % std::size(kDispIds);
@@ -232,6 +238,9 @@ Step StepReader::Next() {
     case 23:
       step.request = Json::array({"hook"});
       step.hook = HostCall(kHostVerbs[Byte() % kHostVerbs.size()]);
+      break;
+    case 24:  // the host call that came after the others
+      step.request = HostCall("CurrencyDecimals");
       break;
     default: {
       step.request = HostCall(kHostVerbs[verb % kHostVerbs.size()]);
