@@ -44,6 +44,7 @@ bool Corvane::GetNonSelectableID(std::string_view payment_type) {
 }
 
 void Corvane::EnableNewPayment(bool enabled) { control_->EnableNewPayment(enabled); }
+void Corvane::MaskCardNumbers(bool on) { control_->MaskCardNumbers(on); }
 
 int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
   return control_->SubscribeAmountTotal(std::move(handler));

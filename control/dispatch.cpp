@@ -17,7 +17,7 @@ struct Operation {
   std::size_t arity;
 };
 
-constexpr std::array<Operation, 9> kOperations{{
+constexpr std::array<Operation, 10> kOperations{{
     {"GetPaymentID", DispId::GetPaymentID, 1},
     {"WritePaymentData", DispId::WritePaymentData, 5},
     {"ReadPaymentData", DispId::ReadPaymentData, 0},
@@ -27,6 +27,7 @@ constexpr std::array<Operation, 9> kOperations{{
     {"OrderType", DispId::OrderType, 0},
     {"GetNonSelectableID", DispId::GetNonSelectableID, 1},
     {"EnableNewPayment", DispId::EnableNewPayment, 1},
+    {"MaskCardNumbers", DispId::MaskCardNumbers, 1},
 }};
 
 const char* TypeName(Type type) {
@@ -138,6 +139,9 @@ Variant Invoke(Corvane& control, std::int32_t dispid, std::span<Variant> args) {
       return control.GetNonSelectableID(a.Text(0));
     case DispId::EnableNewPayment:
       control.EnableNewPayment(a.Bool(0));
+      return {};
+    case DispId::MaskCardNumbers:
+      control.MaskCardNumbers(a.Bool(0));
       return {};
   }
   return {};

@@ -67,6 +67,7 @@ ControlSnapshot PaymentControl::Snapshot() const {
   snapshot.field_separator = field_separator_;
   snapshot.record_separator = record_separator_;
   if (types_) snapshot.payment_types = types_->entries();
+  snapshot.mask_card_numbers = mask_card_numbers_;
   return snapshot;
 }
 

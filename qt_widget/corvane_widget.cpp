@@ -64,6 +64,7 @@ bool CorvaneWidget::GetNonSelectableID(std::string_view payment_type) {
   return control_->GetNonSelectableID(payment_type);
 }
 void CorvaneWidget::EnableNewPayment(bool value) { control_->EnableNewPayment(value); }
+void CorvaneWidget::MaskCardNumbers(bool on) { control_->MaskCardNumbers(on); }
 
 // The editing state is "Add" or "Edit" from New Payment or Edit until Save or Cancel ends
 // the entry, and empty otherwise.

@@ -63,6 +63,7 @@ class CorvaneWidget : public QWidget {
   std::int16_t OrderType();
   bool GetNonSelectableID(std::string_view payment_type);
   void EnableNewPayment(bool value);
+  void MaskCardNumbers(bool on);
   /// @}
 
   /// True while an entry is open: the operator is adding a payment (after New Payment) or

@@ -29,6 +29,7 @@ enum class DispId : std::int32_t {
   OrderType = 0x6003003C,
   GetNonSelectableID = 0x60030043,
   EnableNewPayment = 0x60030047,
+  MaskCardNumbers = 0x60030049,
 };
 
 /// A call the dispatch layer refuses before reaching the control: an unknown number, a

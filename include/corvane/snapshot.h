@@ -1,7 +1,7 @@
 /// @file
 /// What the control holds besides its screen, copied out for inspection: the order's
-/// context as the host gave it, the entry under way, and the last load's separators and
-/// payment types.
+/// context as the host gave it, the entry under way, the last load's separators and
+/// payment types, and whether card numbers are masked.
 #pragma once
 
 #include <cstdint>
@@ -28,6 +28,8 @@ struct ControlSnapshot {
   /// The payment-type records of the last load that gave them, each its text fields; none
   /// until then.
   std::optional<std::vector<std::vector<std::string>>> payment_types;
+  /// Whether card numbers are masked on screen (MaskCardNumbers); none until the host set it.
+  std::optional<bool> mask_card_numbers;
 
   /// Whether an entry (an add or an edit) is open.
   bool EntryOpen() const { return entry != EntryKind::kNone; }
