@@ -1,4 +1,4 @@
-// The host's calls: the nine operations of the automation interface by name, and `invoke`
+// The host's calls: the operations of the automation interface by name, and `invoke`
 // by dispatch number; both reach the control through the dispatch layer.
 #pragma once
 
@@ -10,7 +10,7 @@
 
 namespace corvane::host {
 
-// True for the name of one of the nine operations.
+// True for the name of one of the operations.
 bool IsHostCall(std::string_view verb);
 
 // Calls the operation named by the verb and gives its result (null when it has none).

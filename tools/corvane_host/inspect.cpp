@@ -120,18 +120,21 @@ std::string_view ActionText(EntryKind entry) {
 
 Json InspectState(const ControlSnapshot& state, const Screen& screen) {
   const std::optional<WidgetId> focus = screen.Focus();
-  return {{"mtMode", state.mode ? std::to_string(*state.mode) : ""},
-          {"mtAction", ActionText(state.entry)},
-          {"mtFieldSeparator", state.field_separator},
-          {"mtRecordSeparator", state.record_separator},
-          {"miCountry", state.country},
-          {"miOrderType", state.order_type},
-          {"mdOrderedAmount", state.ordered_amount},
-          {"mtDateOrderTaken", state.date_order_taken},
-          {"mdCurCnversRate", state.conversion_rate},
-          {"mdEditAmount", state.edit_amount},
-          {"paymentTypes", state.payment_types ? Json(*state.payment_types) : Json(nullptr)},
-          {"focus", focus ? Json(std::string(DesignOf(*focus).name)) : Json(nullptr)}};
+  Json answer = {{"mtMode", state.mode ? std::to_string(*state.mode) : ""},
+                 {"mtAction", ActionText(state.entry)},
+                 {"mtFieldSeparator", state.field_separator},
+                 {"mtRecordSeparator", state.record_separator},
+                 {"miCountry", state.country},
+                 {"miOrderType", state.order_type},
+                 {"mdOrderedAmount", state.ordered_amount},
+                 {"mtDateOrderTaken", state.date_order_taken},
+                 {"mdCurCnversRate", state.conversion_rate},
+                 {"mdEditAmount", state.edit_amount},
+                 {"paymentTypes", state.payment_types ? Json(*state.payment_types) : Json(nullptr)},
+                 {"focus", focus ? Json(std::string(DesignOf(*focus).name)) : Json(nullptr)}};
+  // Only once the host has set it: a session that never does answers as it always has.
+  if (state.mask_card_numbers) answer["maskCardNumbers"] = *state.mask_card_numbers;
+  return answer;
 }
 
 }  // namespace corvane::host

@@ -19,8 +19,8 @@ std::string ColorText(Color color);
 Json InspectWidget(Screen& screen, WidgetId id);
 // Every widget's `get` object by name, in layout order.
 Json InspectScreen(Screen& screen);
-// The `state` answer: the control's state under the classic names (mtMode, mtAction, ...)
-// and the name of the focused widget (null when none).
+// The `state` answer: the control's state under the classic names (mtMode, mtAction, ...),
+// the name of the focused widget (null when none), and maskCardNumbers once the host set it.
 Json InspectState(const ControlSnapshot& state, const Screen& screen);
 // The entry as mtAction names it: "Add", "Edit" or "".
 std::string_view ActionText(EntryKind entry);
