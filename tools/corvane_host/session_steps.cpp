@@ -6,12 +6,14 @@
 namespace corvane::host {
 namespace {
 
-constexpr std::array<std::string_view, 9> kHostVerbs = {
-    "PaymentDetails", "WritePaymentData", "ReadPaymentData",    "TotalAmount",      "OrderedAmount",
-    "OrderType",      "GetPaymentID",     "GetNonSelectableID", "EnableNewPayment",
+constexpr std::array<std::string_view, 10> kHostVerbs = {
+    "PaymentDetails",   "WritePaymentData", "ReadPaymentData", "TotalAmount",
+    "OrderedAmount",    "OrderType",        "GetPaymentID",    "GetNonSelectableID",
+    "EnableNewPayment", "MaskCardNumbers",
 };
-constexpr std::int64_t kDispIds[] = {0x60030015, 0x60030011, 0x60030014, 0x60030016, 0x60030029,
-                                     0x6003003C, 0x60030006, 0x60030043, 0x60030047, 99};
+constexpr std::int64_t kDispIds[] = {0x60030015, 0x60030011, 0x60030014, 0x60030016,
+                                     0x60030029, 0x6003003C, 0x60030006, 0x60030043,
+                                     0x60030047, 0x60030049, 99};
 
 constexpr std::int64_t kModes[] = {1, 1, 2, 0, 3, -1, 32767, -32768};
 constexpr std::int64_t kCountries[] = {44, 0, -1, 1};
@@ -134,7 +136,7 @@ Json StepReader::HostArguments(std::string_view verb, Json request) {
     request.push_back(From(kAmounts));
   } else if (verb == "GetPaymentID" || verb == "GetNonSelectableID") {
     request.push_back(Text(kNames));
-  } else if (verb == "EnableNewPayment") {
+  } else if (verb == "EnableNewPayment" || verb == "MaskCardNumbers") {
     request.push_back(Byte() % 3 != 0);
   }
   return request;
@@ -164,7 +166,7 @@ Json StepReader::HostCall(std::string_view verb) {
 
 Step StepReader::Next() {
   Step step;
-  const std::uint8_t verb = Byte() % 24;
+  const std::uint8_t verb = Byte() % 25;
   switch (verb) {
     case 9: {  // the dispatch numbers are in the order of kHostVerbs; the last is unknown
       const std::size_t which = Byte() % std::size(kDispIds);
@@ -233,8 +235,11 @@ Step StepReader::Next() {
       step.request = Json::array({"hook"});
       step.hook = HostCall(kHostVerbs[Byte() % kHostVerbs.size()]);
       break;
-    default: {
-      step.request = HostCall(kHostVerbs[verb % kHostVerbs.size()]);
+    case 24:
+      step.request = HostCall("MaskCardNumbers");
+      break;
+    default: {  // 0 to 8
+      step.request = HostCall(kHostVerbs[verb]);
       break;
     }
   }
