@@ -65,6 +65,11 @@ void Corvane::CurrencyCode(std::string_view code) {
   control_->CurrencyCode(code);
 }
 
+void Corvane::MaskCardNumbers(bool on) {
+  const PaymentControl::Call call(*control_);
+  control_->MaskCardNumbers(on);
+}
+
 int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
   return control_->SubscribeAmountTotal(std::move(handler));
 }

@@ -74,6 +74,7 @@ void PaymentControl::OnDeleteButton() {
   type_combo_.SetEnabled(false);
   type_combo_.SetListIndex(-1);
   reference_box_.SetText("");
+  card_in_reference_box_.reset();  // the card box keeps the number it shows
   authorization_box_.SetText("");
   amount_box_.SetText(currency_.Zero());
   date_box_.SetText("");

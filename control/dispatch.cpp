@@ -28,6 +28,7 @@ constexpr std::array<Operation, 10> kOperations{{
     {"GetNonSelectableID", DispId::GetNonSelectableID, 1},
     {"EnableNewPayment", DispId::EnableNewPayment, 1},
     {"CurrencyDecimals", DispId::CurrencyDecimals, 1},
+    {"MaskCardNumbers", DispId::MaskCardNumbers, 1},
 }};
 
 const char* TypeName(Type type) {
@@ -142,6 +143,9 @@ Variant Invoke(Corvane& control, std::int32_t dispid, std::span<Variant> args) {
       return {};
     case DispId::CurrencyDecimals:
       control.CurrencyDecimals(a.Int16(0));
+      return {};
+    case DispId::MaskCardNumbers:
+      control.MaskCardNumbers(a.Bool(0));
       return {};
   }
   return {};

@@ -21,6 +21,10 @@ void PaymentControl::StartEdit() {
   if (payment.type.empty()) return;
   entry_.kind = EntryKind::kEditing;
   entry_.row = *selected;
+  // The fields are the entry's now. The reference box gets back the whole number it showed
+  // masked: the type's handling below reads it.
+  if (card_in_reference_box_ && Masking()) reference_box_.SetText(*card_in_reference_box_);
+  ForgetShownCards();
   add_button_.SetCaption("Save");
   edit_button_.SetCaption("Cancel");
   delete_button_.SetEnabled(false);

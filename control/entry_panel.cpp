@@ -21,6 +21,7 @@ void Close(ComboBox& box) {
 
 void PaymentControl::CloseEntryPanel(Closing closing) {
   entry_ = {};
+  ForgetShownCards();  // every way empties both boxes; the selection may show a payment again
   if (closing == Closing::kReset) {
     // A reload has emptied the fields with the rest of the screen; the list has no
     // selection to show.

@@ -54,6 +54,13 @@ void PaymentControl::OnAmountLeft() {
 }
 
 void PaymentControl::OnReferenceLeft() {
+  if (card_in_reference_box_) {  // a card payment's number, perhaps masked: group the number
+    if (std::optional<std::string> grouped = GroupCardNumber(*card_in_reference_box_)) {
+      card_in_reference_box_ = *grouped;
+      reference_box_.SetText(CardShown(*grouped));
+    }
+    return;
+  }
   if (std::optional<std::string> grouped = GroupCardNumber(reference_box_.Text())) {
     reference_box_.SetText(*grouped);
   }

@@ -36,8 +36,15 @@ void PaymentControl::ShowInEntryFields(const Payment& payment) {
   if (const int entry = type_combo_.FindItem(payment.type); entry >= 0) {
     type_combo_.SetListIndex(entry);
   }
-  if (TakesCard(GetPaymentID(payment.type))) card_combo_.SetText(payment.reference);
-  for (auto [box, text] : {std::pair{&reference_box_, &payment.reference},
+  // A card payment's number is kept whole beside the boxes, which show it as masking wants.
+  const bool card = TakesCard(GetPaymentID(payment.type));
+  if (card) {
+    card_combo_.SetText(CardShown(payment.reference));
+    card_in_card_combo_ = payment.reference;
+  }
+  const std::string reference = card ? CardShown(payment.reference) : payment.reference;
+  card_in_reference_box_ = card ? std::optional(payment.reference) : std::nullopt;
+  for (auto [box, text] : {std::pair{&reference_box_, &reference},
                            std::pair{&authorization_box_, &payment.authorization}}) {
     box->SetText(*text);
     box->SetLocked(true);

@@ -32,6 +32,7 @@ void PaymentControl::OnAddButton() {
 
 void PaymentControl::StartEntry() {
   entry_.kind = EntryKind::kAdding;
+  ForgetShownCards();  // the fields are the entry's now
   add_button_.SetCaption("Save");
   edit_button_.SetCaption("Cancel");
   edit_button_.SetEnabled(true);

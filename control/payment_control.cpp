@@ -71,6 +71,7 @@ ControlSnapshot PaymentControl::Snapshot() const {
     snapshot.currency_decimals = static_cast<std::int16_t>(currency_.decimals);
     snapshot.currency_code = currency_.code;
   }
+  snapshot.mask_card_numbers = mask_card_numbers_;
   return snapshot;
 }
 

@@ -61,6 +61,7 @@ class PaymentControl : private Events {
   void EnableNewPayment(bool enabled);
   void CurrencyDecimals(std::int16_t decimals);
   void CurrencyCode(std::string_view code);
+  void MaskCardNumbers(bool on);
   int SubscribeAmountTotal(AmountTotalHandler handler);
   void UnsubscribeAmountTotal(int key);
   int SubscribeSettled(Corvane::SettledHandler handler);
@@ -141,6 +142,14 @@ class PaymentControl : private Events {
   /// Sets the delete button's caption: "Undelete" or "Delete".
   void ShowDeleteCaption(bool undelete);
 
+  // Card numbers on screen (card_masking.cpp).
+  bool Masking() const { return mask_card_numbers_.value_or(false); }
+  /// `number`, a card payment's reference, as the screen shows it: masked while masking is on.
+  std::string CardShown(std::string_view number) const;
+  /// Forgets the card numbers the fields show on a payment's behalf; the caller has set, or
+  /// is about to set, the fields' texts itself.
+  void ForgetShownCards();
+
   // The entry fields' own rules.
   void OnAmountFocus();
   void FilterAmountKey(std::int16_t& key_ascii);
@@ -170,12 +179,18 @@ class PaymentControl : private Events {
   bool currency_set_ = false;  ///< the host set the currency: Snapshot() tells it
   OrderTotals totals_;
   PaymentBook payments_;
-  PaymentRows payment_rows_{payments_};  ///< the payments as the list reads them
+  std::optional<PaymentTypeTable> types_;        ///< none until a load gives types
+  PaymentRows payment_rows_{payments_, types_};  ///< the payments as the list reads them
   Entry entry_;
-  std::optional<PaymentTypeTable> types_;  ///< none until a load gives types
   std::string field_separator_;            ///< of the last load
   std::string record_separator_;           ///< of the last load
   bool undelete_offered_ = false;          ///< the delete button reads "Undelete"
+  std::optional<bool> mask_card_numbers_;  ///< none until the host sets it
+  // The reference of the card payment that the reference box, and the one that the credit
+  // card box, show while no entry is open, kept whole: the boxes may show it masked, and
+  // what they show is never read back. None while a box shows anything else.
+  std::optional<std::string> card_in_reference_box_;
+  std::optional<std::string> card_in_card_combo_;
 
   // The widgets.
   TextBox& balance_box_;

@@ -78,6 +78,7 @@ void PaymentControl::OnTypeChosen() {
 }
 
 void PaymentControl::OnCardChosen() {
+  ForgetShownCards();  // both boxes show the operator's choice from here on
   reference_box_.SetLocked(false);
   reference_box_.SetEnabled(true);
   reference_box_.SetText(card_combo_.Text());

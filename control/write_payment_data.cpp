@@ -13,6 +13,7 @@ void PaymentControl::WritePaymentData(std::string_view credit_cards, std::string
       {&types_, order_.conversion_rate, totals_.total, totals_.ordered, currency_.decimals});
 
   card_combo_.Clear();
+  card_in_card_combo_.reset();
   type_combo_.Clear();
   field_separator_ = field_separator;
   record_separator_ = record_separator;

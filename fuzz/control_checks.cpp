@@ -13,6 +13,8 @@
 
 #include "control/payment_record.h"
 #include "model/amount.h"
+#include "model/rules.h"
+#include "readings/card_mask.h"
 #include "readings/numbers.h"
 
 namespace corvane::fuzz {
@@ -162,6 +164,17 @@ std::optional<std::int64_t> ExactSum(const ListView& list, int decimals) {
   return sum;
 }
 
+// A payment's texts and mark, in the list's columns.
+PaymentRecord RecordOf(const PaymentView& p) {
+  return {{std::string(p.type), std::string(p.reference), std::string(p.authorization),
+           std::string(p.amount), std::string(p.date), std::string(p.sequence),
+           std::string(MarkText(p.mark))}};
+}
+
+bool IsCardPayment(Corvane& control, const PaymentView& p) {
+  return TakesCard(TypeIdOf(Internals(control).PaymentTypes(), p.type));
+}
+
 bool IsNumberCharacter(char c) {
   return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'E';
 }
@@ -220,6 +233,7 @@ std::string Snapshot(Screen& screen, const ControlSnapshot& state) {
     << state.record_separator << state.country << state.order_type << state.ordered_amount
     << state.date_order_taken << state.conversion_rate << state.edit_amount;
   w << state.currency_decimals.value_or(-1) << state.currency_code;
+  w.Flag(state.mask_card_numbers.has_value()).Flag(state.mask_card_numbers.value_or(false));
   w.Flag(state.payment_types.has_value());
   if (state.payment_types) {
     for (const PaymentTypeEntry& entry : *state.payment_types) {
@@ -296,9 +310,10 @@ void CheckChangeList(Corvane& control) {
   } catch (const HostError& e) {
     Violation(std::string("ReadPaymentData failed: ") + e.what());
   }
-  const ListView& list = control.screen().list_view(WidgetId::lstPayment);
+  // From the payments, not the list: the list may show references masked.
+  const PaymentBook& payments = Internals(control).Payments();
   std::vector<PaymentRecord> rows;
-  for (int row = 0; row < list.Count(); ++row) rows.push_back(PaymentRecord::FromRow(list, row));
+  for (int row = 0; row < payments.size(); ++row) rows.push_back(RecordOf(payments[row]));
   CheckChangeListText(text, rows, control.Snapshot());
 }
 
@@ -343,13 +358,14 @@ void CheckModelShown(Corvane& control) {
   Expect(list.Count() == payments.size(), "the list shows " + std::to_string(list.Count()) +
                                               " rows of " + std::to_string(payments.size()) +
                                               " payments");
+  const bool masked = control.Snapshot().mask_card_numbers.value_or(false);
   for (int row = 0; row < payments.size(); ++row) {
     const PaymentView p = payments[row];
     const PaymentRecord shown = PaymentRecord::FromRow(list, row);
-    const PaymentRecord expected{{std::string(p.type), std::string(p.reference),
-                                  std::string(p.authorization), std::string(p.amount),
-                                  std::string(p.date), std::string(p.sequence),
-                                  std::string(MarkText(p.mark))}};
+    PaymentRecord expected = RecordOf(p);
+    if (masked && IsCardPayment(control, p)) {
+      expected.cells[kColReference] = MaskCardNumber(p.reference);
+    }
     Expect(shown == expected,
            "row " + std::to_string(row + 1) + " shows " +
                QuoteForMessage(shown.cells[0] + "|" + shown.cells[3] + "|" + shown.cells[6]) +
@@ -376,6 +392,48 @@ void CheckModelShown(Corvane& control) {
   if (entry.kind == EntryKind::kEditing) {
     const std::optional<int> edited = entry.row >= 0 ? std::optional<int>(entry.row) : std::nullopt;
     Expect(list.Selected() == edited, "an open edit's payment is not the selected row");
+  }
+}
+
+void CheckNoMaskInData(Corvane& control) {
+  const PaymentBook& payments = Internals(control).Payments();
+  for (int row = 0; row < payments.size(); ++row) {
+    const PaymentView p = payments[row];
+    for (std::string_view field : {p.type, p.reference, p.authorization, p.amount, p.date}) {
+      Expect(field.find(kCardMask) == std::string_view::npos, "payment " + std::to_string(row + 1) +
+                                                                  " holds the mask character in " +
+                                                                  QuoteForMessage(field));
+    }
+  }
+  try {
+    const std::string changes = control.ReadPaymentData();
+    Expect(changes.find(kCardMask) == std::string::npos,
+           "the change list " + QuoteForMessage(changes) + " holds the mask character");
+  } catch (const HostError&) {
+    // CheckChangeList reports it.
+  }
+}
+
+void CheckCardsMasked(Corvane& control) {
+  if (!control.Snapshot().mask_card_numbers.value_or(false) || control.EntryOpen()) return;
+  const PaymentBook& payments = Internals(control).Payments();
+  // The references that may show as they are: those of payments masking leaves whole.
+  std::set<std::string> whole;
+  for (int row = 0; row < payments.size(); ++row) {
+    const PaymentView p = payments[row];
+    if (!IsCardPayment(control, p) || MaskCardNumber(p.reference) == p.reference) {
+      whole.emplace(p.reference);
+    }
+  }
+  Screen& screen = control.screen();
+  const std::string reference = screen.text_box(WidgetId::txtReference).Text();
+  const std::string card = screen.combo_box(WidgetId::cboCreditCard).Text();
+  for (int row = 0; row < payments.size(); ++row) {
+    const PaymentView p = payments[row];
+    if (!IsCardPayment(control, p) || whole.contains(std::string(p.reference))) continue;
+    Expect(reference != p.reference && card != p.reference,
+           "with no entry open a box shows the card number of payment " + std::to_string(row + 1) +
+               " whole: " + QuoteForMessage(p.reference));
   }
 }
 

@@ -53,9 +53,19 @@ void CheckChangeList(Corvane& control);
 void CheckChangeListText(const std::string& text, const std::vector<PaymentRecord>& rows,
                          const ControlSnapshot& state);
 
-// The screen shows the control's model: every payment's texts and mark in its row, the
-// total, the ordered amount and (once a load has locked it) the balance in their boxes,
-// and an open edit's payment selected.
+// The screen shows the control's model: every payment's texts and mark in its row (a card
+// payment's reference masked while card numbers are masked), the total, the ordered amount
+// and (once a load has locked it) the balance in their boxes, and an open edit's payment
+// selected.
 void CheckModelShown(Corvane& control);
+
+// No payment and no change record holds the mask character: nothing masked is read back
+// from the screen. (Only for a control whose host never gave the character.)
+void CheckNoMaskInData(Corvane& control);
+
+// While card numbers are masked and no entry is open, neither the reference box nor the
+// credit card box shows a card payment's number whole, where masking would hide some of it
+// and no other payment has that reference.
+void CheckCardsMasked(Corvane& control);
 
 }  // namespace corvane::fuzz

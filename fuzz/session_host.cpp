@@ -13,6 +13,7 @@
 #include "corvane/dispatch.h"
 #include "fuzz/control_checks.h"
 #include "model/amount.h"
+#include "readings/card_mask.h"
 #include "readings/split.h"
 #include "tools/corvane_host/host_calls.h"
 #include "tools/corvane_host/inspect.h"
@@ -55,6 +56,14 @@ bool Tracing() {
   return tracing;
 }
 
+// Whether a text of `request` holds the mask character: the host gave it.
+bool HoldsMask(const Json& request) {
+  if (request.is_string()) {
+    return request.get_ref<const std::string&>().find(kCardMask) != std::string::npos;
+  }
+  return request.is_array() && std::ranges::any_of(request, HoldsMask);
+}
+
 bool IsOrderedAmount(const Json& request) {
   return request[0] == "OrderedAmount" ||
          (request[0] == "invoke" && request.size() > 1 && request[1] == kDispIdOrderedAmount);
@@ -76,6 +85,7 @@ void FuzzHost::Create() {
   control_ = std::move(control);
   snapshot_ = Snapshot(*hosted_.screen, control_->Snapshot());
   cents_lost_ = false;
+  mask_given_ = false;
 }
 
 void FuzzHost::OnAmountTotal() {
@@ -150,10 +160,13 @@ void FuzzHost::CheckState(const std::string& request) {
   CheckAmountsFinite(hosted_.screen->list_view(WidgetId::lstPayment));
   CheckChangeList(*control_);
   CheckModelShown(*control_);
+  CheckCardsMasked(*control_);
+  if (!mask_given_) CheckNoMaskInData(*control_);
 }
 
 void FuzzHost::Run(const host::Step& step) {
   const Json& request = step.request;
+  if (HoldsMask(request) || (step.hook && HoldsMask(*step.hook))) mask_given_ = true;
   if (request[0] == "hook") {
     hook_ = step.hook;
     return;

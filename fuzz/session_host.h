@@ -10,7 +10,10 @@
 //  - no stored payment leaves the list but by a load with payment types;
 //  - AmountTotal comes exactly once with each completed save, and never otherwise;
 //  - after a load with payment types, a save, a delete or an undelete the total and the
-//    balance boxes agree with the rows and the ordered amount.
+//    balance boxes agree with the rows and the ordered amount;
+//  - with card numbers masked, the list shows card payments' references masked, and with
+//    no entry open neither the reference box nor the credit card box shows one whole;
+//  - no payment and no change record holds the mask character, unless the host gave it.
 #pragma once
 
 #include <functional>
@@ -57,6 +60,7 @@ class FuzzHost {
   std::optional<Json> hook_;  // the host call the next AmountTotal handler makes
   int amount_totals_ = 0;     // AmountTotal events of the step under way
   bool typed_load_ = false;   // a load with payment types happened in the step
+  bool mask_given_ = false;   // a request to this control held the mask character
   std::string snapshot_;      // Snapshot() after the last step
   // Since the last start over, an amount or a total reached 1e12: the total box may have
   // lost cents the rows still hold.

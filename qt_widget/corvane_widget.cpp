@@ -107,6 +107,7 @@ void CorvaneWidget::CurrencyDecimals(std::int16_t decimals) {
   control_->CurrencyDecimals(decimals);
 }
 void CorvaneWidget::CurrencyCode(std::string_view code) { control_->CurrencyCode(code); }
+void CorvaneWidget::MaskCardNumbers(bool on) { control_->MaskCardNumbers(on); }
 
 // The editing state is "Add" or "Edit" from New Payment or Edit until Save or Cancel ends
 // the entry, and empty otherwise.

@@ -20,7 +20,8 @@ class ListRows {
  public:
   /// The number of rows.
   virtual int RowCount() const = 0;
-  /// Cell `cell` of row `row`. REQUIRES: 0 <= row < RowCount(), 0 <= cell < kListCells.
+  /// Cell `cell` of row `row`, valid until the rows change or Cell is called again.
+  /// REQUIRES: 0 <= row < RowCount(), 0 <= cell < kListCells.
   virtual std::string_view Cell(int row, int cell) const = 0;
 
  protected:

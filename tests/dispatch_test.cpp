@@ -18,6 +18,8 @@ using DispatchTest = ControlTest;
 TEST_F(DispatchTest, NamesAndNumbers) {
   EXPECT_EQ(DispIdOf("PaymentDetails"), 0x60030015);
   EXPECT_EQ(DispIdOf("EnableNewPayment"), 0x60030047);
+  EXPECT_EQ(DispIdOf("MaskCardNumbers"), 0x60030049);
+  EXPECT_EQ(NameOf(0x60030048), "");
   EXPECT_EQ(DispIdOf("paymentdetails"), std::nullopt);
   EXPECT_EQ(NameOf(0x6003003C), "OrderType");
   EXPECT_EQ(NameOf(1), "");
@@ -40,6 +42,9 @@ TEST_F(DispatchTest, CallsReachTheTypedOperations) {
   std::vector<Variant> off{false};
   Invoke(control, 0x60030047, off);
   EXPECT_EQ(Buttons(), "nnn");
+  std::vector<Variant> on{true};
+  EXPECT_EQ(Invoke(control, 0x60030049, on), Variant{});
+  EXPECT_EQ(control.Snapshot().mask_card_numbers, true);
   EXPECT_EQ(details[5], Variant{std::string("Dec 01, 2026")}) << "by-reference arguments stay";
 }
 
@@ -64,6 +69,8 @@ TEST_F(DispatchTest, RefusalsSayWhatIsWrong) {
       {0x60030029, {std::string("5")}, "type mismatch: OrderedAmount: argument 1 must be a double"},
       {0x60030047, {std::int16_t{1}}, not_boolean},
       {0x60030047, {std::string("True")}, not_boolean},
+      {0x60030049, {1.0}, "type mismatch: MaskCardNumbers: argument 1 must be a boolean"},
+      {0x60030049, {}, "MaskCardNumbers: takes 1 argument, not 0"},
       {0x60030006, {Variant{}}, "type mismatch: GetPaymentID: argument 1 must be text"},
       {0x60030015, details(32767.0), pd_mismatch},
       {0x60030015, details(1.5), pd_mismatch},
@@ -80,6 +87,7 @@ TEST_F(DispatchTest, RefusalsSayWhatIsWrong) {
     EXPECT_EQ(ErrorOf([&] { Invoke(control, c.dispid, c.args); }), "dispatch: " + c.error);
   }
   EXPECT_EQ(control.Snapshot().mode, std::nullopt) << "nothing reached the control";
+  EXPECT_EQ(control.Snapshot().mask_card_numbers, std::nullopt);
   EXPECT_EQ(Buttons() + " " + Text(W::txtOrderedAmount), before);
 
   for (std::int16_t mode : {std::int16_t{-32768}, std::int16_t{32767}}) {

@@ -176,6 +176,22 @@ TEST_F(SessionTest, CurrencyDecimalsShowInTheStateOnceSet) {
   EXPECT_EQ(Keys(Result(R"(["state"])")), classic);
 }
 
+// The state names the masking only once the host has set it, so that a session that never
+// does answers as it always has; a new control has not set it.
+TEST_F(SessionTest, TheStateNamesMaskingOnceSet) {
+  const std::vector<std::string> keys = Keys(Result(R"(["state"])"));
+  EXPECT_THAT(keys, ::testing::Not(::testing::Contains("maskCardNumbers")));
+  EXPECT_EQ(Error(R"(["MaskCardNumbers", 1])"),
+            "type mismatch: MaskCardNumbers: argument 1 must be a boolean");
+  EXPECT_EQ(Result(R"(["state"])").size(), keys.size());
+  EXPECT_EQ(Result(R"(["MaskCardNumbers", false])"), nullptr);
+  EXPECT_EQ(Result(R"(["state"])")["maskCardNumbers"], false);
+  EXPECT_EQ(Result(R"(["invoke", 1610809417, true])"), nullptr);
+  EXPECT_EQ(Result(R"(["state"])")["maskCardNumbers"], true);
+  Result(R"(["new"])");
+  EXPECT_EQ(Keys(Result(R"(["state"])")), keys);
+}
+
 TEST_F(SessionTest, ControlErrorsAnswerFalseWithTheHostsMessage) {
   EXPECT_EQ(Error(R"(["OrderedAmount", 12.5])"),
             "OrderedAmount: the mode is not set; call PaymentDetails first");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "corvane/corvane.h"
+#include "corvane/qt_operator.h"
 #include "corvane/qt_screen.h"
 
 namespace corvane::testing {
@@ -143,6 +144,24 @@ TEST_F(QtAccessibilityTest, TheListShowsOnlyItsVisibleColumns) {
     EXPECT_EQ(table->cellAt(1, column)->text(QAccessible::Description).toStdString(), "Deleted");
     EXPECT_EQ(table->cellAt(0, column)->text(QAccessible::Description).toStdString(), "");
   }
+}
+
+// A screen reader reads card numbers as the eye sees them: masked in the list's cells and
+// in the reference box of the payment shown.
+TEST_F(QtAccessibilityTest, MaskedCardNumbersAreReadMasked) {
+  control.WritePaymentData("Visa|", "0~Cash~0|1~On Account~0|2~Check~0|8~Credit Card~0|",
+                           "3~4111 1111 1111 1111~A1~10~Nov 01, 2026~S1|", "~", "|");
+  control.MaskCardNumbers(true);
+  qt::Operator op{screen};
+  op.ClickRow(W::lstPayment, 0);
+  QApplication::processEvents();
+  QAccessibleTableInterface* table = A(W::lstPayment)->tableInterface();
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->rowCount(), 1);
+  EXPECT_EQ(table->cellAt(0, 1)->text(QAccessible::Name).toStdString(), "4111 11•• •••• 1111");
+  EXPECT_EQ(A(W::txtReference)->text(QAccessible::Value).toStdString(), "4111 11•• •••• 1111");
+  control.MaskCardNumbers(false);
+  EXPECT_EQ(table->cellAt(0, 1)->text(QAccessible::Name).toStdString(), "4111 1111 1111 1111");
 }
 
 }  // namespace

@@ -95,6 +95,14 @@ class Corvane {
   /// code not in the standard's list, for one whose minor unit is not 0, 2 or 3 ("CLF",
   /// "XAU"), and when CurrencyDecimals would.
   void CurrencyCode(std::string_view code);
+  /// With `on`, the screen shows card payments' references (those of the payment type with
+  /// ID 8) masked, from now on: the list's cells at once and always, the reference box and
+  /// the credit card box whenever no entry is open (an open entry's fields show what the
+  /// operator types or chooses); only digits are hidden, all but the first six and the last
+  /// four of a number of more than 12 digits, all but the last four of a shorter one
+  /// ("4111 11•• •••• 1111"). The payments keep their whole numbers: ReadPaymentData and
+  /// the model carry them. Off (the default) shows them whole. Never fails.
+  void MaskCardNumbers(bool on);
 
   // --- The event AmountTotal, raised once by every completed save. ---
   /// Receives the new total, in the displayed currency.

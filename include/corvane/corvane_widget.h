@@ -92,6 +92,7 @@ class CorvaneWidget : public QWidget {
   void EnableNewPayment(bool value);
   void CurrencyDecimals(std::int16_t decimals);
   void CurrencyCode(std::string_view code);
+  void MaskCardNumbers(bool on);
   /// @}
 
   /// True while an entry is open: the operator is adding a payment (after New Payment) or

@@ -30,6 +30,7 @@ enum class DispId : std::int32_t {
   GetNonSelectableID = 0x60030043,
   EnableNewPayment = 0x60030047,
   CurrencyDecimals = 0x60030048,
+  MaskCardNumbers = 0x60030049,
 };
 
 /// A call the dispatch layer refuses before reaching the control: an unknown number, a

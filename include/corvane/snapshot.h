@@ -1,7 +1,8 @@
 /// @file
 /// What the control holds besides its screen, copied out for inspection: the order's
 /// context as the host gave it, the entry under way, the last load's separators and
-/// payment types, and the displayed currency once the host set it.
+/// payment types, the displayed currency once the host set it, and whether card numbers
+/// are masked.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +35,8 @@ struct ControlSnapshot {
   /// The currency's ISO 4217 code when the host named it by one (Corvane::CurrencyCode);
   /// empty otherwise.
   std::string currency_code;
+  /// Whether card numbers are masked on screen (MaskCardNumbers); none until the host set it.
+  std::optional<bool> mask_card_numbers;
 
   /// Whether an entry (an add or an edit) is open.
   bool EntryOpen() const { return entry != EntryKind::kNone; }

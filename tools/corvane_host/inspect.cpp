@@ -132,8 +132,9 @@ Json InspectState(const ControlSnapshot& state, const Screen& screen) {
                  {"mdEditAmount", state.edit_amount},
                  {"paymentTypes", state.payment_types ? Json(*state.payment_types) : Json(nullptr)},
                  {"focus", focus ? Json(std::string(DesignOf(*focus).name)) : Json(nullptr)}};
-  // Only a host that set the currency sees it: for any other the answer stays as it was.
+  // Only a host that set them sees them: for any other the answer stays as it was.
   if (state.currency_decimals) fields["miCurrencyDecimals"] = *state.currency_decimals;
+  if (state.mask_card_numbers) fields["maskCardNumbers"] = *state.mask_card_numbers;
   return fields;
 }
 

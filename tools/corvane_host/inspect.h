@@ -20,8 +20,8 @@ Json InspectWidget(Screen& screen, WidgetId id);
 // Every widget's `get` object by name, in layout order.
 Json InspectScreen(Screen& screen);
 // The `state` answer: the control's state under the classic names (mtMode, mtAction, ...),
-// the name of the focused widget (null when none), and miCurrencyDecimals once the host set
-// the currency.
+// the name of the focused widget (null when none), and miCurrencyDecimals and
+// maskCardNumbers once the host set them.
 Json InspectState(const ControlSnapshot& state, const Screen& screen);
 // The entry as mtAction names it: "Add", "Edit" or "".
 std::string_view ActionText(EntryKind entry);

@@ -6,14 +6,14 @@
 namespace corvane::host {
 namespace {
 
-constexpr std::array<std::string_view, 10> kHostVerbs = {
+constexpr std::array<std::string_view, 11> kHostVerbs = {
     "PaymentDetails",   "WritePaymentData", "ReadPaymentData", "TotalAmount",
     "OrderedAmount",    "OrderType",        "GetPaymentID",    "GetNonSelectableID",
-    "EnableNewPayment", "CurrencyDecimals",
+    "EnableNewPayment", "CurrencyDecimals", "MaskCardNumbers",
 };
 constexpr std::int64_t kDispIds[] = {0x60030015, 0x60030011, 0x60030014, 0x60030016,
                                      0x60030029, 0x6003003C, 0x60030006, 0x60030043,
-                                     0x60030047, 0x60030048, 99};
+                                     0x60030047, 0x60030048, 0x60030049, 99};
 
 constexpr std::int64_t kModes[] = {1, 1, 2, 0, 3, -1, 32767, -32768};
 // Mostly the three a currency may have; the others are refused.
@@ -138,7 +138,7 @@ Json StepReader::HostArguments(std::string_view verb, Json request) {
     request.push_back(From(kAmounts));
   } else if (verb == "GetPaymentID" || verb == "GetNonSelectableID") {
     request.push_back(Text(kNames));
-  } else if (verb == "EnableNewPayment") {
+  } else if (verb == "EnableNewPayment" || verb == "MaskCardNumbers") {
     request.push_back(Byte() % 3 != 0);
   } else if (verb == "CurrencyDecimals") {
     request.push_back(From(kDecimals));
@@ -170,7 +170,7 @@ Json StepReader::HostCall(std::string_view verb) {
 
 Step StepReader::Next() {
   Step step;
-  const std::uint8_t verb = Byte() % 25;
+  const std::uint8_t verb = Byte() % 26;
   switch (verb) {
     case 9: {  // the dispatch numbers are in the order of kHostVerbs; the last is unknown
       const std::size_t which = Byte() % std::size(kDispIds);
@@ -239,11 +239,14 @@ Step StepReader::Next() {
       step.request = Json::array({"hook"});
       step.hook = HostCall(kHostVerbs[Byte() % kHostVerbs.size()]);
       break;
-    case 24:  // the host call that came after the others
+    case 24:  // the host calls that came after the others
       step.request = HostCall("CurrencyDecimals");
       break;
-    default: {
-      step.request = HostCall(kHostVerbs[verb % kHostVerbs.size()]);
+    case 25:
+      step.request = HostCall("MaskCardNumbers");
+      break;
+    default: {  // 0 to 8
+      step.request = HostCall(kHostVerbs[verb]);
       break;
     }
   }

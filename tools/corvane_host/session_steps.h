@@ -8,7 +8,8 @@
 // 10 click a button, 11 click a row, 12 key, 13 focus, 14 type, 15 select, 16 choose,
 // 17 pick, 18 answer, 19 get, 20 screen, 21 state, 22 new, 23 hook (a host call that the
 // next AmountTotal handler makes; the fuzzer's own, no corvane-host verb), 24 the host
-// call CurrencyDecimals (the last of kHostVerbs). A host call's
+// call CurrencyDecimals, 25 MaskCardNumbers (the last two of kHostVerbs, which invoke and
+// hook reach too). A host call's
 // argument bytes are read even when its shape byte (the first after the verb) asks for a
 // wrong count or a wrong type.
 #pragma once
