@@ -17,7 +17,7 @@ struct Operation {
   std::size_t arity;
 };
 
-constexpr std::array<Operation, 10> kOperations{{
+constexpr std::array<Operation, 11> kOperations{{
     {"GetPaymentID", DispId::GetPaymentID, 1},
     {"WritePaymentData", DispId::WritePaymentData, 5},
     {"ReadPaymentData", DispId::ReadPaymentData, 0},

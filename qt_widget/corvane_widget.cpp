@@ -187,8 +187,43 @@ double CorvaneWidget::balance() const {
   return NanOnFailure([this] { return control_->Balance(); });
 }
 
+bool CorvaneWidget::maskCardNumbers() const {
+  return control_->Snapshot().mask_card_numbers.value_or(false);
+}
+
+int CorvaneWidget::currencyDecimals() const {
+  return control_->Snapshot().currency_decimals.value_or(2);
+}
+
+QString CorvaneWidget::currencyCode() const {
+  return QString::fromStdString(control_->Snapshot().currency_code);
+}
+
+void CorvaneWidget::setMaskCardNumbers(bool on) {
+  Attempt([&] { control_->MaskCardNumbers(on); });
+}
+
+bool CorvaneWidget::setCurrencyDecimals(int decimals) {
+  return Attempt([&] {
+    control_->CurrencyDecimals(Narrow(decimals, "CurrencyDecimals", "number of decimals"));
+  });
+}
+
+bool CorvaneWidget::setCurrencyCode(const QString& code) {
+  return Attempt([&] { control_->CurrencyCode(code.toStdString()); });
+}
+
 CorvaneWidget::Shown CorvaneWidget::Read() const {
-  return {orderedAmount(), newPaymentEnabled(), orderType(), total(), balance(), entryOpen()};
+  const ControlSnapshot snapshot = control_->Snapshot();
+  return {snapshot.ordered_amount,
+          newPaymentEnabled(),
+          snapshot.order_type,
+          total(),
+          balance(),
+          snapshot.EntryOpen(),
+          snapshot.mask_card_numbers.value_or(false),
+          snapshot.currency_decimals.value_or(2),
+          QString::fromStdString(snapshot.currency_code)};
 }
 
 // A slot may call back into the control and change it again. Each value is marked shown
@@ -209,6 +244,13 @@ void CorvaneWidget::TellChanges() {
   tell(shown_.total, now.total, &CorvaneWidget::totalChanged);
   tell(shown_.balance, now.balance, &CorvaneWidget::balanceChanged);
   tell(shown_.entry_open, now.entry_open, &CorvaneWidget::entryOpenChanged);
+  tell(shown_.mask_card_numbers, now.mask_card_numbers, &CorvaneWidget::maskCardNumbersChanged);
+  if (round == tell_rounds_ && (shown_.currency_decimals != now.currency_decimals ||
+                                shown_.currency_code != now.currency_code)) {
+    shown_.currency_decimals = now.currency_decimals;
+    shown_.currency_code = now.currency_code;
+    emit currencyChanged();
+  }
 }
 
 }  // namespace corvane::qt

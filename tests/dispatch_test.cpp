@@ -19,7 +19,8 @@ TEST_F(DispatchTest, NamesAndNumbers) {
   EXPECT_EQ(DispIdOf("PaymentDetails"), 0x60030015);
   EXPECT_EQ(DispIdOf("EnableNewPayment"), 0x60030047);
   EXPECT_EQ(DispIdOf("MaskCardNumbers"), 0x60030049);
-  EXPECT_EQ(NameOf(0x60030048), "");
+  EXPECT_EQ(NameOf(0x60030048), "CurrencyDecimals");
+  EXPECT_EQ(NameOf(0x6003004A), "");
   EXPECT_EQ(DispIdOf("paymentdetails"), std::nullopt);
   EXPECT_EQ(NameOf(0x6003003C), "OrderType");
   EXPECT_EQ(NameOf(1), "");

@@ -201,6 +201,31 @@ TEST_F(QtWidgetTest, RefusalsComeBackAsResultsAndASignal) {
   EXPECT_TRUE(widget.lastError().isEmpty());
 }
 
+// The currency and the masking are properties too, set through Qt-typed calls.
+TEST_F(QtWidgetTest, CurrencyAndMaskingAsProperties) {
+  QSignalSpy currency(&widget, &qt::CorvaneWidget::currencyChanged);
+  QSignalSpy masking(&widget, &qt::CorvaneWidget::maskCardNumbersChanged);
+  EXPECT_EQ(widget.property("currencyDecimals").toInt(), 2);
+  bool done = false;
+  ASSERT_TRUE(QMetaObject::invokeMethod(&widget, "setCurrencyCode", Q_RETURN_ARG(bool, done),
+                                        Q_ARG(QString, "JPY")));
+  EXPECT_TRUE(done);
+  EXPECT_EQ(currency.count(), 1);
+  EXPECT_EQ(widget.property("currencyDecimals").toInt(), 0);
+  EXPECT_EQ(widget.property("currencyCode").toString(), "JPY");
+  EXPECT_FALSE(widget.setCurrencyDecimals(70000));
+  EXPECT_EQ(widget.lastError(),
+            "CurrencyDecimals: the number of decimals 70000 is not a 16-bit number");
+  EXPECT_FALSE(widget.setCurrencyCode("XAU"));
+  EXPECT_THAT(Told<QString>(failed), ::testing::SizeIs(2));
+  EXPECT_EQ(widget.property("currencyCode").toString(), "JPY") << "refused, nothing changed";
+  EXPECT_EQ(currency.count(), 1);
+
+  ASSERT_TRUE(widget.setProperty("maskCardNumbers", true));
+  EXPECT_THAT(Told<bool>(masking), ElementsAre(true));
+  EXPECT_TRUE(widget.maskCardNumbers());
+}
+
 // A slot that answers a change by calling the control again sees the latest values, and
 // no older value is signalled after a newer one.
 TEST_F(QtWidgetTest, ASlotThatCallsBackLeavesTheLatestValueSignalledLast) {

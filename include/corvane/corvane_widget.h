@@ -43,6 +43,14 @@ class CorvaneWidget : public QWidget {
   Q_PROPERTY(double balance READ balance NOTIFY balanceChanged)
   /// Whether the operator has an entry open (see EntryOpen).
   Q_PROPERTY(bool entryOpen READ entryOpen NOTIFY entryOpenChanged)
+  /// Whether card payments' numbers show masked (MaskCardNumbers); off by default.
+  Q_PROPERTY(bool maskCardNumbers READ maskCardNumbers WRITE setMaskCardNumbers NOTIFY
+                 maskCardNumbersChanged)
+  /// The decimals of the displayed currency: 2 unless setCurrencyDecimals or
+  /// setCurrencyCode set another.
+  Q_PROPERTY(int currencyDecimals READ currencyDecimals NOTIFY currencyChanged)
+  /// The currency's ISO 4217 code when setCurrencyCode named one; empty otherwise.
+  Q_PROPERTY(QString currencyCode READ currencyCode NOTIFY currencyChanged)
   /// Keyboard operation beyond the classic screen's; off unless the host turns it on.
   Q_PROPERTY(bool accessKeys READ AccessKeys WRITE setAccessKeys NOTIFY accessKeysChanged)
 
@@ -121,6 +129,10 @@ class CorvaneWidget : public QWidget {
   /// PaymentDetails; a mode, country or order type beyond 16 bits is refused.
   Q_INVOKABLE bool setPaymentDetails(int mode, int country, int orderType, double conversionRate,
                                      double orderedAmount, const QString& dateOrderTaken);
+  /// CurrencyDecimals: 0, 2 or 3, before the payments are loaded.
+  Q_INVOKABLE bool setCurrencyDecimals(int decimals);
+  /// CurrencyCode: an ISO 4217 code ("JPY", "KWD"), before the payments are loaded.
+  Q_INVOKABLE bool setCurrencyCode(const QString& code);
   /// The message of the last refused call; empty after one that succeeded.
   Q_INVOKABLE QString lastError() const { return last_error_; }
   /// @}
@@ -134,6 +146,9 @@ class CorvaneWidget : public QWidget {
   double total() const;
   double balance() const;
   bool entryOpen() const { return EntryOpen(); }
+  bool maskCardNumbers() const;
+  int currencyDecimals() const;
+  QString currencyCode() const;
   /// @}
 
  public slots:
@@ -141,6 +156,8 @@ class CorvaneWidget : public QWidget {
   void setOrderedAmount(double amount);
   /// EnableNewPayment.
   void setNewPaymentEnabled(bool enabled);
+  /// MaskCardNumbers.
+  void setMaskCardNumbers(bool on);
   /// SetAccessKeys, by the name uic gives a property's setter.
   void setAccessKeys(bool on) { SetAccessKeys(on); }
 
@@ -159,6 +176,8 @@ class CorvaneWidget : public QWidget {
   void balanceChanged(double balance);
   void entryOpenChanged(bool open);
   void accessKeysChanged(bool on);
+  void maskCardNumbersChanged(bool on);
+  void currencyChanged();
   /// @}
   /// A Qt-typed call (an invokable method or a property's write) was refused.
   void operationFailed(const QString& message);
@@ -172,6 +191,9 @@ class CorvaneWidget : public QWidget {
     double total = 0;
     double balance = 0;
     bool entry_open = false;
+    bool mask_card_numbers = false;
+    int currency_decimals = 2;
+    QString currency_code;
   };
   Shown Read() const;
   /// Emits the change signals of the properties whose values differ from those shown.
