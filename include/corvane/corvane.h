@@ -66,7 +66,7 @@ class Corvane {
   /// The change list: one record per payment marked "N", "U" or "D", in list order.
   std::string ReadPaymentData();
   /// Stores the order's context and applies the mode to the buttons. Throws HostError
-  /// (changing nothing) for a conversion rate that is not finite.
+  /// (changing nothing) for a conversion rate or an ordered amount that is not finite.
   void PaymentDetails(std::int16_t mode, std::int16_t country, std::int16_t order_type,
                       double conversion_rate, double ordered_amount,
                       std::string_view date_order_taken);
@@ -119,10 +119,13 @@ class Corvane {
   /// control never writes.
   double Balance() const;
   /// Runs once the control is at rest again after a host operation that may change it
-  /// (WritePaymentData, PaymentDetails, OrderedAmount, EnableNewPayment) or an operator's
-  /// action (a click, a key, a focus change): a host that shows the total, the balance or
-  /// whether an entry is open reads them again here. Calls nested in others (a host
-  /// operation from an AmountTotal handler) are told once, when the outermost ends.
+  /// (WritePaymentData, PaymentDetails, OrderedAmount, EnableNewPayment) or a widget event
+  /// (a click, a key, a focus change, a text's change): a host that shows the total, the
+  /// balance or whether an entry is open reads them again here. One action of the operator
+  /// raises several events (a click on Save: the field's focus leaving, the button's focus,
+  /// the click; a typed character: the key, the change), so keep the handler cheap. Calls
+  /// nested in others (a host operation from an AmountTotal handler) are told once, when
+  /// the outermost ends.
   using SettledHandler = std::function<void()>;
   /// As SubscribeAmountTotal.
   int SubscribeSettled(SettledHandler handler);

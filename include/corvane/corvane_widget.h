@@ -165,20 +165,26 @@ class CorvaneWidget : public QWidget {
   /// Raised by every completed save with the new total, in the displayed currency. Only by
   /// a save: a total shown to the operator follows totalChanged instead.
   void AmountTotal(double total);
-  /// @{
-  /// Each emitted once the control is at rest after a host call or an operator's action
-  /// that changed the value: totalChanged by a load, a save, a delete, an undelete or the
-  /// top-up; balanceChanged by those and a new ordered amount.
+  // Each change signal comes once the control is at rest after the host call or the
+  // operator's action that changed its property, with the new value.
+  /// The ordered amount changed: setPaymentDetails, setOrderedAmount.
   void orderedAmountChanged(double amount);
+  /// New Payment was enabled or disabled: setNewPaymentEnabled, or a mode.
   void newPaymentEnabledChanged(bool enabled);
+  /// setPaymentDetails stored another order type.
   void orderTypeChanged(int orderType);
+  /// The total changed: a load, a save, a delete, an undelete or the order type 2 top-up.
   void totalChanged(double total);
+  /// The balance changed: those, and a new ordered amount.
   void balanceChanged(double balance);
+  /// New Payment or Edit opened an entry, or Save or Cancel closed it.
   void entryOpenChanged(bool open);
+  /// Access keys were turned on or off.
   void accessKeysChanged(bool on);
+  /// Masking was turned on or off.
   void maskCardNumbersChanged(bool on);
+  /// setCurrencyDecimals or setCurrencyCode took another currency.
   void currencyChanged();
-  /// @}
   /// A Qt-typed call (an invokable method or a property's write) was refused.
   void operationFailed(const QString& message);
 

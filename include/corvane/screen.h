@@ -17,9 +17,9 @@ class Events;  // the receiver of the widgets' events: the control
 /// Message box styles and answers.
 inline constexpr int kMbOkInformation = 64;  ///< information icon, OK
 inline constexpr int kMbYesNoQuestion = 36;  ///< question icon, Yes and No
-inline constexpr int kAnswerOk = 1;
-inline constexpr int kAnswerYes = 6;
-inline constexpr int kAnswerNo = 7;
+inline constexpr int kAnswerOk = 1;          ///< the OK button
+inline constexpr int kAnswerYes = 6;         ///< the Yes button
+inline constexpr int kAnswerNo = 7;          ///< the No button
 /// @}
 
 /// The widgets of one control and the services it uses; each toolkit implements it.

@@ -1,9 +1,8 @@
-#include "corvane/qt_operator.h"
-
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
 
+#include "corvane/qt_operator.h"
 #include "toolkits/qt/widgets.h"
 
 namespace corvane::qt {
