@@ -127,7 +127,8 @@ class Corvane {
   /// nested in others (a host operation from an AmountTotal handler) are told once, when
   /// the outermost ends.
   using SettledHandler = std::function<void()>;
-  /// As SubscribeAmountTotal.
+  /// As SubscribeAmountTotal. A handler must not destroy the control (on Qt, delete the
+  /// widget with deleteLater).
   int SubscribeSettled(SettledHandler handler);
   /// Removes the handler with that key; an unknown key does nothing.
   void UnsubscribeSettled(int key);

@@ -34,7 +34,9 @@ class RealInputTest : public ::testing::Test {
   // The control's focus is `id`, and its window has the keyboard again (after a message box
   // the window manager, or without one the control, activates it), so that keys reach it.
   bool FocusIn(W id) {
-    return RunUntil([&] { return screen().Focus() == id && widget.isActiveWindow(); });
+    return RunUntil([&] {
+      return screen().Focus() == id && widget.isActiveWindow() && x.HasKeyboard(&widget);
+    });
   }
 
   // Where the focus is, for a failure's message.
@@ -56,6 +58,7 @@ class RealInputTest : public ::testing::Test {
       poll->stop();
       poll->deleteLater();
       seen = box->windowTitle().toStdString() + " | " + box->text().toStdString();
+      window_had_keyboard = x.HasKeyboard(&widget);
       x.Key(keysym);
     });
     poll->start(10);
@@ -64,6 +67,7 @@ class RealInputTest : public ::testing::Test {
   XInput x;
   CorvaneWidget widget{nullptr, nullptr, [] { return std::chrono::year{2026} / 12 / 6; }};
   std::string seen;
+  bool window_had_keyboard = true;  // while the box was up
 };
 
 // After the amount check, the amount field has the focus with its whole text selected, so
@@ -77,6 +81,7 @@ TEST_F(RealInputTest, AmountCheckLeavesTheWholeAmountSelected) {
   x.Click(Q(W::cmdAdd));
   ASSERT_TRUE(RunUntil([&] { return !seen.empty(); })) << "the check's box was answered";
   EXPECT_EQ(seen, " Corvane | Please enter the Payment Amount");
+  EXPECT_FALSE(window_had_keyboard) << "the box had the keyboard";
   ASSERT_TRUE(FocusIn(W::txtAmount)) << Where();
   EXPECT_EQ(screen().text_box(W::txtAmount).SelStart(), 0);
   EXPECT_EQ(screen().text_box(W::txtAmount).SelLength(), 4);

@@ -65,6 +65,26 @@ void XInput::Click(const QWidget* widget, QPoint point) {
   XFlush(display_);
 }
 
+bool XInput::HasKeyboard(const QWidget* widget) {
+  Window focus = None;
+  int revert_to = 0;
+  XGetInputFocus(display_, &focus, &revert_to);
+  const auto target = static_cast<Window>(widget->window()->winId());
+  // The focus may be on the window or on a window inside it.
+  for (Window at = focus; at != None && at != PointerRoot;) {
+    if (at == target) return true;
+    Window root = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (XQueryTree(display_, at, &root, &parent, &children, &count) == 0) return false;
+    if (children != nullptr) XFree(children);
+    if (parent == root) return false;
+    at = parent;
+  }
+  return false;
+}
+
 bool RunUntil(const std::function<bool()>& done, double seconds) {
   QDeadlineTimer deadline(static_cast<qint64>(seconds * 1000));
   while (!done()) {

@@ -28,6 +28,10 @@ class XInput {
   void Type(const QString& text);
   // A left click at `point` of `widget`, the widget's centre by default.
   void Click(const QWidget* widget, QPoint point = {-1, -1});
+  // Whether the X server gives the keyboard to `widget`'s window. Qt may call a window
+  // active before the window manager has given it the keyboard back (after a message box
+  // closes): keys typed then are lost.
+  bool HasKeyboard(const QWidget* widget);
 
  private:
   void KeyCode(unsigned keycode, bool press);
