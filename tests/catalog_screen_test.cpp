@@ -184,19 +184,9 @@ TEST_P(CatalogScreenTest, EveryTextOfTheControlComesFromTheCatalog) {
   op.Choose(W::cboPaymentType, "Blocked");
   op.Click(W::cmdAdd);
   op.Choose(W::cboPaymentType, "Check");
-  for (const char* amount : {"", "1000"}) {
-    screen.text_box(W::txtReference).SetText(amount[0] ? "R" : "");
-    screen.text_box(W::txtAmount).SetText(amount);
-    op.Click(W::cmdAdd);
-  }
-  screen.text_box(W::txtAuthorization).SetText(std::string(21, '1'));
-  op.Click(W::cmdAdd);
-  screen.text_box(W::txtAuthorization).SetText("");
-  screen.text_box(W::txtReference).SetText(std::string(21, '1'));
-  op.Click(W::cmdAdd);
-  screen.text_box(W::txtReference).SetText("R");
-  screen.text_box(W::txtAmount).SetText("0");
-  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R");
+  op.Type(W::txtAmount, "1000");
+  op.Click(W::cmdAdd);  // over the ordered amount
   op.Choose(W::cboPaymentType, "Card");
   EXPECT_EQ(screen.text_box(W::txtCreditCard).Text(), "«Not Found»");
   op.Click(W::cmdEdit);
@@ -207,7 +197,7 @@ TEST_P(CatalogScreenTest, EveryTextOfTheControlComesFromTheCatalog) {
   EXPECT_EQ(list().Description(0), "«Deleted»");
   EXPECT_EQ(Captions(), "«New Payment» / «Edit» / «Undelete»");
   const std::vector<std::string> messages = Messages();
-  ASSERT_EQ(messages.size(), 8u);
+  ASSERT_EQ(messages.size(), 4u);
   for (const std::string& message : messages) {
     EXPECT_TRUE(message.starts_with("«")) << message;
     EXPECT_NE(message.find("» [«"), std::string::npos) << message;
