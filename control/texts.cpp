@@ -1,5 +1,7 @@
 // The texts the operator reads come from the catalog, keyed by their classic English; a new
 // catalog shows every one of them anew at once, whatever the operator is doing.
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "control/payment_control.h"
@@ -9,6 +11,18 @@
 namespace corvane {
 
 using W = WidgetId;
+
+namespace {
+
+// The labels that name the currency.
+constexpr W kAmountLabels[] = {W::lblAmount, W::Label1, W::lblTotalAmountCaption,
+                               W::lblBalanceAmount};
+
+bool NamesTheCurrency(W id) {
+  return std::ranges::find(kAmountLabels, id) != std::end(kAmountLabels);
+}
+
+}  // namespace
 
 void PaymentControl::SetCatalog(Catalog catalog) {
   if (catalog == catalog_) return;  // the same texts: nothing to show again
@@ -25,7 +39,7 @@ void PaymentControl::ShowCaption(CommandButton& button, std::string_view classic
 
 void PaymentControl::ShowAmountCaptions() {
   // The code goes into the translated caption: a translation keeps the "$".
-  for (const W id : {W::lblAmount, W::Label1, W::lblTotalAmountCaption, W::lblBalanceAmount}) {
+  for (const W id : kAmountLabels) {
     screen_.label(id).SetCaption(currency_.Caption(Tr(DesignOf(id).text)));
   }
   list_.SetColumnText(kColAmount, currency_.Caption(Tr(kPaymentColumns[kColAmount].header)));
@@ -46,7 +60,8 @@ void PaymentControl::ShowTexts() {
   screen_.UseCatalog(catalog_);  // first: the toolkit marks the captions' access keys by it
   for (const ShownCaption& shown : captions_) shown.button->SetCaption(Tr(shown.classic));
   for (const WidgetDesign& design : kScreenLayout) {
-    if (design.kind == WidgetKind::kLabel && design.id != W::lblVersionNumber) {
+    if (design.kind == WidgetKind::kLabel && design.id != W::lblVersionNumber &&
+        !NamesTheCurrency(design.id)) {
       screen_.label(design.id).SetCaption(Tr(design.text));
     }
   }
