@@ -70,6 +70,13 @@ void Corvane::MaskCardNumbers(bool on) {
   control_->MaskCardNumbers(on);
 }
 
+void Corvane::SetCatalog(Catalog catalog) {
+  const PaymentControl::Call call(*control_);
+  control_->SetCatalog(std::move(catalog));
+}
+
+const Catalog& Corvane::catalog() const { return control_->catalog(); }
+
 int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
   return control_->SubscribeAmountTotal(std::move(handler));
 }

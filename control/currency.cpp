@@ -4,7 +4,6 @@
 #include <string>
 
 #include "control/payment_control.h"
-#include "control/payment_record.h"
 
 namespace corvane {
 
@@ -33,11 +32,7 @@ void PaymentControl::TakeCurrency(Currency currency, const std::string& operatio
   payments_.SetDecimals(currency_.decimals);
 
   // The captions go first: a toolkit may give a longer one a narrower face.
-  for (const WidgetId id : {WidgetId::lblAmount, WidgetId::Label1, WidgetId::lblTotalAmountCaption,
-                            WidgetId::lblBalanceAmount}) {
-    screen_.label(id).SetCaption(currency_.Caption(DesignOf(id).text));
-  }
-  list_.SetColumnText(kColAmount, currency_.Caption(kPaymentColumns[kColAmount].header));
+  ShowAmountCaptions();
 
   // With no payment and no entry, the amount box shows the empty amount and the total is
   // zero; the ordered amount is the host's, written anew.

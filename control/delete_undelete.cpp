@@ -9,7 +9,7 @@ namespace corvane {
 
 void PaymentControl::ShowDeleteCaption(bool undelete) {
   undelete_offered_ = undelete;
-  delete_button_.SetCaption(undelete ? "Undelete" : "Delete");
+  ShowCaption(delete_button_, undelete ? "Undelete" : "Delete");
 }
 
 void PaymentControl::OnDeleteButton() {
@@ -20,7 +20,7 @@ void PaymentControl::OnDeleteButton() {
   if (undelete != (payments_[*row].mark == Mark::kDeleted)) return;
   const char* question = undelete ? "Do you want to Undelete the selected payment record"
                                   : "Do you want to delete the selected payment record";
-  if (screen_.MsgBox(question, kMbYesNoQuestion, "Payment") != kAnswerYes) return;
+  if (screen_.MsgBox(Tr(question), kMbYesNoQuestion, Tr("Payment")) != kAnswerYes) return;
   // The host may have reloaded while the question was open.
   row = list_.Selected();
   if (!row) return;
@@ -59,7 +59,7 @@ void PaymentControl::OnDeleteButton() {
   if (payments_[*row].Stored()) {
     list_.SetForeColor(*row, kRed);
     // The red is for the eye; a screen reader says it.
-    list_.SetDescription(*row, "Deleted");
+    list_.SetDescription(*row, Tr("Deleted"));
     payments_.SetMarkBeforeDelete(*row, payments_[*row].mark);
     payments_.SetMark(*row, Mark::kDeleted);
     list_.RowChanged(*row);

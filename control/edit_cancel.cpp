@@ -25,8 +25,8 @@ void PaymentControl::StartEdit() {
   // masked: the type's handling below reads it.
   if (card_in_reference_box_ && Masking()) reference_box_.SetText(*card_in_reference_box_);
   ForgetShownCards();
-  add_button_.SetCaption("Save");
-  edit_button_.SetCaption("Cancel");
+  ShowCaption(add_button_, "Save");
+  ShowCaption(edit_button_, "Cancel");
   delete_button_.SetEnabled(false);
   list_.SetEnabled(false);
   list_.SetBackColor(kButtonFace);
@@ -75,8 +75,8 @@ void PaymentControl::StartEdit() {
 }
 
 void PaymentControl::ReopenList() {
-  add_button_.SetCaption("New Payment");
-  edit_button_.SetCaption("Edit");
+  ShowCaption(add_button_, "New Payment");
+  ShowCaption(edit_button_, "Edit");
   edit_button_.SetEnabled(false);
   list_.SetEnabled(true);
   list_.SetHideSelection(true);

@@ -49,7 +49,9 @@ void PaymentControl::CloseEntryPanel(Closing closing) {
   type_combo_.SetBackColor(kButtonFace);
   if (closing == Closing::kCancel) {
     Close(card_combo_);
-    Close(card_box_, "");
+    ShowCardNotFound(false);
+    card_box_.SetLocked(true);
+    card_box_.SetBackColor(kButtonFace);
   }
   list_.SetFocus();
   OnSelection();

@@ -33,8 +33,8 @@ void PaymentControl::OnAddButton() {
 void PaymentControl::StartEntry() {
   entry_.kind = EntryKind::kAdding;
   ForgetShownCards();  // the fields are the entry's now
-  add_button_.SetCaption("Save");
-  edit_button_.SetCaption("Cancel");
+  ShowCaption(add_button_, "Save");
+  ShowCaption(edit_button_, "Cancel");
   edit_button_.SetEnabled(true);
   delete_button_.SetEnabled(false);
   list_.SetEnabled(false);

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "control/payment_record.h"
-#include "corvane/version.h"
 #include "readings/dates.h"
 
 namespace corvane {
@@ -30,6 +29,9 @@ PaymentControl::PaymentControl(Screen& screen, Today today)
       date_picker_(screen.date_picker(W::DTPckrPaymentDate)),
       date_box_(screen.text_box(W::txtPaymentDate)),
       version_label_(screen.label(W::lblVersionNumber)) {
+  captions_ = {{{&add_button_, DesignOf(W::cmdAdd).text},
+                {&edit_button_, DesignOf(W::cmdEdit).text},
+                {&delete_button_, DesignOf(W::cmdDelete).text}}};
   screen_.SetEvents(this);
   try {
     StartUp();
@@ -47,11 +49,10 @@ void PaymentControl::StartUp() {
     list_.AddColumn(column.header, column.WidthFor(width), column.alignment);
   }
   list_.ShowRows(payment_rows_);
-  date_picker_.SetCustomFormat("MMM dd, yyyy");
+  date_picker_.SetCustomFormat(Tr("MMM dd, yyyy"));
   date_picker_.SetValue(today_());
   date_box_.SetLocked(true);
-  version_label_.SetCaption("Version Number: " + std::to_string(kVersionMajor) + "." +
-                            std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision));
+  ShowVersion();
 }
 
 ControlSnapshot PaymentControl::Snapshot() const {

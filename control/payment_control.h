@@ -3,6 +3,7 @@
 /// way) shown on the widgets of a Screen, and the handlers of their events.
 #pragma once
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -12,6 +13,7 @@
 
 #include "control/payment_rows.h"
 #include "control/subscribers.h"
+#include "corvane/catalog.h"
 #include "corvane/corvane.h"
 #include "corvane/host_error.h"
 #include "corvane/screen.h"
@@ -62,6 +64,8 @@ class PaymentControl : private Events {
   void CurrencyDecimals(std::int16_t decimals);
   void CurrencyCode(std::string_view code);
   void MaskCardNumbers(bool on);
+  void SetCatalog(Catalog catalog);
+  const Catalog& catalog() const { return catalog_; }
   int SubscribeAmountTotal(AmountTotalHandler handler);
   void UnsubscribeAmountTotal(int key);
   int SubscribeSettled(Corvane::SettledHandler handler);
@@ -142,6 +146,21 @@ class PaymentControl : private Events {
   /// Sets the delete button's caption: "Undelete" or "Delete".
   void ShowDeleteCaption(bool undelete);
 
+  // The texts the operator reads, through the catalog (texts.cpp).
+  /// `classic` as the catalog gives it.
+  std::string Tr(std::string_view classic) const { return catalog_.Text(classic); }
+  /// Sets the caption `classic` stands for on `button`, and keeps `classic`: a new catalog
+  /// shows it in its own language.
+  void ShowCaption(CommandButton& button, std::string_view classic);
+  /// The captions that name the currency: the four labels and the amount column's header.
+  void ShowAmountCaptions();
+  /// The card box's "Not Found", or its emptiness.
+  void ShowCardNotFound(bool not_found);
+  /// "Version Number: " and the version.
+  void ShowVersion();
+  /// Every text of the screen again, from the catalog.
+  void ShowTexts();
+
   // Card numbers on screen (card_masking.cpp).
   bool Masking() const { return mask_card_numbers_.value_or(false); }
   /// `number`, a card payment's reference, as the screen shows it: masked while masking is on.
@@ -186,6 +205,14 @@ class PaymentControl : private Events {
   std::string record_separator_;           ///< of the last load
   bool undelete_offered_ = false;          ///< the delete button reads "Undelete"
   std::optional<bool> mask_card_numbers_;  ///< none until the host sets it
+  Catalog catalog_;
+  /// The classic text of the caption each button shows, as ShowCaption set it.
+  struct ShownCaption {
+    CommandButton* button = nullptr;
+    std::string_view classic;
+  };
+  std::array<ShownCaption, 3> captions_;
+  bool card_box_not_found_ = true;  ///< the card box says "Not Found", as it does at first
   // The reference of the card payment that the reference box, and the one that the credit
   // card box, show while no entry is open, kept whole: the boxes may show it masked, and
   // what they show is never read back. None while a box shows anything else.

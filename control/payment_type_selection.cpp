@@ -23,7 +23,7 @@ void PaymentControl::OnTypeChosen() {
     if (first_card == "Not Found") {
       card_combo_.ZOrder(1);
       card_box_.ZOrder(0);
-      card_box_.SetText("Not Found");
+      ShowCardNotFound(true);
       card_box_.SetEnabled(false);
       card_box_.SetBackColor(kWindowBackground);
       reference_box_.SetEnabled(true);
@@ -50,7 +50,7 @@ void PaymentControl::OnTypeChosen() {
     card_combo_.SetText("");
     card_combo_.SetBackColor(kButtonFace);
     card_combo_.SetEnabled(false);
-    card_box_.SetText("");
+    ShowCardNotFound(false);
     card_box_.SetBackColor(kButtonFace);
     card_box_.SetEnabled(false);
     for (TextBox* box : {&reference_box_, &authorization_box_}) {

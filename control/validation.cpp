@@ -34,7 +34,7 @@ bool PaymentControl::CheckSave() {
 }
 
 void PaymentControl::Refuse(const SaveRefusal& refusal) {
-  screen_.MsgBox(refusal.prompt, kMbOkInformation, refusal.title);
+  screen_.MsgBox(catalog_.Text(refusal.prompt, refusal.named), kMbOkInformation, Tr(refusal.title));
   Widget* field = nullptr;
   TextBox* box = nullptr;
   switch (refusal.field) {

@@ -74,8 +74,8 @@ void PaymentControl::ResetPaymentScreen() {
   list_.SetEnabled(true);
   list_.SetHideSelection(true);
   list_.SetBackColor(kWindowBackground);
-  add_button_.SetCaption("New Payment");
-  edit_button_.SetCaption("Edit");
+  ShowCaption(add_button_, "New Payment");
+  ShowCaption(edit_button_, "Edit");
   delete_button_.SetEnabled(false);
   edit_button_.SetEnabled(false);
   for (TextBox* box : {&reference_box_, &authorization_box_}) {

@@ -18,8 +18,8 @@ int TrimmedLength(std::string_view text) {
   return CodePointCount(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-SaveRefusal Refuse(std::string prompt, std::string title, EntryField field) {
-  return {std::move(prompt), std::move(title), field};
+SaveRefusal Refuse(std::string_view prompt, std::string_view title, EntryField field) {
+  return {prompt, title, field};
 }
 
 }  // namespace
@@ -29,10 +29,11 @@ std::optional<SaveRefusal> CheckEntry(const EntryTexts& entry,
                                       const OrderContext& order, const PaymentBook& payments,
                                       const Entry& open_entry) {
   if (NonSelectable(types, entry.type)) {
-    return Refuse(std::string(entry.type) +
-                      " cannot be selected from the center for use on a new or existing "
-                      "payment.",
-                  " Corvane", EntryField::kType);
+    SaveRefusal refusal =
+        Refuse("%1 cannot be selected from the center for use on a new or existing payment.",
+               " Corvane", EntryField::kType);
+    refusal.named = entry.type;
+    return refusal;
   }
   if (ReferenceNeeded(TypeIdOf(types, entry.type), order.order_type) && entry.reference.empty()) {
     return Refuse("Please enter the Reference Number", "Corvane", EntryField::kReference);

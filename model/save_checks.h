@@ -17,12 +17,15 @@ namespace corvane {
 /// The entry fields a refusal sends the cursor to.
 enum class EntryField { kType, kReference, kAuthorization, kAmount };
 
-/// A refused save: the message box and the field that takes the cursor.
+/// A refused save: the message box and the field that takes the cursor. The prompt and the
+/// title are the classic texts, which the control shows through its catalog; the prompt
+/// may name the payment type by the placeholder "%1".
 struct SaveRefusal {
-  std::string prompt;
-  std::string title;
+  std::string_view prompt;
+  std::string_view title;
   EntryField field;
   bool select_all = false;  ///< the field's text is selected whole first
+  std::string named{};      ///< what the prompt's "%1" stands for
 
   bool operator==(const SaveRefusal&) const = default;
 };

@@ -53,6 +53,7 @@ CorvaneWidget::CorvaneWidget(QWidget* parent, ScriptedServices* scripted, Corvan
   control_->SubscribeAmountTotal([this](double total) { emit AmountTotal(total); });
   shown_ = Read();
   control_->SubscribeSettled([this] { TellChanges(); });
+  FollowTranslators();
 }
 
 QSize CorvaneWidget::sizeHint() const {

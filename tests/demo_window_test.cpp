@@ -10,6 +10,7 @@
 #include "corvane/qt_operator.h"
 #include "tests/demo_fixture.h"
 #include "tools/corvane_demo/context_box.h"
+#include "tools/corvane_demo/language.h"
 
 namespace corvane::demo {
 namespace {
@@ -257,6 +258,30 @@ TEST_F(DemoWindowTest, ClosingAsksOnlyWhenSomethingIsNotStored) {
   EXPECT_FALSE(window_->HasUnsavedChanges());
   EXPECT_TRUE(window_->close());
   EXPECT_TRUE(boxes_.empty());
+}
+
+// The Language box switches the control as the operator picks it, while a payment is open
+// too, and Qt's own texts with it; the order's data stay as they are.
+TEST_F(DemoWindowTest, TheLanguageBoxSwitchesTheControl) {
+  StartCheck("75");
+  const std::string changes = window_->corvane().ReadPaymentData();
+  QComboBox& language = window_->language();
+  EXPECT_EQ(language.currentText(), "English");
+  language.setCurrentIndex(language.findText("Deutsch"));  // as the operator picks it
+  QApplication::processEvents();
+  CommandButton& add = window_->corvane().screen().button(W::cmdAdd);
+  EXPECT_EQ(add.Caption(), "Speichern");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), "&Ja");
+  person().Click(W::cmdAdd);
+  EXPECT_EQ(add.Caption(), "Neue Zahlung");
+  EXPECT_EQ(window_->corvane().ReadPaymentData(), changes + "Dec 01, 2026~2~1002~~75~~N|");
+  EXPECT_THAT(window_->log().toStdString(), ::testing::HasSubstr("Language: Deutsch"));
+  EXPECT_TRUE(window_->language().Choose(QLocale::English));
+  QApplication::processEvents();
+  EXPECT_EQ(add.Caption(), "New Payment");
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), "&Yes");
+  EXPECT_FALSE(window_->language().Choose(QLocale::French));
+  EXPECT_EQ(window_->language().language(), QLocale::English);
 }
 
 // Without a function of the test's, the question is a real message box: Escape is Cancel

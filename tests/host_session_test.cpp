@@ -404,6 +404,26 @@ TEST_F(SessionTest, NewStartsAgainFromStartUp) {
   EXPECT_EQ(Result(R"(["GetPaymentID", "Check"])"), 0);
 }
 
+// Every control of a session with a catalog speaks its language, a new one too; the answers'
+// data and the state are those of any session.
+TEST(CatalogSessionTest, EveryControlOfTheSessionTakesTheCatalog) {
+  Session german(kToday, MakeHeadlessScreen, Catalog::German());
+  Session english(kToday);
+  for (Session* session : {&german, &english}) {
+    session->HandleLine(kDetails);
+    session->HandleLine(kLoad);
+  }
+  const auto result = [](Session& session, std::string_view line) {
+    return (*session.HandleLine(line))["result"];
+  };
+  EXPECT_EQ(result(german, R"(["get", "cmdAdd"])")["caption"], "Neue Zahlung");
+  EXPECT_EQ(result(german, R"(["get", "lstPayment"])")["rows"],
+            result(english, R"(["get", "lstPayment"])")["rows"]);
+  EXPECT_EQ(result(german, R"(["state"])"), result(english, R"(["state"])"));
+  result(german, R"(["new"])");
+  EXPECT_EQ(result(german, R"(["get", "lblReference"])")["caption"], "Referenz:");
+}
+
 TEST(AnswerLineTest, CompactAndNeverFailingOnBadUtf8) {
   const Json answer = {{"ok", true}, {"result", std::string("a\xff") + "b"}, {"n", 100.0}};
   EXPECT_EQ(AnswerLine(answer),
@@ -435,11 +455,15 @@ TEST(OptionsTest, ReadsTodayToolkitAndScript) {
   EXPECT_EQ(Parse({"-"}).script, std::nullopt) << "standard input";
   EXPECT_EQ(Parse({"--", "--today"}).script, "--today");
   EXPECT_TRUE(Parse({"--help"}).help);
+  EXPECT_EQ(Parse({"--catalog", "de.ts"}).catalog, "de.ts");
+  EXPECT_EQ(Parse({"--catalog=de.ts", "s.jsonl"}).catalog, "de.ts");
+  EXPECT_EQ(Parse({"s.jsonl"}).catalog, std::nullopt);
 }
 
 TEST(OptionsTest, UsageErrors) {
   EXPECT_THAT(UsageErrorOf({"--toolkit", "gtk"}), HasSubstr("unknown toolkit 'gtk'"));
   EXPECT_THAT(UsageErrorOf({"--today"}), "--today needs a value");
+  EXPECT_THAT(UsageErrorOf({"s.jsonl", "--catalog"}), "--catalog needs a value");
   for (const char* date : {"2026-12-6", "Dec 06, 2026", "2061-01-01", "1899-12-31", ""}) {
     EXPECT_THAT(UsageErrorOf({"--today", date}), HasSubstr("--today takes a date")) << date;
   }

@@ -91,6 +91,21 @@ TEST_F(QtLookTest, CaptionsFitOnOneLineClearOfTheFieldsInEachMode) {
   ExpectButtonsHaveAir();
 }
 
+// The German captions are longer; they fit as well, with their access keys, "Wiederherstellen"
+// on the delete button too.
+TEST_F(QtLookTest, GermanCaptionsFitToo) {
+  widget.control().SetCatalog(Catalog::German());
+  widget.SetAccessKeys(true);
+  ExpectCaptionsFit();
+  ExpectButtonsHaveAir();
+  QTest::mouseClick(Q(W::cmdAdd), Qt::LeftButton);
+  ExpectButtonsHaveAir();
+  QTest::mouseClick(Q(W::cmdEdit), Qt::LeftButton);  // Abbrechen
+  widget.screen().button(W::cmdDelete).SetCaption("Wiederherstellen");
+  EXPECT_EQ(static_cast<QPushButton*>(Q(W::cmdDelete))->text(), "&Wiederherstellen");
+  ExpectButtonsHaveAir();
+}
+
 TEST_F(QtLookTest, AccessKeyMarksAreNotMeasured) {
   // A label whose caption gains an access key is no wider than before.
   auto* label = static_cast<QLabel*>(Q(W::Label1));

@@ -26,6 +26,7 @@ LAYERS = {
 PUBLIC = {
     "corvane/entry_kind.h": "model",
     "corvane/host_error.h": "model",
+    "corvane/catalog.h": "surface",
     "corvane/layout.h": "surface",
     "corvane/operator.h": "surface",
     "corvane/screen.h": "surface",

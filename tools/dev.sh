@@ -17,7 +17,8 @@ cd "$(dirname "$0")/.."
 
 # Debian packages the build needs (the README says why each is there).
 packages=(g++ make cmake doxygen libgtest-dev libgmock-dev nlohmann-json3-dev qt6-base-dev
-          libqt6sql6-sqlite qt6-tools-dev pkgconf fonts-dejavu-core fonts-dejavu-extra
+          libqt6sql6-sqlite qt6-tools-dev qt6-l10n-tools qt6-translations-l10n pkgconf
+          fonts-dejavu-core fonts-dejavu-extra
           libbenchmark-dev clang libclang-rt-14-dev clang-format
           xvfb xauth openbox xdotool at-spi2-core dbus python3-pyatspi imagemagick libxtst-dev)
 

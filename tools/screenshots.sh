@@ -3,6 +3,7 @@
 # makes it), each at 96 dots per inch and, with Qt's scale factor 2, at 192 ("@2x"):
 #   screen-selected.png, screen-entry.png   the control alone (corvane-screens)
 #   demo.png                                the demo's sample session (corvane-demo)
+#   demo-de.png                             the same in German (--language de)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export QT_QPA_PLATFORM=offscreen
@@ -15,4 +16,7 @@ for scale in 1 2; do
   QT_SCALE_FACTOR=$scale ./build/tools/corvane_demo/corvane-demo \
     --database "$scratch/demo-$scale.sqlite" --today 2026-12-06 \
     --screenshot "docs/demo$suffix.png" | tail -n 1
+  QT_SCALE_FACTOR=$scale ./build/tools/corvane_demo/corvane-demo \
+    --database "$scratch/demo-de-$scale.sqlite" --today 2026-12-06 --language de \
+    --screenshot "docs/demo-de$suffix.png" | tail -n 1
 done

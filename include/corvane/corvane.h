@@ -17,6 +17,7 @@
 #include <string>
 #include <string_view>
 
+#include "corvane/catalog.h"
 #include "corvane/host_error.h"
 #include "corvane/screen.h"
 #include "corvane/snapshot.h"
@@ -103,6 +104,17 @@ class Corvane {
   /// ("4111 11•• •••• 1111"). The payments keep their whole numbers: ReadPaymentData and
   /// the model carry them. Off (the default) shows them whole. Never fails.
   void MaskCardNumbers(bool on);
+
+  // --- The operator's language. ---
+  /// The texts the operator reads (captions, labels, column headers, messages and their
+  /// titles, the names a screen reader reads, access keys) come from `catalog` from now on:
+  /// every one on the screen changes at once, also while an entry is open, and the next
+  /// message box asks in its language. Data keep their form: the host's texts, the amounts
+  /// and the dates written into payments. The classic English texts until a host sets
+  /// another; Catalog() brings them back. Never fails.
+  void SetCatalog(Catalog catalog);
+  /// The catalog the texts come from.
+  const Catalog& catalog() const;
 
   // --- The event AmountTotal, raised once by every completed save. ---
   /// Receives the new total, in the displayed currency.

@@ -9,7 +9,9 @@
 /// Nothing ever escapes into Qt's event loop. GUI thread only.
 #pragma once
 
+#include <QLocale>
 #include <QString>
+#include <QTranslator>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -82,6 +84,17 @@ class CorvaneWidget : public QWidget {
   void SetAccessKeys(bool on);
   /// Whether access keys are on.
   bool AccessKeys() const { return access_keys_ != nullptr; }
+
+  /// Loads the translation for `locale`'s language that comes with the library into
+  /// `translator` and returns true; false, leaving `translator` as it is, for a language it
+  /// has none for (German it has; English, the classic texts, needs none). Installed in the
+  /// application (QCoreApplication::installTranslator), it reaches every CorvaneWidget:
+  /// the widget's texts follow Qt's translators (context "Corvane") as Qt's own widgets
+  /// do, those installed when it is made and anew at every language change
+  /// (QEvent::LanguageChange). Qt's own texts in the message boxes (Yes, No, OK) come from
+  /// Qt's translation of qtbase, which the host installs as for any Qt widget. (A catalog
+  /// given by control().SetCatalog holds until the next language change.)
+  static bool LoadTranslation(QTranslator& translator, const QLocale& locale);
 
   /// @{
   /// The host operations, as Corvane has them: they throw HostError.
@@ -188,7 +201,13 @@ class CorvaneWidget : public QWidget {
   /// A Qt-typed call (an invokable method or a property's write) was refused.
   void operationFailed(const QString& message);
 
+ protected:
+  /// A language change: the texts follow the translators installed now.
+  void changeEvent(QEvent* event) override;
+
  private:
+  /// Gives the control the texts of the translators installed now.
+  void FollowTranslators();
   /// The properties' values as last told by their signals.
   struct Shown {
     double ordered_amount = 0;

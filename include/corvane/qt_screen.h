@@ -38,6 +38,10 @@ class Screen final : public ToolkitScreen {
 
   int MsgBox(std::string_view prompt, int style, std::string_view title) override;
   void Beep() override;
+  /// The list's name and the access keys follow `catalog`.
+  void UseCatalog(const Catalog& catalog) override;
+  /// The catalog of UseCatalog; the classic texts before.
+  const Catalog& catalog() const { return catalog_; }
 
   // --- For the Qt widgets and the operator. ---
   /// Runs `raise` on the event receiver; nothing it throws reaches Qt's event loop.
@@ -67,6 +71,8 @@ class Screen final : public ToolkitScreen {
   /// After a widget was shown, hidden or moved in front of or behind its siblings: the tab
   /// stops and the labels' links follow.
   void StackingChanged();
+  /// After label `id`'s caption changed: the fields it names take it as their name.
+  void NameFields(WidgetId id);
   /// Twips to pixels at the screen's logical DPI.
   int Px(int twips) const;
   /// System colours from the palette; RGB values as they are.
@@ -87,6 +93,7 @@ class Screen final : public ToolkitScreen {
   std::array<QWidget*, kWidgetCount> qwidgets_{};
   std::vector<LabelFields> labels_;
   ScriptedServices* scripted_;
+  Catalog catalog_;
   int in_code_ = 0;
   double dpi_ = 96;
 };

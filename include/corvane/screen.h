@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "corvane/catalog.h"
 #include "corvane/layout.h"
 #include "corvane/widgets.h"
 
@@ -62,6 +63,11 @@ class Screen {
   virtual int MsgBox(std::string_view prompt, int style, std::string_view title) = 0;
   /// Sounds the system beep.
   virtual void Beep() = 0;
+
+  /// The texts the toolkit shows of its own (what a screen reader reads besides the
+  /// captions, access keys) follow `catalog` from now on; the control shows its captions
+  /// anew after this call. A toolkit with no texts of its own keeps nothing.
+  virtual void UseCatalog(const Catalog& /*catalog*/) {}
 };
 
 }  // namespace corvane

@@ -14,8 +14,9 @@ struct Case {
   std::optional<SaveRefusal> expected;
 };
 
-SaveRefusal Refusal(std::string prompt, std::string title, EntryField field, bool all = false) {
-  return {std::move(prompt), std::move(title), field, all};
+SaveRefusal Refusal(std::string_view prompt, std::string_view title, EntryField field,
+                    bool all = false, std::string named = "") {
+  return {prompt, title, field, all, std::move(named)};
 }
 
 TEST(SaveChecksTest, TheFirstFailingCheckRefuses) {
@@ -27,8 +28,8 @@ TEST(SaveChecksTest, TheFirstFailingCheckRefuses) {
       {"non-selectable before all else",
        {"Closed", "", long_text, "0"},
        1,
-       Refusal("Closed cannot be selected from the center for use on a new or existing payment.",
-               " Corvane", EntryField::kType)},
+       Refusal("%1 cannot be selected from the center for use on a new or existing payment.",
+               " Corvane", EntryField::kType, false, "Closed")},
       {"reference",
        {"Check", "", long_text, "0"},
        1,

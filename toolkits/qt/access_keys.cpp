@@ -6,14 +6,16 @@
 #include <algorithm>
 #include <optional>
 
+#include "toolkits/qt/text.h"
 #include "toolkits/qt/widgets.h"
 
 namespace corvane::qt {
 namespace {
 
 // Each caption takes its first letter that no caption before it here has taken: the buttons
-// their initials, whichever caption they show, and the labels after them.
-const QStringList kMarked = {
+// their initials, whichever caption they show, and the labels after them. A catalog gives
+// each its translation, with a letter of its own.
+constexpr const char* kMarked[] = {
     "&New Payment",
     "&Save",
     "&Edit",
@@ -73,11 +75,16 @@ bool IsMissedAccessKey(const QEvent& event) {
 
 }  // namespace
 
-const QStringList& MarkedCaptions() { return kMarked; }
+QStringList MarkedCaptions(const Catalog& catalog) {
+  QStringList marked;
+  for (const char* classic : kMarked) marked.append(ToQt(catalog.Text(classic)));
+  return marked;
+}
 
-QString Shown(const QString& caption, bool access_keys) {
+QString Shown(const QString& caption, bool access_keys, const Catalog& catalog) {
   if (!access_keys) return caption;
-  for (const QString& marked : kMarked) {
+  for (const char* classic : kMarked) {
+    const QString marked = ToQt(catalog.Text(classic));
     if (Unmarked(marked) == caption) return marked;
     if (std::optional<QString> shown = WithCurrencyCode(marked, caption)) return *shown;
   }
@@ -120,7 +127,8 @@ bool AccessKeysOn::eventFilter(QObject* watched, QEvent* event) {
   event->accept();
   if (event->type() == QEvent::KeyPress) {
     auto* edit = static_cast<QtButton*>(screen_.qwidget(WidgetId::cmdEdit));
-    if (edit->Caption() == "Cancel" && edit->isEnabled() && !edit->isHidden()) edit->Press();
+    const bool cancel = edit->Caption() == screen_.catalog().Text("Cancel");
+    if (cancel && edit->isEnabled() && !edit->isHidden()) edit->Press();
   }
   return true;
 }

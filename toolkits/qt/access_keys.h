@@ -8,19 +8,22 @@
 #include <QString>
 #include <QStringList>
 
+#include "corvane/catalog.h"
 #include "corvane/qt_screen.h"
 
 namespace corvane::qt {
 
 // The text Qt shows for `caption`. Without access keys, the caption as it is. With them, a
-// caption the screen knows gets its letter marked ("&Save", "A&mount $:", and as well
-// "A&mount JPY:" where a currency code stands for the "$"), and any other has its '&'
-// doubled so that it marks nothing. No two marked captions share a letter, so the
-// keys on screen never clash, whichever captions the buttons show.
-QString Shown(const QString& caption, bool access_keys);
+// caption the screen knows in `catalog`'s language gets its letter marked ("&Save",
+// "A&mount $:", and as well "A&mount JPY:" where a currency code stands for the "$"; the
+// catalog's marked captions, "&Speichern", for its own), and any other has its '&' doubled
+// so that it marks nothing. No two marked captions of a catalog should share a letter, so
+// that the keys on screen never clash, whichever captions the buttons show.
+QString Shown(const QString& caption, bool access_keys, const Catalog& catalog);
 
-// The captions the screen gives a letter, each as Qt shows it with its marker.
-const QStringList& MarkedCaptions();
+// The captions the screen gives a letter in `catalog`'s language, each as Qt shows it with
+// its marker.
+QStringList MarkedCaptions(const Catalog& catalog);
 
 // While it lives: the buttons and labels of `screen` show their access keys; Escape,
 // pressed in any widget of the control, is taken before that widget sees it: it presses

@@ -34,6 +34,12 @@ QFont FontFitting(const QFont& font, const QString& text, int room) {
     stretch = std::max(75, stretch - 3);
     narrow.setStretch(stretch);
   }
+  // A long word of another language ("Wiederherstellen") may need smaller letters still,
+  // down to seven eighths of the size; the classic captions never come here.
+  const qreal floor = font.pointSizeF() * 7 / 8;
+  while (DrawnWidth(narrow, text) > room && narrow.pointSizeF() - 0.25 >= floor) {
+    narrow.setPointSizeF(narrow.pointSizeF() - 0.25);
+  }
   return narrow;
 }
 

@@ -15,7 +15,8 @@ int DrawnWidth(const QFont& font, const QString& text);
 // the family has none, Qt narrows the letters of the normal face.
 QFont CondensedOf(const QFont& font);
 // `font`, narrowed until `text` takes at most `room` pixels: first the condensed face, then
-// narrower letters, down to a floor beyond which the caption would be unreadable.
+// narrower letters, then smaller ones, each down to a floor beyond which the caption would be
+// unreadable.
 QFont FontFitting(const QFont& font, const QString& text, int room);
 
 }  // namespace corvane::qt

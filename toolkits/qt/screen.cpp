@@ -110,12 +110,13 @@ void Screen::MakeWidgets() {
   LinkLabels();
 }
 
-// Every field takes its name from its label; a widget without a label has a name of its
-// own. Buttons are named by their captions, by Qt, so that the name follows the caption.
+// Every field takes its name from its label's caption; a widget without a label has a name
+// of its own, from the catalog. Buttons are named by their captions, by Qt, so that the
+// name follows the caption.
 void Screen::NameWidgets() {
   for (const WidgetDesign& design : kScreenLayout) {
     if (!design.accessible_name.empty()) {
-      qwidget(design.id)->setAccessibleName(ToQt(design.accessible_name));
+      qwidget(design.id)->setAccessibleName(ToQt(catalog_.Text(design.accessible_name)));
     }
     if (!design.buddy) continue;
     LabelFields& named = labels_.emplace_back(LabelFields{design.id, {*design.buddy}});
@@ -126,17 +127,37 @@ void Screen::NameWidgets() {
         named.fields.push_back(other.id);
       }
     }
+    NameFields(design.id);
     for (WidgetId field : named.fields) {
-      qwidget(field)->setAccessibleName(ToQt(design.text));
-      // An editable combo shows its line edit to assistive technology as a part of its own.
-      if (auto* combo = qobject_cast<QComboBox*>(qwidget(field)); combo && combo->lineEdit()) {
-        combo->lineEdit()->setAccessibleName(ToQt(design.text));
-      }
       if (DesignOf(field).parent != design.parent) {
         // Qt's own labelled-by link is for siblings only.
         LinkLabelAcrossParents(static_cast<QLineEdit*>(qwidget(field)),
                                static_cast<QLabel*>(qwidget(design.id)));
       }
+    }
+  }
+}
+
+void Screen::NameFields(WidgetId id) {
+  // Before NameWidgets (while the labels are built) there is nothing to name.
+  for (const LabelFields& named : labels_) {
+    if (named.label != id) continue;
+    const QString name = ToQt(label(id).Caption());
+    for (WidgetId field : named.fields) {
+      qwidget(field)->setAccessibleName(name);
+      // An editable combo shows its line edit to assistive technology as a part of its own.
+      if (auto* combo = qobject_cast<QComboBox*>(qwidget(field)); combo && combo->lineEdit()) {
+        combo->lineEdit()->setAccessibleName(name);
+      }
+    }
+  }
+}
+
+void Screen::UseCatalog(const Catalog& catalog) {
+  catalog_ = catalog;
+  for (const WidgetDesign& design : kScreenLayout) {
+    if (!design.accessible_name.empty()) {
+      qwidget(design.id)->setAccessibleName(ToQt(catalog_.Text(design.accessible_name)));
     }
   }
 }

@@ -36,7 +36,7 @@ QtButton::QtButton(Screen& screen, WidgetId id, QWidget* parent) : Common(screen
 
 void QtButton::SetCaption(std::string_view caption) {
   caption_ = ToQt(caption);
-  setText(Shown(caption_, access_key_));
+  setText(Shown(caption_, access_key_, screen_.catalog()));
   FitCaption();
 }
 
@@ -49,7 +49,7 @@ void QtButton::FitCaption() {
 
 void QtButton::ShowAccessKey(bool on) {
   access_key_ = on;
-  setText(Shown(caption_, on));
+  setText(Shown(caption_, on, screen_.catalog()));
   FitCaption();
 }
 
@@ -101,8 +101,9 @@ QtLabel::QtLabel(Screen& screen, WidgetId id, QWidget* parent) : Common(screen, 
 
 void QtLabel::SetCaption(std::string_view caption) {
   caption_ = ToQt(caption);
-  setText(Shown(caption_, access_key_));
+  setText(Shown(caption_, access_key_, screen_.catalog()));
   FitCaption();
+  screen_.NameFields(Id());
 }
 
 void QtLabel::ShowAccessKey(bool on) {

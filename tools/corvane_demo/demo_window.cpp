@@ -17,6 +17,7 @@
 
 #include "tools/corvane_demo/changes_box.h"
 #include "tools/corvane_demo/context_box.h"
+#include "tools/corvane_demo/language.h"
 #include "tools/corvane_demo/texts_box.h"
 
 namespace corvane::demo {
@@ -106,6 +107,7 @@ QWidget* DemoWindow::BuildHostCalls() {
   auto* set_ordered = new QPushButton(tr("OrderedAmount"), calls);
   new_payment_ = new QCheckBox(tr("EnableNewPayment"), calls);
   new_payment_->setChecked(true);
+  language_ = new LanguageSwitch(calls);
   auto* row = new QHBoxLayout(calls);
   row->setContentsMargins(0, 0, 0, 0);
   auto* ordered_label = new QLabel(tr("Ordered amount"), calls);
@@ -116,6 +118,7 @@ QWidget* DemoWindow::BuildHostCalls() {
   row->addWidget(set_ordered);
   row->addStretch();
   row->addWidget(new_payment_);
+  row->addWidget(language_);
   connect(set_ordered, &QPushButton::clicked, this, [this] {
     const double amount = ordered_amount_->value();
     if (Attempt(tr("OrderedAmount"), [&] { corvane_->OrderedAmount(amount); })) {
@@ -126,6 +129,8 @@ QWidget* DemoWindow::BuildHostCalls() {
   connect(new_payment_, &QCheckBox::clicked, this, [this](bool checked) {
     Attempt(tr("EnableNewPayment"), [&] { corvane_->EnableNewPayment(checked); });
   });
+  connect(language_, &QComboBox::currentIndexChanged, this,
+          [this] { Log(tr("Language: %1").arg(language_->currentText())); });
   return calls;
 }
 

@@ -26,6 +26,7 @@ namespace corvane::demo {
 
 class ChangesBox;
 class ContextBox;
+class LanguageSwitch;
 class TextsBox;
 
 class DemoWindow : public QMainWindow {
@@ -47,6 +48,7 @@ class DemoWindow : public QMainWindow {
   int order_id() const { return order_id_; }
   ChangesBox& changes() { return *changes_; }
   ContextBox& context() { return *context_; }
+  LanguageSwitch& language() { return *language_; }
   QString status() const;
   QString log() const;
 
@@ -98,6 +100,7 @@ class DemoWindow : public QMainWindow {
   QComboBox* orders_ = nullptr;
   QDoubleSpinBox* ordered_amount_ = nullptr;
   QCheckBox* new_payment_ = nullptr;
+  LanguageSwitch* language_ = nullptr;
   QPlainTextEdit* log_;
   MessageBox message_box_;
 };

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "tools/corvane_demo/demo_window.h"
+#include "tools/corvane_demo/language.h"
 #include "tools/corvane_demo/options.h"
 #include "tools/corvane_demo/sample_session.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
     demo::DemoWindow window(store, scripted_session ? &scripted : nullptr,
                             demo::TodayFor(options.today));
     window.setWindowTitle(QStringLiteral("Corvane demo - %1").arg(database));
+    window.language().Choose(options.language);
     window.show();
     if (scripted_session) return demo::RunScreenshotSession(window, scripted, options.screenshot);
     return QApplication::exec();

@@ -13,7 +13,8 @@ Options ReadOptions(const QStringList& arguments) {
       options.help = true;
       continue;
     }
-    if (name != "--database" && name != "--screenshot" && name != "--today") {
+    if (name != "--database" && name != "--screenshot" && name != "--today" &&
+        name != "--language") {
       throw UsageError("unknown argument '" + name.toStdString() + "'");
     }
     if (i + 1 == arguments.size() || arguments[i + 1].isEmpty()) {
@@ -24,6 +25,11 @@ Options ReadOptions(const QStringList& arguments) {
       options.database = value;
     } else if (name == "--screenshot") {
       options.screenshot = value;
+    } else if (name == "--language") {
+      if (value != "en" && value != "de") {
+        throw UsageError("--language takes en or de, not '" + value.toStdString() + "'");
+      }
+      options.language = value == "de" ? QLocale::German : QLocale::English;
     } else {
       options.today = QDate::fromString(value, Qt::ISODate);
       if (!options.today.isValid() || options.today < QDate(1900, 1, 1) ||

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDate>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -17,17 +18,21 @@ class UsageError : public std::runtime_error {
 
 inline constexpr const char* kUsage =
     "usage: corvane-demo [--database FILE] [--screenshot FILE] [--today YYYY-MM-DD]\n"
+    "                    [--language en|de]\n"
     "  --database    the SQLite file of the orders (default: orders.sqlite in the\n"
     "                application's data folder); created with a sample order when empty,\n"
     "                upgraded when an earlier demo made it\n"
     "  --screenshot  runs a sample session without a person, saves the window as a PNG\n"
     "                to FILE, prints the change list and exits\n"
-    "  --today       the date the control takes as today (default: the local date)\n";
+    "  --today       the date the control takes as today (default: the local date)\n"
+    "  --language    the control's language at start: en (English, the default) or de\n"
+    "                (Deutsch); the window's Language box switches it\n";
 
 struct Options {
   QString database;  // empty: DefaultDatabase()
   QString screenshot;
   QDate today;  // invalid: the local date
+  QLocale::Language language = QLocale::English;
   bool help = false;
 };
 

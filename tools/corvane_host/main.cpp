@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,9 +22,29 @@ namespace {
 
 constexpr int kUsageExit = 2;
 
+// The catalog of --catalog; the classic texts without one. Throws UsageError for a file that
+// cannot be read or is no catalog.
+corvane::Catalog ReadCatalog(const corvane::host::Options& options) {
+  if (!options.catalog) return {};
+  std::error_code error;
+  std::ifstream file;
+  if (!std::filesystem::is_directory(*options.catalog, error)) {
+    file.open(*options.catalog, std::ios::binary);
+  }
+  std::ostringstream text;
+  if (!file.is_open() || !(text << file.rdbuf())) {
+    throw corvane::host::UsageError("cannot read the catalog '" + *options.catalog + "'");
+  }
+  try {
+    return corvane::Catalog::FromTs(text.str());
+  } catch (const corvane::CatalogError& e) {
+    throw corvane::host::UsageError("the catalog '" + *options.catalog + "', " + e.what());
+  }
+}
+
 int Run(std::istream& in, const corvane::host::Options& options,
-        corvane::host::ScreenFactory make_screen) {
-  corvane::host::Session session(options.today, std::move(make_screen));
+        corvane::host::ScreenFactory make_screen, corvane::Catalog catalog) {
+  corvane::host::Session session(options.today, std::move(make_screen), std::move(catalog));
   std::string line;
   while (std::getline(in, line)) {
     if (std::optional<corvane::host::Json> answer = session.HandleLine(line)) {
@@ -42,8 +63,10 @@ int Run(std::istream& in, const corvane::host::Options& options,
 int main(int argc, char** argv) {
   std::vector<std::string_view> args(argv + 1, argv + argc);
   corvane::host::Options options;
+  corvane::Catalog catalog;
   try {
     options = corvane::host::ParseOptions(args);
+    if (!options.help) catalog = ReadCatalog(options);
   } catch (const corvane::host::UsageError& e) {
     const std::string_view usage = corvane::host::kUsage;
     std::cerr << "corvane-host: " << e.what() << '\n' << usage.substr(0, usage.find('\n') + 1);
@@ -72,7 +95,7 @@ int main(int argc, char** argv) {
   }
 #endif
   try {
-    if (!options.script) return Run(std::cin, options, make_screen);
+    if (!options.script) return Run(std::cin, options, make_screen, std::move(catalog));
     std::error_code error;
     std::ifstream script;
     if (!std::filesystem::is_directory(*options.script, error)) {
@@ -82,7 +105,7 @@ int main(int argc, char** argv) {
       std::cerr << "corvane-host: cannot read the script '" << *options.script << "'\n";
       return kUsageExit;
     }
-    return Run(script, options, make_screen);
+    return Run(script, options, make_screen, std::move(catalog));
   } catch (const std::exception& e) {
     std::cerr << "corvane-host: " << e.what() << '\n';
     return 1;

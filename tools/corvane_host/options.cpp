@@ -6,12 +6,14 @@
 namespace corvane::host {
 
 const char kUsage[] =
-    "usage: corvane-host [--toolkit headless|qt] [--today YYYY-MM-DD] [SCRIPT]\n"
+    "usage: corvane-host [--toolkit headless|qt] [--today YYYY-MM-DD] [--catalog FILE] [SCRIPT]\n"
     "Hosts one Corvane control and answers one JSON request per line of SCRIPT (standard\n"
     "input when none is named, or \"-\") with one JSON line on standard output.\n"
     "  --toolkit   the widget toolkit: headless (default), or qt: real Qt widgets in a\n"
     "              window (offscreen when there is no display)\n"
     "  --today     the date the control takes as today (default: the local date)\n"
+    "  --catalog   the operator's texts from FILE, a Qt Linguist file (.ts) such as\n"
+    "              translations/corvane_de.ts (default: the classic English texts)\n"
     "  --help      this text\n";
 
 namespace {
@@ -53,7 +55,7 @@ Options ParseOptions(std::span<const std::string_view> args) {
         name = arg.substr(0, eq);
         value = arg.substr(eq + 1);
       }
-      if (name != "--toolkit" && name != "--today") {
+      if (name != "--toolkit" && name != "--today" && name != "--catalog") {
         throw UsageError("unknown option '" + std::string(name) + "'");
       }
       if (!value) {
@@ -62,6 +64,8 @@ Options ParseOptions(std::span<const std::string_view> args) {
       }
       if (name == "--toolkit") {
         options.toolkit = ReadToolkit(*value);
+      } else if (name == "--catalog") {
+        options.catalog = std::string(*value);
       } else {
         options.today = ReadToday(*value);
       }

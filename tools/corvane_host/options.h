@@ -25,6 +25,9 @@ struct Options {
   std::optional<std::chrono::year_month_day> today;
   // The script to read; none (or "-"): standard input.
   std::optional<std::string> script;
+  // The Qt Linguist file (.ts) every control of the session takes its texts from; none: the
+  // classic texts.
+  std::optional<std::string> catalog;
 };
 
 // Reads the arguments after the program name. Throws UsageError for an unknown option, a

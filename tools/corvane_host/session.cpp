@@ -33,8 +33,9 @@ Json MessageJson(const MessageRecord& message) {
 
 }  // namespace
 
-Session::Session(std::optional<std::chrono::year_month_day> today, ScreenFactory make_screen)
-    : today_(today), make_screen_(std::move(make_screen)) {
+Session::Session(std::optional<std::chrono::year_month_day> today, ScreenFactory make_screen,
+                 Catalog catalog)
+    : today_(today), make_screen_(std::move(make_screen)), catalog_(std::move(catalog)) {
   CreateControl();
 }
 
@@ -45,6 +46,7 @@ void Session::CreateControl() {
   if (today_) today = [date = *today_] { return date; };
   HostedScreen hosted = make_screen_();
   auto control = std::make_unique<Corvane>(*hosted.screen, std::move(today));
+  control->SetCatalog(catalog_);
   control->SubscribeAmountTotal([this](double total) {
     events_.push_back(Json{{"AmountTotal", total}});
   });

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "corvane/catalog.h"
 #include "corvane/corvane.h"
 #include "tools/corvane_host/arguments.h"
 #include "tools/corvane_host/hosted_screen.h"
@@ -21,9 +22,10 @@ namespace corvane::host {
 class Session {
  public:
   // `today` is the date the control takes as today; none: the machine's local date.
-  // `make_screen` builds each screen the session hosts the control on.
+  // `make_screen` builds each screen the session hosts the control on; each control shows
+  // the texts of `catalog`.
   explicit Session(std::optional<std::chrono::year_month_day> today,
-                   ScreenFactory make_screen = MakeHeadlessScreen);
+                   ScreenFactory make_screen = MakeHeadlessScreen, Catalog catalog = {});
   ~Session();
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
@@ -43,6 +45,7 @@ class Session {
 
   std::optional<std::chrono::year_month_day> today_;
   ScreenFactory make_screen_;
+  Catalog catalog_;
   // Declared in this order so that the control goes before its screen.
   HostedScreen hosted_;
   std::unique_ptr<Corvane> control_;
