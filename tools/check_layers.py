@@ -26,6 +26,8 @@ LAYERS = {
 PUBLIC = {
     "corvane/entry_kind.h": "model",
     "corvane/host_error.h": "model",
+    "corvane/money.h": "model",
+    "corvane/payment_values.h": "model",
     "corvane/layout.h": "surface",
     "corvane/operator.h": "surface",
     "corvane/screen.h": "surface",
