@@ -175,7 +175,8 @@ void CheckLoaded(Corvane& control) {
   Expect(running == total, "after the load the total box shows '" + total +
                                "', the rows add up to '" + running.value_or("(none)") + "'");
   try {
-    Expect(FormatAmount(control.TotalAmount(), decimals) == total, "TotalAmount is not the total box");
+    Expect(FormatAmount(control.TotalAmount(), decimals) == total,
+           "TotalAmount is not the total box");
   } catch (const HostError& e) {
     Violation(std::string("TotalAmount failed after a load: ") + e.what());
   }
