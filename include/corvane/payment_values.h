@@ -18,6 +18,7 @@ struct PaymentTypeInfo {
   std::string name;             ///< shown in the list and offered by name to the operator
   bool non_selectable = false;  ///< refused for a new or changed payment
 
+  /// Equal when every field is.
   bool operator==(const PaymentTypeInfo&) const = default;
 };
 
@@ -32,6 +33,7 @@ struct PaymentInfo {
   std::string date;      ///< the payment date's text, in the form the host chose ("Nov 28, 2026")
   std::string sequence;  ///< the host's identification; empty for one entered in the control
 
+  /// Equal when every field is.
   bool operator==(const PaymentInfo&) const = default;
 };
 
@@ -44,9 +46,10 @@ enum class ChangeMark : char {
 
 /// One payment the host has to act on.
 struct PaymentChange {
-  ChangeMark mark = ChangeMark::kNew;
+  ChangeMark mark = ChangeMark::kNew;  ///< what to do with it
   PaymentInfo payment;  ///< as the control holds it now (a deleted one as it was shown)
 
+  /// Equal when the mark and the payment are.
   bool operator==(const PaymentChange&) const = default;
 };
 
