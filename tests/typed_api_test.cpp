@@ -249,17 +249,5 @@ TEST_F(TypedApiTest, ReadPaymentDataRefusesAFieldHoldingASeparatorOfTheLastLoad)
             "ReadPaymentData: payment row 1: amount '15' holds the field separator");
 }
 
-TEST_F(TypedApiTest, ChangesRefuseATypeWithoutANumericId) {
-  control.PaymentDetails(1, 44, 1, 0, 250, "Dec 01, 2026");
-  control.WritePaymentData("", "Z~Cash~0|1~On Account~0|2~Check~0|", "0~R~~10~d~S1|", "~", "|");
-  screen.QueueAnswer(kAnswerYes);
-  op.ClickRow(W::lstPayment, 0);
-  op.Click(W::cmdDelete);
-  EXPECT_EQ(ErrorOf([&] { control.Changes(); }),
-            "Changes: payment row 1: payment type 'Cash' has the ID 'Z', which is no 16-bit "
-            "number");
-  EXPECT_EQ(control.ReadPaymentData(), "d~Z~R~~10~S1~D|") << "the text carries the ID as given";
-}
-
 }  // namespace
 }  // namespace corvane::testing
