@@ -77,6 +77,17 @@ void Corvane::SetCatalog(Catalog catalog) {
 
 const Catalog& Corvane::catalog() const { return control_->catalog(); }
 
+void Corvane::LoadPayments(const std::vector<std::string>& credit_cards,
+                           const std::vector<PaymentTypeInfo>& payment_types,
+                           const std::vector<PaymentInfo>& payments) {
+  const PaymentControl::Call call(*control_);
+  control_->LoadPayments(credit_cards, payment_types, payments);
+}
+
+std::vector<PaymentChange> Corvane::Changes() const { return control_->Changes(); }
+Money Corvane::ExactTotal() const { return control_->ExactTotal(); }
+Money Corvane::ExactBalance() const { return control_->ExactBalance(); }
+
 int Corvane::SubscribeAmountTotal(AmountTotalHandler handler) {
   return control_->SubscribeAmountTotal(std::move(handler));
 }

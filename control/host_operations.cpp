@@ -22,6 +22,14 @@ double Require(std::string_view text, const char* operation, const char* what) {
   }
 }
 
+// A box's amount, which the control writes with the currency's decimals, as Money; a
+// failure names the operation.
+Money RequireExact(std::string_view text, int decimals, const char* operation, const char* what) {
+  if (const std::optional<Money> amount = Money::Parse(text, decimals)) return *amount;
+  throw HostError(std::string(operation) + ": " + what + " " + QuoteForMessage(text) +
+                  " is beyond the range of an exact amount");
+}
+
 // Whether the amount boxes can show `amount`: its text must read back as a number, which
 // the largest doubles' texts do not.
 bool Showable(const Currency& currency, double amount) {
@@ -92,7 +100,24 @@ std::int16_t PaymentControl::OrderType() { return order_.order_type; }
 void PaymentControl::EnableNewPayment(bool enabled) { add_button_.SetEnabled(enabled); }
 
 std::string PaymentControl::ReadPaymentData() {
+  // Payments loaded as values came without separators: until a WritePaymentData gives
+  // some, the change list is written with those the host guide's examples use.
+  if (field_separator_.empty()) {
+    return ChangeList(payments_, types_, order_.conversion_rate, "~", "|");
+  }
   return ChangeList(payments_, types_, order_.conversion_rate, field_separator_, record_separator_);
+}
+
+std::vector<PaymentChange> PaymentControl::Changes() const {
+  return ChangeValues(payments_, types_, order_.conversion_rate, currency_.decimals);
+}
+
+Money PaymentControl::ExactTotal() const {
+  return RequireExact(totals_.total, currency_.decimals, "ExactTotal", "the total");
+}
+
+Money PaymentControl::ExactBalance() const {
+  return RequireExact(totals_.balance, currency_.decimals, "ExactBalance", "the balance");
 }
 
 int PaymentControl::SubscribeAmountTotal(AmountTotalHandler handler) {

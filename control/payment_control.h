@@ -10,18 +10,22 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "control/payment_rows.h"
 #include "control/subscribers.h"
 #include "corvane/catalog.h"
 #include "corvane/corvane.h"
 #include "corvane/host_error.h"
+#include "corvane/money.h"
+#include "corvane/payment_values.h"
 #include "corvane/screen.h"
 #include "corvane/snapshot.h"
 #include "model/currency.h"
 #include "model/entry.h"
 #include "model/order.h"
 #include "model/payment_book.h"
+#include "model/payment_load.h"
 #include "model/payment_types.h"
 #include "model/save_checks.h"
 #include "surface/events.h"
@@ -66,6 +70,13 @@ class PaymentControl : private Events {
   void MaskCardNumbers(bool on);
   void SetCatalog(Catalog catalog);
   const Catalog& catalog() const { return catalog_; }
+
+  void LoadPayments(const std::vector<std::string>& credit_cards,
+                    const std::vector<PaymentTypeInfo>& payment_types,
+                    const std::vector<PaymentInfo>& payments);
+  std::vector<PaymentChange> Changes() const;
+  Money ExactTotal() const;
+  Money ExactBalance() const;
   int SubscribeAmountTotal(AmountTotalHandler handler);
   void UnsubscribeAmountTotal(int key);
   int SubscribeSettled(Corvane::SettledHandler handler);
@@ -110,6 +121,10 @@ class PaymentControl : private Events {
   void TakeCurrency(Currency currency, const std::string& operation);
 
   // Loading: every payment shown again, or the screen started over.
+  /// What a load finds on the control.
+  PaymentLoadContext LoadContext() const;
+  /// Shows a load that its plan checked whole.
+  void TakeLoad(PaymentLoad load);
   void OfferPaymentTypes();
   void ResetPaymentScreen();
 

@@ -1,4 +1,5 @@
-// Loading the host's credit cards, payment types and stored payments.
+// Loading the host's credit cards, payment types and stored payments, as delimited texts or
+// as values.
 #include "control/payment_control.h"
 #include "control/payment_record.h"
 #include "model/payment_load.h"
@@ -9,14 +10,27 @@ void PaymentControl::WritePaymentData(std::string_view credit_cards, std::string
                                       std::string_view payments, std::string_view field_separator,
                                       std::string_view record_separator) {
   PaymentLoad load = PlanPaymentLoad(
-      {credit_cards, payment_types, payments, field_separator, record_separator},
-      {&types_, order_.conversion_rate, totals_.total, totals_.ordered, currency_.decimals});
+      {credit_cards, payment_types, payments, field_separator, record_separator}, LoadContext());
+  field_separator_ = field_separator;
+  record_separator_ = record_separator;
+  TakeLoad(std::move(load));
+}
 
+void PaymentControl::LoadPayments(const std::vector<std::string>& credit_cards,
+                                  const std::vector<PaymentTypeInfo>& payment_types,
+                                  const std::vector<PaymentInfo>& payments) {
+  TakeLoad(
+      PlanPaymentLoad(PaymentValuesInput{credit_cards, payment_types, payments}, LoadContext()));
+}
+
+PaymentLoadContext PaymentControl::LoadContext() const {
+  return {&types_, order_.conversion_rate, totals_.total, totals_.ordered, currency_.decimals};
+}
+
+void PaymentControl::TakeLoad(PaymentLoad load) {
   card_combo_.Clear();
   card_in_card_combo_.reset();
   type_combo_.Clear();
-  field_separator_ = field_separator;
-  record_separator_ = record_separator;
   if (load.credit_cards) {
     for (std::string_view card : *load.credit_cards) card_combo_.AddItem(card);
   }

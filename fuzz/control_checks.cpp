@@ -1,5 +1,6 @@
 #include "fuzz/control_checks.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -16,6 +17,7 @@
 #include "model/rules.h"
 #include "readings/card_mask.h"
 #include "readings/numbers.h"
+#include "readings/split.h"
 
 namespace corvane::fuzz {
 namespace {
@@ -215,6 +217,18 @@ class ChangeListMatcher {
   std::set<std::pair<std::size_t, std::size_t>> failed_;
 };
 
+// The first type of that name, as the control looks it up (entries without one are passed
+// over).
+const PaymentTypeEntry* FindType(const ControlSnapshot& state, std::string_view name) {
+  if (!state.payment_types) return nullptr;
+  for (const PaymentTypeEntry& entry : *state.payment_types) {
+    if (const std::string* entry_name = NameOf(entry); entry_name && *entry_name == name) {
+      return &entry;
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void Violation(const std::string& what) {
@@ -303,39 +317,171 @@ void CheckAmountsFinite(const ListView& list) {
   }
 }
 
-void CheckChangeList(Corvane& control) {
+std::pair<std::string, std::string> Separators(const ControlSnapshot& state) {
+  if (state.field_separator.empty()) return {"~", "|"};
+  return {state.field_separator, state.record_separator};
+}
+
+std::optional<int> FirstRecordCut(const PaymentBook& payments, const ControlSnapshot& state) {
+  const auto [fs, rs] = Separators(state);
+  const double rate = state.conversion_rate == 0 ? 1 : state.conversion_rate;
+  std::vector<std::pair<int, std::vector<std::string>>> records;
   std::string text;
+  for (int row = 0; row < payments.size(); ++row) {
+    const PaymentView p = payments[row];
+    if (p.mark == Mark::kNone) continue;
+    const PaymentTypeEntry* type = FindType(state, p.type);
+    const std::optional<double> amount = Strict(p.amount);
+    if (!amount || !std::isfinite(*amount / rate)) return std::nullopt;
+    std::vector<std::string> fields = {
+        std::string(p.date),           type ? type->front() : std::string(p.type),
+        std::string(p.reference),      std::string(p.authorization),
+        GeneralNumber(*amount / rate), std::string(p.sequence),
+        std::string(MarkText(p.mark))};
+    for (std::size_t f = 0; f < fields.size(); ++f) text.append(f ? fs : "").append(fields[f]);
+    text += rs;
+    records.emplace_back(row, std::move(fields));
+  }
+  const std::vector<std::string_view> pieces = SplitRecords(text, rs);
+  for (std::size_t r = 0; r < records.size(); ++r) {
+    if (r >= pieces.size()) return records[r].first;
+    const std::vector<std::string_view> split = SplitFields(pieces[r], fs);
+    if (!std::ranges::equal(split, records[r].second)) return records[r].first;
+  }
+  return std::nullopt;
+}
+
+void CheckChangeList(Corvane& control, bool compare_sum) {
+  std::optional<std::string> text;
+  std::string refusal;
   try {
     text = control.ReadPaymentData();
   } catch (const HostError& e) {
-    Violation(std::string("ReadPaymentData failed: ") + e.what());
+    refusal = e.what();
   }
   // From the payments, not the list: the list may show references masked.
   const PaymentBook& payments = Internals(control).Payments();
-  std::vector<PaymentRecord> rows;
-  for (int row = 0; row < payments.size(); ++row) rows.push_back(RecordOf(payments[row]));
-  CheckChangeListText(text, rows, control.Snapshot());
+  const ControlSnapshot state = control.Snapshot();
+  const std::optional<int> cut = FirstRecordCut(payments, state);
+  if (text) {
+    Expect(!cut, "ReadPaymentData wrote payment row " + std::to_string(cut.value_or(0) + 1) +
+                     " as a record that does not split back: " + QuoteForMessage(*text));
+    std::vector<PaymentRecord> rows;
+    for (int row = 0; row < payments.size(); ++row) rows.push_back(RecordOf(payments[row]));
+    CheckChangeListText(*text, rows, state);
+  } else {
+    Expect(cut && refusal.starts_with("ReadPaymentData: payment row " + std::to_string(*cut + 1) +
+                                      ": "),
+           "ReadPaymentData failed: " + refusal);
+  }
+  CheckValues(control, text, compare_sum);
+}
+
+void CheckValues(Corvane& control, const std::optional<std::string>& delimited, bool compare_sum) {
+  Screen& screen = control.screen();
+  const ControlSnapshot state = control.Snapshot();
+  const int decimals = state.currency_decimals.value_or(Amount::kDefaultDecimals);
+  // The exact total and balance are the model's (the balance box takes typing until a load
+  // locks it); where the payments add up exactly, the total is their sum.
+  const OrderTotals& totals = Internals(control).Totals();
+  const std::pair<const std::string*, Money (Corvane::*)() const> exact_texts[] = {
+      {&totals.total, &Corvane::ExactTotal}, {&totals.balance, &Corvane::ExactBalance}};
+  for (const auto& [text, exact] : exact_texts) {
+    try {
+      const Money amount = (control.*exact)();
+      Expect(amount.decimals() == decimals && amount.Text() == *text,
+             "the exact amount " + amount.Text() + " is not " + *text);
+    } catch (const HostError& e) {
+      Expect(!MinorUnitsOf(*text, decimals), std::string("an exact amount failed: ") + e.what());
+    }
+  }
+  if (compare_sum) {
+    const ListView& list = screen.list_view(WidgetId::lstPayment);
+    if (const std::optional<std::int64_t> sum = ExactSum(list, decimals)) {
+      Expect(control.ExactTotal().minor_units() == *sum,
+             "ExactTotal is " + control.ExactTotal().Text() + ", the payments add up to " +
+                 std::to_string(*sum) + " minor units");
+    }
+  }
+  const PaymentBook& payments = Internals(control).Payments();
+  try {
+    CheckChangesMatch(control.Changes(), payments, delimited, state);
+  } catch (const HostError& e) {
+    CheckChangesRefusal(e.what(), payments, state);
+  }
+}
+
+void CheckChangesRefusal(const std::string& message, const PaymentBook& payments,
+                         const ControlSnapshot& state) {
+  // The payment it names has no 16-bit type ID or an amount beyond Money's range, and every
+  // payment marked before it has a type ID.
+  const int decimals = state.currency_decimals.value_or(Amount::kDefaultDecimals);
+  const double rate = state.conversion_rate == 0 ? 1 : state.conversion_rate;
+  for (int row = 0; row < payments.size(); ++row) {
+    const PaymentView p = payments[row];
+    if (p.mark == Mark::kNone) continue;
+    const PaymentTypeEntry* type = FindType(state, p.type);
+    const bool has_id = type && ReadPaymentTypeId(*type);
+    if (!message.starts_with("Changes: payment row " + std::to_string(row + 1) + ": ")) {
+      Expect(has_id, "Changes passed over payment row " + std::to_string(row + 1) + ": " + message);
+      continue;
+    }
+    const double units = LenientNumber(p.amount) / rate * std::pow(10.0, decimals);
+    Expect(!has_id || !(std::fabs(units) < 9e18), "Changes failed: " + message);
+    return;
+  }
+  Violation("Changes failed naming no marked payment: " + message);
+}
+
+void CheckChangesMatch(const std::vector<PaymentChange>& changes, const PaymentBook& payments,
+                       const std::optional<std::string>& delimited, const ControlSnapshot& state) {
+  const int decimals = state.currency_decimals.value_or(Amount::kDefaultDecimals);
+  std::vector<int> marked;
+  for (int row = 0; row < payments.size(); ++row) {
+    if (payments[row].mark != Mark::kNone) marked.push_back(row);
+  }
+  Expect(changes.size() == marked.size(), "Changes gave " + std::to_string(changes.size()) +
+                                              " of " + std::to_string(marked.size()) +
+                                              " marked payments");
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    const PaymentView p = payments[marked[i]];
+    const PaymentInfo& c = changes[i].payment;
+    Expect(static_cast<char>(changes[i].mark) == MarkText(p.mark).front() &&
+               c.reference == p.reference && c.authorization == p.authorization &&
+               c.date == p.date && c.sequence == p.sequence && c.amount.decimals() == decimals,
+           "Changes gave payment row " + std::to_string(marked[i] + 1) + " otherwise");
+  }
+  if (!delimited) return;
+  // The records of the delimited list say the same, where they can: the type's ID as the
+  // host gave it, the amount to the minor unit while 15 significant digits reach it.
+  const auto [fs, rs] = Separators(state);
+  const std::vector<std::string_view> records = SplitRecords(*delimited, rs);
+  Expect(records.size() == changes.size(), "the change list and Changes differ in length");
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    const std::vector<std::string_view> f = SplitFields(records[i], fs);
+    const PaymentChange& c = changes[i];
+    const std::optional<double> amount = f.size() == 7 ? Strict(f[4]) : std::nullopt;
+    Expect(f.size() == 7 && f[0] == c.payment.date &&
+               PaymentTypeId({std::string(f[1])}) == c.payment.type_id &&
+               f[2] == c.payment.reference && f[3] == c.payment.authorization && amount &&
+               f[5] == c.payment.sequence && f[6] == std::string(1, static_cast<char>(c.mark)),
+           "change record " + std::to_string(i + 1) + " " + QuoteForMessage(records[i]) +
+               " is not the value of Changes");
+    if (std::fabs(*amount) < kCentExactAmount) {
+      Expect(Money::Nearest(*amount, decimals) == c.payment.amount,
+             "change record " + std::to_string(i + 1) + " has the amount " + QuoteForMessage(f[4]) +
+                 ", Changes " + c.payment.amount.Text());
+    }
+  }
 }
 
 void CheckChangeListText(const std::string& text, const std::vector<PaymentRecord>& rows,
                          const ControlSnapshot& state) {
-  const std::string& fs = state.field_separator;
-  const std::string& rs = state.record_separator;
-  // The first type of that name, as the control looks it up (entries without one are passed
-  // over).
-  auto find_type = [&](const std::string& name) -> const PaymentTypeEntry* {
-    if (!state.payment_types) return nullptr;
-    for (const PaymentTypeEntry& entry : *state.payment_types) {
-      if (const std::string* entry_name = NameOf(entry); entry_name && *entry_name == name) {
-        return &entry;
-      }
-    }
-    return nullptr;
-  };
+  const auto [fs, rs] = Separators(state);
   std::vector<ChangeRecord> records;
   for (const PaymentRecord& r : rows) {
     if (r[kColIsUpdate].empty()) continue;
-    const PaymentTypeEntry* type = find_type(r[kColPaymentType]);
+    const PaymentTypeEntry* type = FindType(state, r[kColPaymentType]);
     const std::string& type_text = type ? type->front() : r[kColPaymentType];
     std::string head = r[kColPaymentDate];
     head.append(fs).append(type_text).append(fs).append(r[kColReference]).append(fs);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "control/payment_control.h"
@@ -43,11 +44,39 @@ void CheckTotals(Screen& screen, bool compare_total, int decimals);
 // Every row's amount cell reads as a finite number.
 void CheckAmountsFinite(const ListView& list);
 
-// ReadPaymentData succeeds and gives, in list order, one record per row with a change
-// mark: date, type ID (or the name when no type has it), reference, authorization,
-// amount in the host's currency, sequence and mark, the fields and records ended by the
-// separators in force. The amounts times the rate are the rows' amounts to the minor unit.
-void CheckChangeList(Corvane& control);
+// ReadPaymentData gives, in list order, one record per row with a change mark: date, type
+// ID (or the name when no type has it), reference, authorization, amount in the host's
+// currency, sequence and mark, the fields and records ended by the separators in force
+// ("~" and "|" before any WritePaymentData). The amounts times the rate are the rows'
+// amounts to the minor unit. It refuses, naming the payment's row, exactly when a record,
+// split as a host splits the list (records, then fields), would not give back its fields.
+// Then CheckValues, comparing the total with the sum when `compare_sum`.
+void CheckChangeList(Corvane& control, bool compare_sum = false);
+
+// The separators the change list is written with: the last load's, "~" and "|" before one.
+std::pair<std::string, std::string> Separators(const ControlSnapshot& state);
+
+// The row (from 0) of the first payment of `payments` with a change mark whose record,
+// written as ReadPaymentData writes it under the separators and types of `state` and split
+// back as a host splits the list (records at the record separator, then fields at the field
+// separator), does not give back its seven fields; none when all do, or when an amount
+// cannot be written at all.
+std::optional<int> FirstRecordCut(const PaymentBook& payments, const ControlSnapshot& state);
+
+// The typed operations agree with the rest: ExactTotal and ExactBalance are the total and
+// balance boxes (and, when `compare_sum`, the total is exactly the sum in minor units of
+// the payments not deleted, wherever that sum is exact); Changes gives every marked payment
+// whole, and agrees field by field with the records of `delimited`, ReadPaymentData's text
+// when it gave one. Changes refuses only a payment whose type has no 16-bit ID or whose
+// amount is beyond Money's range.
+void CheckValues(Corvane& control, const std::optional<std::string>& delimited, bool compare_sum);
+// `changes` are the marked payments of `payments`, whole, and agree with the records of
+// `delimited` when given.
+void CheckChangesMatch(const std::vector<PaymentChange>& changes, const PaymentBook& payments,
+                       const std::optional<std::string>& delimited, const ControlSnapshot& state);
+// Changes refused with `message` rightly: see CheckValues.
+void CheckChangesRefusal(const std::string& message, const PaymentBook& payments,
+                         const ControlSnapshot& state);
 // The same for a change list `text` of `rows` under the separators, types and rate of
 // `state`.
 void CheckChangeListText(const std::string& text, const std::vector<PaymentRecord>& rows,

@@ -1,16 +1,27 @@
-// Fuzzes the delimited texts the host hands to the control and takes back.
+// Fuzzes the host's data going into the control and coming back: the delimited texts, and
+// the same data as values (the typed operations).
 //
 // Input: five context bytes, then texts split at 0xFF bytes:
 //   byte 0 mode, 1 order type, 2 conversion rate, 3 ordered amount (each an index into a
-//   small table), 4 flags (bit 0: no PaymentDetails call; bit 1: a second load);
+//   small table), 4 flags (bit 0: no PaymentDetails call; bit 1: a second load; bit 2: the
+//   first load as values; bits 3 and 4: the currency's decimals, 2, 0, 3 or 2);
 //   text 0 credit cards, 1 payment types, 2 payments, 3 field separator, 4 record separator;
 //   texts 5 to 9 the second load's. Every text is also looked up as a type name.
 //
-// Each input runs on a fresh control: PaymentDetails, WritePaymentData (and the second
-// one), the name lookups, TotalAmount and ReadPaymentData. A host operation may fail only
-// with HostError, and a load that fails changes nothing. After a load the total box is the
-// running total of the rows, every amount is a finite number, and the change list reads
-// back with the rows' amounts once every row is marked.
+// Loaded as values, the texts are split at the separators first: the cards and each
+// payment's fields whole, a type's ID its number (0 when it is none), a payment's type the
+// ID of the type at the position it gives (or that number itself), its amount exact when it
+// reads as one. The values then hold any text but the separators they were split at, and
+// the change list is written with "~" and "|": their fields may well hold those.
+//
+// Each input runs on a fresh control: PaymentDetails, the loads, the name lookups,
+// TotalAmount, ReadPaymentData and Changes. A host operation may fail only with HostError,
+// and a load that fails changes nothing. After a load the total box is the running total of
+// the rows, every amount is a finite number, ExactTotal is the total and exactly the sum of
+// the payments in minor units wherever that sum is exact, and, once every row is marked,
+// the change list reads back with the rows' amounts and agrees with the changes as values;
+// it refuses exactly the records that would not split back into their fields.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
@@ -24,6 +35,7 @@
 #include "fuzz/control_checks.h"
 #include "model/change_list.h"
 #include "readings/numbers.h"
+#include "readings/split.h"
 
 namespace corvane::fuzz {
 namespace {
@@ -32,6 +44,7 @@ constexpr std::int16_t kModes[] = {1, 2, 0, 3, -1};
 constexpr std::int16_t kOrderTypes[] = {1, 2, 0, 3, 4};
 constexpr double kRates[] = {0, 1, 1.25, 0.5, 3, -1, 0.01, 100, 1e-5, 1e5, 7.77, 1e300};
 constexpr double kOrdered[] = {250, 0, 500, 99999999999.99, -50, 0.005, 1e13, 1e300};
+constexpr std::int16_t kDecimals[] = {2, 0, 3, 2};
 
 template <class T, std::size_t N>
 T Pick(const T (&table)[N], std::uint8_t byte) {
@@ -69,6 +82,72 @@ bool Load(Corvane& control, const std::vector<std::string_view>& texts, std::siz
   }
 }
 
+// The texts of one load as values: split at their own separators ("~" and "|" when one is
+// empty), as the header says.
+struct LoadValues {
+  std::vector<std::string> cards;
+  std::vector<PaymentTypeInfo> types;
+  std::vector<PaymentInfo> payments;
+};
+
+LoadValues ValuesOf(const std::vector<std::string_view>& texts, std::size_t first, int decimals) {
+  std::string_view fs = TextAt(texts, first + 3);
+  std::string_view rs = TextAt(texts, first + 4);
+  if (fs.empty() || rs.empty()) fs = "~", rs = "|";
+  LoadValues values;
+  if (!IsBlank(TextAt(texts, first))) {
+    for (std::string_view card : SplitRecords(TextAt(texts, first), rs)) {
+      values.cards.emplace_back(card);
+    }
+  }
+  if (!IsBlank(TextAt(texts, first + 1))) {
+    for (std::string_view record : SplitRecords(TextAt(texts, first + 1), rs)) {
+      const std::vector<std::string_view> fields = SplitFields(record, fs);
+      const PaymentTypeEntry entry(fields.begin(), fields.end());
+      values.types.push_back(
+          {PaymentTypeId(entry), NameOf(entry) ? *NameOf(entry) : "", IsNonSelectable(entry)});
+    }
+  }
+  if (!IsBlank(TextAt(texts, first + 2))) {
+    for (std::string_view record : SplitRecords(TextAt(texts, first + 2), rs)) {
+      std::vector<std::string_view> fields = SplitFields(record, fs);
+      fields.resize(6);
+      const double position = std::trunc(LenientNumber(fields[0]));
+      std::int16_t type_id = 9999;
+      if (position >= 0 && position < static_cast<double>(values.types.size())) {
+        type_id = values.types[static_cast<std::size_t>(position)].id;
+      } else if (std::fabs(position) < 32768) {
+        type_id = static_cast<std::int16_t>(position);
+      }
+      std::optional<Money> amount = Money::Parse(fields[3], decimals);
+      if (!amount) amount = Money::Parse(fields[3], Money::kMaxDecimals);
+      if (!amount) amount = Money::Nearest(LenientNumber(fields[3]), decimals);
+      values.payments.push_back({type_id, std::string(fields[1]), std::string(fields[2]),
+                                 amount.value_or(Money(7)), std::string(fields[4]),
+                                 std::string(fields[5])});
+    }
+  }
+  return values;
+}
+
+// The first load as values; false when the control refused it, after checking that nothing
+// changed.
+bool LoadAsValues(Corvane& control, const std::vector<std::string_view>& texts) {
+  const LoadValues values =
+      ValuesOf(texts, 0, control.Snapshot().currency_decimals.value_or(Amount::kDefaultDecimals));
+  const std::string before = Snapshot(control.screen(), control.Snapshot());
+  try {
+    control.LoadPayments(values.cards, values.types, values.payments);
+    return true;
+  } catch (const HostError&) {
+    Expect(Snapshot(control.screen(), control.Snapshot()) == before,
+           "a refused LoadPayments changed the control");
+    return false;
+  } catch (const std::exception& e) {
+    Violation(std::string("LoadPayments threw a non-HostError: ") + e.what());
+  }
+}
+
 // The lookups by name agree with the first entry of the type table that has the name.
 void CheckLookup(Corvane& control, std::string_view name) {
   const PaymentTypeEntry* first = nullptr;
@@ -90,12 +169,14 @@ void CheckLoaded(Corvane& control) {
   Screen& screen = control.screen();
   ListView& list = screen.list_view(WidgetId::lstPayment);
   CheckAmountsFinite(list);
-  const std::optional<std::string> running = RunningTotal(list);
+  const int decimals = control.Snapshot().currency_decimals.value_or(Amount::kDefaultDecimals);
+  const std::optional<std::string> running = RunningTotal(list, decimals);
   const std::string total = screen.text_box(WidgetId::txtTotalAmount).Text();
   Expect(running == total, "after the load the total box shows '" + total +
                                "', the rows add up to '" + running.value_or("(none)") + "'");
   try {
-    Expect(FormatAmount(control.TotalAmount()) == total, "TotalAmount is not the total box");
+    Expect(FormatAmount(control.TotalAmount(), decimals) == total,
+           "TotalAmount is not the total box");
   } catch (const HostError& e) {
     Violation(std::string("TotalAmount failed after a load: ") + e.what());
   }
@@ -116,14 +197,28 @@ void CheckLoaded(Corvane& control) {
     rows.back().cells[kColIsUpdate] = kMarkUpdated;
   }
   const ControlSnapshot state = control.Snapshot();
-  std::string all;
+  const auto [fs, rs] = Separators(state);
+  std::optional<std::string> all;
   try {
-    all = ChangeList(marked, Internals(control).PaymentTypes(), state.conversion_rate,
-                     state.field_separator, state.record_separator);
+    all = ChangeList(marked, Internals(control).PaymentTypes(), state.conversion_rate, fs, rs);
   } catch (const HostError& e) {
-    Violation(std::string("the change list of every payment failed: ") + e.what());
+    const std::optional<int> cut = FirstRecordCut(marked, state);
+    Expect(cut && std::string_view(e.what()).starts_with("ReadPaymentData: payment row " +
+                                                         std::to_string(*cut + 1) + ": "),
+           std::string("the change list of every payment failed: ") + e.what());
   }
-  CheckChangeListText(all, rows, state);
+  if (all) {
+    Expect(!FirstRecordCut(marked, state), "the change list of every payment does not split back");
+    CheckChangeListText(*all, rows, state);
+  }
+  try {
+    CheckChangesMatch(
+        ChangeValues(marked, Internals(control).PaymentTypes(), state.conversion_rate, decimals),
+        marked, all, state);
+  } catch (const HostError& e) {
+    CheckChangesRefusal(e.what(), marked, state);
+  }
+  CheckChangeList(control, /*compare_sum=*/true);
 }
 
 }  // namespace
@@ -142,7 +237,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     control.PaymentDetails(Pick(kModes, data[0]), 44, Pick(kOrderTypes, data[1]),
                            Pick(kRates, data[2]), Pick(kOrdered, data[3]), "Dec 01, 2026");
   }
-  bool loaded = Load(control, texts, 0);
+  if (const std::int16_t decimals = Pick(kDecimals, static_cast<std::uint8_t>(data[4] >> 3));
+      decimals != 2) {
+    control.CurrencyDecimals(decimals);
+  }
+  bool loaded = (data[4] & 4) ? LoadAsValues(control, texts) : Load(control, texts, 0);
   if (data[4] & 2) loaded = Load(control, texts, 5) || loaded;
   for (std::string_view name : texts) CheckLookup(control, name);
   if (loaded) CheckLoaded(control);

@@ -2,10 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 
 #include "corvane/host_error.h"
-#include "model/amount.h"
+#include "model/load_total.h"
 #include "readings/numbers.h"
 #include "readings/split.h"
 
@@ -84,15 +83,7 @@ PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadCont
   const std::optional<PaymentTypeTable>& types =
       load.payment_types ? load.payment_types : *context.current_types;
   // A load with payment types starts the screen over, from a total of 0.
-  double total = load.payment_types ? 0 : LenientNumber(context.total_text);
-  // The total in minor units, while it and every amount so far are whole numbers of them
-  // below Amount::kExactMinorUnits: there the total carried at the currency's decimals is
-  // exactly their sum, so the sum is kept instead of writing and reading the total at
-  // every row.
-  const int decimals = context.decimals;
-  const std::optional<std::int64_t> start_units = Amount(total, decimals).MinorUnits();
-  bool in_units = start_units.has_value();
-  std::int64_t total_units = start_units.value_or(0);
+  LoadTotal total(load.payment_types ? 0 : LenientNumber(context.total_text), context.decimals);
 
   load.payments_given = !IsBlank(input.payments);
   if (load.payments_given) {
@@ -114,31 +105,15 @@ PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadCont
                     std::to_string(field_count));
       }
       const std::size_t position = TypePosition(fields[0], r, types ? &*types : nullptr);
-      std::string amount = FormatAmount(ConvertedAmount(fields[3], r, rate, decimals), decimals);
-      // The total is carried in its box at the currency's decimals from row to row, each
-      // payment counted at the amount its row shows, as every later total counts it.
-      const double amount_value = LenientNumber(amount);
-      const std::optional<std::int64_t> units = Amount(amount_value, decimals).MinorUnits();
-      if (in_units && units && std::llabs(total_units + *units) < Amount::kExactMinorUnits) {
-        total_units += *units;
-        total = Amount::FromMinorUnits(total_units, decimals).value();
-      } else {
-        in_units = false;
-        total += amount_value;
-        if (std::isfinite(total)) total = LenientNumber(FormatAmount(total, decimals));
-        if (!std::isfinite(total)) Fail(r, "the total of the payments is too large");
-      }
+      std::string amount =
+          FormatAmount(ConvertedAmount(fields[3], r, rate, context.decimals), context.decimals);
+      std::optional<std::int64_t> units;
+      if (!total.Add(amount, units)) Fail(r, "the total of the payments is too large");
       load.rows.push_back(
           {position, fields[1], fields[2], std::move(amount), units, fields[4], fields[5]});
     }
   }
-  load.total = FormatAmount(total, decimals);
-  try {
-    const double balance = StrictNumber(context.ordered_text) - StrictNumber(load.total);
-    if (!std::isfinite(balance)) throw HostError("WritePaymentData: the balance is too large");
-    load.balance = FormatAmount(balance, decimals);
-  } catch (const ReadError&) {
-  }
+  total.Finish(load, context.ordered_text, "WritePaymentData");
   return load;
 }
 

@@ -1,5 +1,6 @@
 /// @file
-/// Everything one WritePaymentData call loads, checked whole before the screen changes.
+/// Everything one load loads (WritePaymentData's texts or LoadPayments' values), checked
+/// whole before the screen changes.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "corvane/payment_values.h"
 #include "model/amount.h"
 #include "model/payment_types.h"
 
@@ -20,6 +22,13 @@ struct PaymentLoadInput {
   std::string_view payments;          ///< stored payment records
   std::string_view field_separator;   ///< between the fields of a record
   std::string_view record_separator;  ///< after each record
+};
+
+/// The values of one LoadPayments call; an empty list is not given.
+struct PaymentValuesInput {
+  const std::vector<std::string>& credit_cards;
+  const std::vector<PaymentTypeInfo>& payment_types;
+  const std::vector<PaymentInfo>& payments;
 };
 
 /// What the load finds on the control when it runs.
@@ -57,5 +66,9 @@ struct PaymentLoad {
 /// Splits and checks the whole call. Views point into `input`. Throws HostError naming the
 /// record (from 1) and the field when anything cannot be loaded.
 PaymentLoad PlanPaymentLoad(const PaymentLoadInput& input, const PaymentLoadContext& context);
+/// The same for values: a payment names its type by ID (the first type with that ID and a
+/// name), and its amount must have no more decimals than the currency. Throws HostError
+/// naming the payment (from 1) and the field.
+PaymentLoad PlanPaymentLoad(const PaymentValuesInput& input, const PaymentLoadContext& context);
 
 }  // namespace corvane

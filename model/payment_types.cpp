@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "readings/numbers.h"
 #include "readings/split.h"
@@ -12,14 +13,22 @@ namespace corvane {
 
 PaymentTypeTable PaymentTypeTable::Parse(std::string_view text, std::string_view field_separator,
                                          std::string_view record_separator) {
-  PaymentTypeTable table;
   const std::vector<std::string_view> records = SplitRecords(text, record_separator);
-  table.entries_.reserve(records.size());
+  std::vector<PaymentTypeEntry> entries;
+  entries.reserve(records.size());
   for (std::string_view record : records) {
-    PaymentTypeEntry& entry = table.entries_.emplace_back();
+    PaymentTypeEntry& entry = entries.emplace_back();
     for (std::string_view field : SplitFields(record, field_separator)) entry.emplace_back(field);
-    if (const std::string* name = NameOf(entry)) {
-      table.first_by_name_.try_emplace(*name, table.entries_.size() - 1);
+  }
+  return FromEntries(std::move(entries));
+}
+
+PaymentTypeTable PaymentTypeTable::FromEntries(std::vector<PaymentTypeEntry> entries) {
+  PaymentTypeTable table;
+  table.entries_ = std::move(entries);
+  for (std::size_t i = 0; i < table.entries_.size(); ++i) {
+    if (const std::string* name = NameOf(table.entries_[i])) {
+      table.first_by_name_.try_emplace(*name, i);
     }
   }
   return table;
@@ -35,16 +44,20 @@ const std::string* NameOf(const PaymentTypeEntry& entry) {
 }
 
 std::int16_t PaymentTypeId(const PaymentTypeEntry& entry) {
-  if (entry.empty()) return 0;
+  return ReadPaymentTypeId(entry).value_or(0);
+}
+
+std::optional<std::int16_t> ReadPaymentTypeId(const PaymentTypeEntry& entry) {
+  if (entry.empty()) return std::nullopt;
   try {
     const double id = std::nearbyint(StrictNumber(entry[0]));  // halves to even
     if (id < std::numeric_limits<std::int16_t>::min() ||
         id > std::numeric_limits<std::int16_t>::max()) {
-      return 0;
+      return std::nullopt;
     }
     return static_cast<std::int16_t>(id);
   } catch (const ReadError&) {
-    return 0;
+    return std::nullopt;
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -35,6 +36,8 @@ class PaymentTypeTable {
   /// REQUIRES: both separators are not empty.
   static PaymentTypeTable Parse(std::string_view text, std::string_view field_separator,
                                 std::string_view record_separator);
+  /// The table of `entries`, in that order.
+  static PaymentTypeTable FromEntries(std::vector<PaymentTypeEntry> entries);
 
   /// The entries, in the host's order.
   const std::vector<PaymentTypeEntry>& entries() const { return entries_; }
@@ -51,6 +54,8 @@ class PaymentTypeTable {
 /// A type's ID as a 16-bit integer: the number rounded to the nearest, halves to even;
 /// 0 when it is not a number or does not fit.
 std::int16_t PaymentTypeId(const PaymentTypeEntry& entry);
+/// The same, none when the ID is not a number or does not fit.
+std::optional<std::int16_t> ReadPaymentTypeId(const PaymentTypeEntry& entry);
 /// The non-selectable flag: "True" (any case) or a number other than 0 is true; anything
 /// else, or a missing field, is false.
 bool IsNonSelectable(const PaymentTypeEntry& entry);

@@ -29,6 +29,14 @@ bool Differs(double before, double now) {
 bool Differs(bool before, bool now) { return before != now; }
 bool Differs(int before, int now) { return before != now; }
 
+std::optional<Money> NoneOnFailure(auto&& read) {
+  try {
+    return read();
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+}
+
 double NanOnFailure(auto&& read) {
   try {
     return read();
@@ -49,6 +57,7 @@ CorvaneWidget::CorvaneWidget(QWidget* parent, ScriptedServices* scripted, Corvan
   setMinimumSize(sizeHint());
   setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
   setFocusProxy(nullptr);
+  qRegisterMetaType<Money>();
   control_ = std::make_unique<Corvane>(*screen_, std::move(today));
   control_->SubscribeAmountTotal([this](double total) { emit AmountTotal(total); });
   shown_ = Read();
@@ -109,6 +118,15 @@ void CorvaneWidget::CurrencyDecimals(std::int16_t decimals) {
 }
 void CorvaneWidget::CurrencyCode(std::string_view code) { control_->CurrencyCode(code); }
 void CorvaneWidget::MaskCardNumbers(bool on) { control_->MaskCardNumbers(on); }
+
+void CorvaneWidget::LoadPayments(const std::vector<std::string>& credit_cards,
+                                 const std::vector<PaymentTypeInfo>& payment_types,
+                                 const std::vector<PaymentInfo>& payments) {
+  control_->LoadPayments(credit_cards, payment_types, payments);
+}
+std::vector<PaymentChange> CorvaneWidget::Changes() const { return control_->Changes(); }
+Money CorvaneWidget::ExactTotal() const { return control_->ExactTotal(); }
+Money CorvaneWidget::ExactBalance() const { return control_->ExactBalance(); }
 
 // The editing state is "Add" or "Edit" from New Payment or Edit until Save or Cancel ends
 // the entry, and empty otherwise.
@@ -214,12 +232,17 @@ bool CorvaneWidget::setCurrencyCode(const QString& code) {
   return Attempt([&] { control_->CurrencyCode(code.toStdString()); });
 }
 
+std::optional<Money> CorvaneWidget::ExactTotalIfAny() const {
+  return NoneOnFailure([this] { return control_->ExactTotal(); });
+}
+
 CorvaneWidget::Shown CorvaneWidget::Read() const {
   const ControlSnapshot snapshot = control_->Snapshot();
   return {snapshot.ordered_amount,
           newPaymentEnabled(),
           snapshot.order_type,
           total(),
+          ExactTotalIfAny(),
           balance(),
           snapshot.EntryOpen(),
           snapshot.mask_card_numbers.value_or(false),
@@ -234,15 +257,19 @@ void CorvaneWidget::TellChanges() {
   const int round = ++tell_rounds_;
   const Shown now = Read();
   const auto tell = [&](auto& shown, auto value, auto signal) {
-    if (round != tell_rounds_ || !Differs(shown, value)) return;
+    if (round != tell_rounds_ || !Differs(shown, value)) return false;
     shown = value;
     emit(this->*signal)(value);
+    return true;
   };
   tell(shown_.ordered_amount, now.ordered_amount, &CorvaneWidget::orderedAmountChanged);
   tell(shown_.new_payment_enabled, now.new_payment_enabled,
        &CorvaneWidget::newPaymentEnabledChanged);
   tell(shown_.order_type, now.order_type, &CorvaneWidget::orderTypeChanged);
-  tell(shown_.total, now.total, &CorvaneWidget::totalChanged);
+  if (tell(shown_.total, now.total, &CorvaneWidget::totalChanged) && round == tell_rounds_ &&
+      now.exact_total) {
+    emit exactTotalChanged(*now.exact_total);
+  }
   tell(shown_.balance, now.balance, &CorvaneWidget::balanceChanged);
   tell(shown_.entry_open, now.entry_open, &CorvaneWidget::entryOpenChanged);
   tell(shown_.mask_card_numbers, now.mask_card_numbers, &CorvaneWidget::maskCardNumbersChanged);

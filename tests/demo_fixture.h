@@ -15,15 +15,15 @@
 
 namespace corvane::demo {
 
-// A stored payment as "sequence|type|reference|authorization|amount|date", the amount to
-// every digit a double has.
+// A stored payment as "sequence|type|reference|authorization|amount|date", the amount as
+// the delimited texts write it.
 inline std::vector<std::string> StoredRows(const OrderStore& store, int order_id) {
   std::vector<std::string> rows;
   for (const StoredPayment& p : store.Payments(order_id)) {
     rows.push_back(QStringLiteral("%1|%2|%3|%4|%5|%6")
                        .arg(p.sequence)
                        .arg(p.type_id)
-                       .arg(p.reference, p.authorization, QString::number(p.amount, 'g', 17),
+                       .arg(p.reference, p.authorization, AmountText(p.amount),
                             p.date ? p.date->toString(Qt::ISODate) : QStringLiteral("none"))
                        .toStdString());
   }

@@ -6,6 +6,7 @@
 #include "corvane/qt_operator.h"
 #include "tests/demo_fixture.h"
 #include "tools/corvane_demo/changes_box.h"
+#include "tools/corvane_demo/texts_box.h"
 
 namespace corvane::demo {
 namespace {
@@ -17,10 +18,11 @@ using W = WidgetId;
 TEST_F(DemoSessionTest, SessionAtAConversionRateIsStoredInTheHostsCurrency) {
   const OrderContext context{1, 49, 1, 1.25, 400, QDate(2026, 12, 1)};
   const int order = store_.AddOrder("Euro order", context, {"4111 1111 1111 1111"});
-  const int cheque = store_.AddPayment(order, {0, 2, "2001", "", 100, QDate(2026, 11, 20)});
-  const int cash = store_.AddPayment(order, {0, 0, "", "", 40, QDate(2026, 11, 21)});
-  const int card =
-      store_.AddPayment(order, {0, 8, "4111 1111 1111 1111", "A1", 20, QDate(2026, 11, 22)});
+  const int cheque =
+      store_.AddPayment(order, {0, 2, "2001", "", Money(10000), QDate(2026, 11, 20)});
+  const int cash = store_.AddPayment(order, {0, 0, "", "", Money(4000), QDate(2026, 11, 21)});
+  const int card = store_.AddPayment(
+      order, {0, 8, "4111 1111 1111 1111", "A1", Money(2000), QDate(2026, 11, 22)});
   Open(order);
   ASSERT_THAT(Rows(), ElementsAre("Check|2001||125.00|Nov 20, 2026|" + std::to_string(cheque),
                                   "Cash|||50.00|Nov 21, 2026|" + std::to_string(cash),
@@ -66,13 +68,39 @@ TEST_F(DemoSessionTest, SessionAtAConversionRateIsStoredInTheHostsCurrency) {
 }
 
 TEST_F(DemoSessionTest, HostErrorEndsUpInTheStatusBar) {
-  const int order = store_.AddOrder("Huge", {1, 44, 1, 1e6, 0, QDate(2026, 12, 1)}, {});
-  store_.AddPayment(order, {0, 2, "", "", 1e308, {}});
   Open(1);
-  EXPECT_FALSE(window_->LoadOrder(order));
+  window_->texts().Set({"", "0~Cash~0|1~On Account~0|2~Check~0|", "2~R~~abc~d~S1|"});
+  EXPECT_FALSE(window_->LoadTexts());
   EXPECT_THAT(window_->status().toStdString(),
               HasSubstr("WritePaymentData failed: WritePaymentData: payment record 1"));
   EXPECT_THAT(window_->log().toStdString(), HasSubstr("WritePaymentData failed"));
+}
+
+// Stored texts holding the separators: the texts box cannot show the order, yet the control
+// takes it as values, and the operator's work is stored whole; the change list refuses the
+// payment, saying why, and the save goes on through the values.
+TEST_F(DemoSessionTest, TextsHoldingTheSeparatorsLoadAndSaveAsValues) {
+  const int order =
+      store_.AddOrder("Separators", {1, 44, 1, 0, 500, QDate(2026, 12, 1)}, {"Visa~Gold|1"});
+  const std::string cheque = std::to_string(
+      store_.AddPayment(order, {0, 2, "A~1|2", "x|y", Money(6055), QDate(2026, 11, 20)}));
+  Open(order);
+  EXPECT_THAT(window_->log().toStdString(),
+              HasSubstr("The texts cannot carry order " + std::to_string(order)));
+  ASSERT_THAT(Rows(), ElementsAre("Check|A~1|2|x|y|60.55|Nov 20, 2026|" + cheque));
+
+  qt::Operator person(window_->corvane().screen());
+  person.ClickRow(W::lstPayment, 0);
+  person.Click(W::cmdEdit);
+  person.Select(W::txtAmount, 0, 5);
+  person.Type(W::txtAmount, "70.1");
+  person.Click(W::cmdAdd);
+  ASSERT_TRUE(window_->SaveOrder()) << window_->status().toStdString();
+  EXPECT_THAT(window_->log().toStdString(),
+              HasSubstr("ReadPaymentData failed: ReadPaymentData: payment row 1: reference "
+                        "'A~1|2' holds the field separator"));
+  EXPECT_THAT(StoredRows(store_, order), ElementsAre(cheque + "|2|A~1|2|x|y|70.1|2026-11-20"));
+  EXPECT_THAT(window_->status().toStdString(), HasSubstr("0 new (none), 1 changed, 0 deleted"));
 }
 
 TEST_F(DemoSessionTest, NothingToSaveStoresNothing) {

@@ -15,13 +15,13 @@ using ::testing::HasSubstr;
 
 std::string S(const QString& text) { return text.toStdString(); }
 
-// A stored payment as "sequence|type|reference|authorization|amount|date", the amount to
-// every digit a double has.
+// A stored payment as "sequence|type|reference|authorization|amount|date", the amount as
+// the delimited texts write it.
 std::string Describe(const StoredPayment& p) {
   return S(QStringLiteral("%1|%2|%3|%4|%5|%6")
                .arg(p.sequence)
                .arg(p.type_id)
-               .arg(p.reference, p.authorization, QString::number(p.amount, 'g', 17),
+               .arg(p.reference, p.authorization, AmountText(p.amount),
                     p.date ? p.date->toString(Qt::ISODate) : QStringLiteral("none")));
 }
 
@@ -132,7 +132,8 @@ TEST_F(DemoStoreTest, RecordWithATypeNameIsReportedAndNotApplied) {
 
 TEST_F(DemoStoreTest, FailingChangeListLeavesTheDatabaseAsItWas) {
   const int other = store().AddOrder("Other", SampleContext(), {});
-  const int others_payment = store().AddPayment(other, {0, 0, "", "", 5, QDate(2026, 1, 2)});
+  const int others_payment =
+      store().AddPayment(other, {0, 0, "", "", Money(500), QDate(2026, 1, 2)});
   const std::string new_payment = "Dec 01, 2026~2~777~~60~~N|";
   const std::string failing[] = {
       "Nov 28, 2026~2~1001~~90~999~U|",                                     // no such payment
@@ -162,7 +163,7 @@ TEST_F(DemoStoreTest, FailingChangeListLeavesTheDatabaseAsItWas) {
 }
 
 TEST_F(DemoStoreTest, StoredTextHoldingASeparatorIsRefused) {
-  store().AddPayment(order_, {0, 2, "A|B", "", 1, {}});
+  store().AddPayment(order_, {0, 2, "A|B", "", Money(100), {}});
   EXPECT_THROW(store().Texts(order_, "~", "|"), StoreError);
   EXPECT_EQ(S(store().Texts(order_, "~", "^").payments.section('^', 3, 3)), "2~A|B~~1~~504");
 }

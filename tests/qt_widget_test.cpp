@@ -97,6 +97,35 @@ TEST_F(QtWidgetTest, TheTotalAndBalanceSignalEveryChangeThatAmountTotalMisses) {
   EXPECT_THAT(Told<QString>(failed), IsEmpty());
 }
 
+// The exact total follows each totalChanged at once, with the currency's decimals, and Qt
+// carries it in a QVariant: the type is registered.
+TEST_F(QtWidgetTest, TheExactTotalComesRightAfterEveryTotalChange) {
+  std::vector<std::string> told;
+  QObject::connect(&widget, &qt::CorvaneWidget::totalChanged, [&](double value) {
+    told.push_back("total " + QString::number(value).toStdString());
+  });
+  QObject::connect(&widget, &qt::CorvaneWidget::exactTotalChanged,
+                   [&](const Money& value) { told.push_back("exact " + value.Text()); });
+  QSignalSpy exact{&widget, &qt::CorvaneWidget::exactTotalChanged};
+  ASSERT_TRUE(widget.setCurrencyDecimals(3));
+  ASSERT_TRUE(widget.setPaymentDetails(1, 44, 1, 0, 500, "Dec 01, 2026"));
+  widget.LoadPayments({}, {{0, "Cash", false}, {1, "On Account", false}, {2, "Check", false}},
+                      {{2, "1001", "", Money(100125, 3), "Nov 28, 2026", "501"}});
+  EnterPayment("\b\b\b\b\b0.1");
+  services.QueueAnswer(kAnswerYes);
+  person.ClickRow(W::lstPayment, 0);
+  person.Click(W::cmdDelete);
+  services.QueueAnswer(kAnswerYes);
+  person.Click(W::cmdDelete);  // now Undelete
+  EXPECT_THAT(told, ElementsAre("total 100.125", "exact 100.125", "total 100.225", "exact 100.225",
+                                "total 0.1", "exact 0.100", "total 100.225", "exact 100.225"));
+  ASSERT_EQ(exact.size(), 4);
+  EXPECT_EQ(exact.at(0).at(0).value<Money>(), Money(100125, 3));
+  EXPECT_TRUE(QMetaType::fromName("corvane::Money").isValid());
+  EXPECT_EQ(widget.ExactTotal(), Money(100225, 3));
+  EXPECT_EQ(widget.ExactBalance(), Money(399775, 3));
+}
+
 TEST_F(QtWidgetTest, ACancelledEntryTellsOnlyThatTheEntryClosed) {
   ASSERT_TRUE(widget.setPaymentDetails(1, 44, 1, 0, 500, "Dec 01, 2026"));
   ASSERT_TRUE(widget.writePaymentData("", kTypes, "", "~", "|"));

@@ -27,6 +27,8 @@ PUBLIC = {
     "corvane/entry_kind.h": "model",
     "corvane/host_error.h": "model",
     "corvane/catalog.h": "surface",
+    "corvane/money.h": "model",
+    "corvane/payment_values.h": "model",
     "corvane/layout.h": "surface",
     "corvane/operator.h": "surface",
     "corvane/screen.h": "surface",

@@ -5,7 +5,8 @@
 ///
 /// A host builds a screen with a toolkit (corvane/headless_screen.h, or CorvaneWidget in
 /// corvane/corvane_widget.h for Qt), puts the control on it and calls the host operations
-/// below; texts go in and out as delimited records. The control drives the screen's
+/// below; texts go in and out as delimited records, or, through the typed operations, as
+/// values (corvane/payment_values.h) with exact amounts. The control drives the screen's
 /// widgets and handles their events. Single-threaded: every call comes on the screen's
 /// thread.
 #pragma once
@@ -16,9 +17,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "corvane/catalog.h"
 #include "corvane/host_error.h"
+#include "corvane/money.h"
+#include "corvane/payment_values.h"
 #include "corvane/screen.h"
 #include "corvane/snapshot.h"
 
@@ -64,7 +68,9 @@ class Corvane {
   void WritePaymentData(std::string_view credit_cards, std::string_view payment_types,
                         std::string_view payments, std::string_view field_separator,
                         std::string_view record_separator);
-  /// The change list: one record per payment marked "N", "U" or "D", in list order.
+  /// The change list: one record per payment marked "N", "U" or "D", in list order. Throws
+  /// HostError naming the payment's row and the field when a record would not split back
+  /// into its fields at the separators (a field holds one).
   std::string ReadPaymentData();
   /// Stores the order's context and applies the mode to the buttons. Throws HostError
   /// (changing nothing) for a conversion rate or an ordered amount that is not finite.
@@ -115,6 +121,33 @@ class Corvane {
   void SetCatalog(Catalog catalog);
   /// The catalog the texts come from.
   const Catalog& catalog() const;
+
+  // --- The typed operations: the order's data as values, amounts exact. ---
+  /// Loads credit cards, payment types and stored payments given as values, as
+  /// WritePaymentData loads its texts: an empty list is not given, a load with payment
+  /// types starts the screen over, and payments without types are appended to the list.
+  /// Texts may hold any character, separators included. A payment names its type by ID
+  /// (the first type with that ID and a name); its amount is in the host's currency,
+  /// with no more decimals than the displayed currency has, and shows times the
+  /// conversion rate (exactly, without one). All or nothing: throws HostError, changing
+  /// nothing, naming the payment (from 1) and the field ("LoadPayments: payment 2:
+  /// payment type 9 names no payment type"). The separators ReadPaymentData writes with
+  /// stay those of the last WritePaymentData; "~" and "|" before one.
+  void LoadPayments(const std::vector<std::string>& credit_cards,
+                    const std::vector<PaymentTypeInfo>& payment_types,
+                    const std::vector<PaymentInfo>& payments);
+  /// The change list as values: one change per payment marked new, updated or deleted, in
+  /// list order, whatever its texts hold. The amount is in the host's currency with the
+  /// displayed currency's decimals: exact without a conversion rate, else the displayed
+  /// amount divided by the rate, rounded as Money::Nearest rounds. Throws HostError naming
+  /// the payment's row and the field when a payment's type has no 16-bit ID (a type named
+  /// in no loaded table, after a WritePaymentData whose IDs are not numbers).
+  std::vector<PaymentChange> Changes() const;
+  /// The total TotalAmount gives, exact, with the displayed currency's decimals. Throws
+  /// HostError only for a total beyond Money's range.
+  Money ExactTotal() const;
+  /// The balance Balance gives, exact, as ExactTotal.
+  Money ExactBalance() const;
 
   // --- The event AmountTotal, raised once by every completed save. ---
   /// Receives the new total, in the displayed currency.

@@ -10,13 +10,16 @@
 #pragma once
 
 #include <QLocale>
+#include <QMetaType>
 #include <QString>
 #include <QTranslator>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "corvane/corvane.h"
 #include "corvane/qt_screen.h"
@@ -115,6 +118,16 @@ class CorvaneWidget : public QWidget {
   void CurrencyCode(std::string_view code);
   void MaskCardNumbers(bool on);
   /// @}
+  /// @{
+  /// The typed operations, as Corvane has them: values in and out, amounts exact; they
+  /// throw HostError.
+  void LoadPayments(const std::vector<std::string>& credit_cards,
+                    const std::vector<PaymentTypeInfo>& payment_types,
+                    const std::vector<PaymentInfo>& payments);
+  std::vector<PaymentChange> Changes() const;
+  Money ExactTotal() const;
+  Money ExactBalance() const;
+  /// @}
 
   /// True while an entry is open: the operator is adding a payment (after New Payment) or
   /// changing one (after Edit), until Save takes it into the list or Cancel drops it. The
@@ -188,6 +201,10 @@ class CorvaneWidget : public QWidget {
   void orderTypeChanged(int orderType);
   /// The total changed: a load, a save, a delete, an undelete or the order type 2 top-up.
   void totalChanged(double total);
+  /// The same total, exact (ExactTotal), right after each totalChanged; not for a total
+  /// beyond Money's range. corvane::Money is registered with Qt's meta-type system, so a
+  /// queued connection or a QVariant can carry it.
+  void exactTotalChanged(const corvane::Money& total);
   /// The balance changed: those, and a new ordered amount.
   void balanceChanged(double balance);
   /// New Payment or Edit opened an entry, or Save or Cancel closed it.
@@ -214,6 +231,7 @@ class CorvaneWidget : public QWidget {
     bool new_payment_enabled = false;
     int order_type = 0;
     double total = 0;
+    std::optional<Money> exact_total;  ///< told with total, not compared
     double balance = 0;
     bool entry_open = false;
     bool mask_card_numbers = false;
@@ -221,6 +239,8 @@ class CorvaneWidget : public QWidget {
     QString currency_code;
   };
   Shown Read() const;
+  /// ExactTotal, or none beyond Money's range.
+  std::optional<Money> ExactTotalIfAny() const;
   /// Emits the change signals of the properties whose values differ from those shown.
   void TellChanges();
   /// Runs `call` (a host operation) for a Qt caller: false and operationFailed on refusal.
@@ -236,3 +256,5 @@ class CorvaneWidget : public QWidget {
 };
 
 }  // namespace corvane::qt
+
+Q_DECLARE_METATYPE(corvane::Money)

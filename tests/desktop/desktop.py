@@ -452,10 +452,11 @@ class Desktop:
 
     def payments(self, order_id=1):
         """(sequence, type_id, reference, authorization, amount, date) of the stored
-        payments of the order, by sequence."""
+        payments of the order, by sequence; the database keeps the amount in cents."""
         with sqlite3.connect(self.database) as db:
             return db.execute(
-                "SELECT sequence, type_id, reference, authorization_code, amount, payment_date "
+                "SELECT sequence, type_id, reference, authorization_code,"
+                " amount_minor_units / 100.0, payment_date "
                 "FROM payments WHERE order_id = ? ORDER BY sequence", (order_id,)).fetchall()
 
     # --- After a failure -------------------------------------------------------------------

@@ -106,5 +106,110 @@ TEST(ChangeListTest, AnAmountThatIsNoNumberOrOverflowsNamesItsRow) {
   }
 }
 
+// A record that would not split back into its fields at the separators is refused, naming
+// the payment's row and the field: separators a field holds (letters and digits hit the
+// change list's own fields too), and ones formed across a field's end.
+TEST(ChangeListTest, ARecordThatWouldNotSplitBackIsRefused) {
+  const struct {
+    const char* name;
+    std::string fs, rs;
+    std::string reference, authorization, sequence;
+    Mark mark;
+    std::string error;  // about the second payment; empty when the list goes out
+  } cases[] = {
+      {"FieldSeparatorInAReference", "~", "|", "A~1", "x", "S2", Mark::kUpdated,
+       "reference 'A~1' holds the field separator"},
+      {"RecordSeparatorInAnAuthorization", "~", "|", "R", "X|Y", "S2", Mark::kUpdated,
+       "authorization 'X|Y' holds the record separator"},
+      {"LetterSeparatorInTheMark", "N", "|", "R", "x", "S2", Mark::kNew,
+       "mark 'N' holds the field separator"},
+      {"DigitSeparatorInTheAmount", "5", "|", "R", "x", "S2", Mark::kUpdated,
+       "amount '15' holds the field separator"},
+      {"LetterSeparatorInTheDate", "~", "d2", "R", "x", "S2", Mark::kUpdated,
+       "payment date 'd2' holds the record separator"},
+      {"RecordSeparatorAcrossTwoFields", "~", "a~b", "a", "b", "S2", Mark::kUpdated,
+       "reference 'a' and the text around it hold the record separator"},
+      {"FieldSeparatorRunningOnFromAField", "aa", "|", "xa", "b", "S2", Mark::kUpdated,
+       "reference 'xa' and the text around it hold the field separator"},
+      {"EmptySequenceBetweenSeparators", "~", "~~", "R", "x", "", Mark::kNew,
+       "sequence '' and the text around it hold the record separator"},
+      {"RecordSeparatorAfterTheMark", "~", "DD", "R", "x", "S2", Mark::kDeleted,
+       "mark 'D' and the text around it hold the record separator"},
+      {"SeparatorsThatSplitBack", "ab", "|", "xa", "by", "S2", Mark::kUpdated, ""},
+  };
+  for (const auto& c : cases) {
+    PaymentBook book;
+    book.Add(Paid("Check", "1.00", "S1", Mark::kUpdated, "1"));
+    book.Add({.type = "Check",
+              .reference = c.reference,
+              .authorization = c.authorization,
+              .amount = "15.00",
+              .date = "d2",
+              .sequence = c.sequence,
+              .mark = c.mark,
+              .mark_before_delete = Mark::kNone});
+    const std::optional<PaymentTypeTable> types =
+        PaymentTypeTable::FromEntries({{"2", "Check", "0"}});
+    try {
+      const std::string list = ChangeList(book, types, 0, c.fs, c.rs);
+      EXPECT_EQ(c.error, "") << c.name << " went out as " << list;
+    } catch (const HostError& e) {
+      EXPECT_EQ(e.what(), "ReadPaymentData: payment row 2: " + c.error) << c.name;
+    }
+  }
+}
+
+TEST(ChangeListTest, ValuesCarryTheTypeIdAndAnExactAmountInTheHostsCurrency) {
+  PaymentBook book;
+  book.Add(Paid("Check", "18.75", "S1", Mark::kUpdated, "~1|"));
+  book.Add(Paid("Card", "30.00", "S2", Mark::kNone, "2"));
+  book.Add(Paid("Cash", "10.00", "S3", Mark::kDeleted, "3"));
+  book.Add(Paid("Check", "0.10", "", Mark::kNew, "4"));
+  const auto change = [](ChangeMark mark, std::int16_t type, std::string suffix, Money amount,
+                         std::string sequence) {
+    return PaymentChange{
+        mark, {type, "r" + suffix, "a" + suffix, amount, "d" + suffix, std::move(sequence)}};
+  };
+  EXPECT_EQ(
+      ChangeValues(book, Types(), 0, 2),
+      (std::vector<PaymentChange>{change(ChangeMark::kUpdated, 12, "~1|", Money(1875, 2), "S1"),
+                                  change(ChangeMark::kDeleted, 10, "3", Money(1000, 2), "S3"),
+                                  change(ChangeMark::kNew, 12, "4", Money(10, 2), "")}));
+  // At a rate the amounts are the shown ones divided by it, rounded to minor units.
+  const std::vector<PaymentChange> at_rate = ChangeValues(book, Types(), 3, 2);
+  ASSERT_EQ(at_rate.size(), 3u);
+  EXPECT_EQ(at_rate[0].payment.amount, Money(625, 2));
+  EXPECT_EQ(at_rate[1].payment.amount, Money(333, 2));
+  EXPECT_EQ(at_rate[2].payment.amount, Money(3, 2));
+  EXPECT_EQ(ChangeValues(book, Types(), 3, 0)[1].payment.amount, Money(3, 0));
+}
+
+TEST(ChangeListTest, ValuesRefuseATypeWithoutA16BitId) {
+  const struct {
+    const char* types;
+    std::string error;
+  } cases[] = {
+      {"0~Other~0|",
+       "Changes: payment row 1: payment type 'Check' is not among the loaded "
+       "payment types"},
+      {"abc~Check~0|",
+       "Changes: payment row 1: payment type 'Check' has the ID 'abc', which "
+       "is no 16-bit number"},
+      {"40000~Check~0|",
+       "Changes: payment row 1: payment type 'Check' has the ID '40000', "
+       "which is no 16-bit number"},
+  };
+  PaymentBook book;
+  book.Add(Paid("Check", "25.00", "", Mark::kNew));
+  for (const auto& c : cases) {
+    try {
+      ChangeValues(book, Types(c.types), 0, 2);
+      ADD_FAILURE() << c.types;
+    } catch (const HostError& e) {
+      EXPECT_EQ(e.what(), c.error);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace corvane::testing

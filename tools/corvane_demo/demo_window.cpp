@@ -150,12 +150,10 @@ QString DemoWindow::log() const { return log_->toPlainText(); }
 
 bool DemoWindow::LoadOrder(int order_id) {
   OrderContext context;
-  OrderTexts texts;
-  std::size_t payments = 0;
+  OrderValues values;
   if (!Attempt(tr("Load order %1").arg(order_id), [&] {
         context = store_.Context(order_id);
-        texts = store_.Texts(order_id, texts_->field_separator(), texts_->record_separator());
-        payments = store_.Payments(order_id).size();
+        values = store_.Values(order_id);
       })) {
     return false;
   }
@@ -163,9 +161,15 @@ bool DemoWindow::LoadOrder(int order_id) {
   ListOrders(order_id);
   context_->Set(context);
   loaded_context_ = context_->Get();
-  texts_->Set(texts);
-  if (!ApplyContext() || !LoadTexts()) return false;
-  Report(tr("Order %1 loaded: %2 stored payments").arg(order_id).arg(payments));
+  // The developer panel shows the order as the delimited texts would carry it.
+  try {
+    texts_->Set(store_.Texts(order_id, texts_->field_separator(), texts_->record_separator()));
+  } catch (const StoreError& e) {
+    texts_->Set({});
+    Log(tr("The texts cannot carry order %1: %2").arg(order_id).arg(e.what()));
+  }
+  if (!ApplyContext() || !LoadValues(values)) return false;
+  Report(tr("Order %1 loaded: %2 stored payments").arg(order_id).arg(values.payments.size()));
   return true;
 }
 
@@ -183,13 +187,13 @@ bool DemoWindow::SaveOrder() {
         QMessageBox::Ok);
     return false;
   }
-  const std::optional<QString> changes = ReadChanges();
-  if (!changes) return false;
+  // The developer panel shows the change list too; the values carry what it cannot.
+  ReadChanges();
+  std::vector<PaymentChange> changes;
   SaveReport saved;
-  if (!Attempt(tr("Save order %1").arg(order_id_), [&] {
-        saved = store_.SaveOrder(order_id_, context_->Get(), *changes, FieldSeparator(),
-                                 RecordSeparator());
-      })) {
+  if (!Attempt(tr("Changes"), [&] { changes = corvane_->Changes(); }) ||
+      !Attempt(tr("Save order %1").arg(order_id_),
+               [&] { saved = store_.SaveOrder(order_id_, context_->Get(), changes); })) {
     return false;
   }
   for (const SkippedChange& skipped : saved.skipped) {
@@ -218,9 +222,9 @@ bool DemoWindow::HasUnsavedChanges() {
   if (order_id_ == 0) return false;
   if (corvane_->EntryOpen() || !(context_->Get() == loaded_context_)) return true;
   try {
-    return !corvane_->ReadPaymentData().empty();
+    return !corvane_->Changes().empty();
   } catch (const std::exception&) {
-    return true;  // a change list that cannot be read may still hold work
+    return true;  // changes that cannot be read may still hold work
   }
 }
 
@@ -249,6 +253,14 @@ bool DemoWindow::ApplyContext() {
                              c.ordered_amount, Std(ControlDate(c.date_taken)));
   });
   if (done) ordered_amount_->setValue(c.ordered_amount);
+  SyncNewPaymentBox();
+  return done;
+}
+
+bool DemoWindow::LoadValues(const OrderValues& values) {
+  const bool done = Attempt(tr("LoadPayments"), [&] {
+    corvane_->LoadPayments(values.credit_cards, values.payment_types, values.payments);
+  });
   SyncNewPaymentBox();
   return done;
 }
@@ -304,16 +316,17 @@ void DemoWindow::SyncNewPaymentBox() {
   new_payment_->setChecked(corvane_->screen().button(WidgetId::cmdAdd).Enabled());
 }
 
-// The control reads and writes with the separators of its last load (WritePaymentData loads
-// all or nothing); before one, with the texts box's.
+// The control writes its change list with the separators of its last WritePaymentData
+// (which loads all or nothing); payments loaded as values bring none, and before one it
+// writes with "~" and "|".
 QString DemoWindow::FieldSeparator() const {
   const std::string loaded = corvane_->Snapshot().field_separator;
-  return loaded.empty() ? texts_->field_separator() : QString::fromStdString(loaded);
+  return loaded.empty() ? QStringLiteral("~") : QString::fromStdString(loaded);
 }
 
 QString DemoWindow::RecordSeparator() const {
   const std::string loaded = corvane_->Snapshot().record_separator;
-  return loaded.empty() ? texts_->record_separator() : QString::fromStdString(loaded);
+  return loaded.empty() ? QStringLiteral("|") : QString::fromStdString(loaded);
 }
 
 }  // namespace corvane::demo

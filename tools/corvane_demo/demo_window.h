@@ -1,6 +1,8 @@
 // The demo's main window: the order-entry application around one Corvane control. It
-// loads an order from the store into the control (PaymentDetails, WritePaymentData), lets
-// a person work on it, and saves the control's change list back to the store. Host errors
+// loads an order from the store into the control as values (PaymentDetails, LoadPayments),
+// lets a person work on it, and saves the control's changes (Changes) back to the store.
+// Its developer panel shows the same order as the delimited texts WritePaymentData takes
+// and loads them on request, and shows the change list ReadPaymentData gives. Host errors
 // and store errors go to the status bar and the log; nothing throws out of the window.
 // Save order refuses while a payment is open in the control, and closing the window with
 // work not yet stored asks whether to save it.
@@ -49,14 +51,17 @@ class DemoWindow : public QMainWindow {
   ChangesBox& changes() { return *changes_; }
   ContextBox& context() { return *context_; }
   LanguageSwitch& language() { return *language_; }
+  TextsBox& texts() { return *texts_; }
   QString status() const;
   QString log() const;
 
   // Each returns false, with the error in the status bar and the log, when it failed.
-  // The order's context and texts from the store, into the boxes and the control.
+  // The order's context and values from the store into the control, its texts into the
+  // texts box (when the texts can carry it: a stored text may hold a separator).
   bool LoadOrder(int order_id);
-  // The change list (and the context in the boxes) into the store, then LoadOrder again.
-  // While an entry is open in the control, refuses with a message box and saves nothing.
+  // The changes (and the context in the boxes) into the store, then LoadOrder again; the
+  // change list is shown in the changes box on the way. While an entry is open in the
+  // control, refuses with a message box and saves nothing.
   bool SaveOrder();
   // True when closing would lose work: an entry open in the control, changes it would
   // give in its change list, or a context in the boxes that differs from the one loaded.
@@ -66,6 +71,8 @@ class DemoWindow : public QMainWindow {
   bool LoadTexts();
   // The change list, shown in the changes box.
   std::optional<QString> ReadChanges();
+  // The order's values into the control.
+  bool LoadValues(const OrderValues& values);
 
  protected:
   // With unsaved changes, asks: Save (closes only when the save succeeds), Discard
@@ -84,8 +91,8 @@ class DemoWindow : public QMainWindow {
   void Report(const QString& message);
   void Log(const QString& line);
   void SyncNewPaymentBox();
-  // The separators the control reads and writes with: those of its last load, else the
-  // boxes' ones.
+  // The separators the control's change list is written with: those of its last
+  // WritePaymentData, "~" and "|" before one.
   QString FieldSeparator() const;
   QString RecordSeparator() const;
 

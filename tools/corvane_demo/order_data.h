@@ -5,11 +5,20 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
+#include "corvane/money.h"
+#include "corvane/payment_values.h"
+
 namespace corvane::demo {
+
+// The demo's orders are in a currency of two decimals; the database keeps amounts as whole
+// numbers of its minor units (cents).
+inline constexpr int kAmountDecimals = 2;
 
 // A database failure, or data the control's texts cannot carry; the message says which.
 class StoreError : public std::runtime_error {
@@ -23,7 +32,7 @@ struct OrderContext {
   int country = 44;
   int order_type = 1;
   double conversion_rate = 0;  // displayed amount = stored amount * rate; 0 counts as 1
-  double ordered_amount = 0;
+  double ordered_amount = 0;   // kept to the cent
   QDate date_taken;
 
   bool operator==(const OrderContext&) const = default;
@@ -51,7 +60,7 @@ struct StoredPayment {
   int type_id = 0;
   QString reference;
   QString authorization;
-  double amount = 0;
+  Money amount;  // with kAmountDecimals decimals or fewer
   std::optional<QDate> date;
 
   bool operator==(const StoredPayment&) const = default;
@@ -62,6 +71,13 @@ struct OrderTexts {
   QString credit_cards;
   QString payment_types;
   QString payments;
+};
+
+// The order as LoadPayments takes it: the same data as OrderTexts, as values.
+struct OrderValues {
+  std::vector<std::string> credit_cards;
+  std::vector<PaymentTypeInfo> payment_types;
+  std::vector<PaymentInfo> payments;
 };
 
 // A change record that was read but not applied, and why.
@@ -77,6 +93,15 @@ struct SaveReport {
   int deleted = 0;
   std::vector<SkippedChange> skipped;
 };
+
+// `amount` in whole cents. Throws StoreError, naming `what`, for an amount with more
+// decimals than kAmountDecimals or beyond the range of whole cents.
+std::int64_t Cents(const Money& amount, const QString& what);
+// `amount` to the nearest cent, as the control rounds; throws StoreError as Cents does.
+std::int64_t Cents(double amount, const QString& what);
+// An amount as the delimited texts write it: its digits without trailing zeros ("100",
+// "50.25", "0.1").
+QString AmountText(const Money& amount);
 
 // The payment date as the control shows it ("Dec 01, 2026"), and back. Reading also takes
 // ISO dates; an unreadable text gives nothing.

@@ -4,6 +4,8 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <atomic>
+#include <cstdint>
+#include <limits>
 
 #include "tools/corvane_demo/sql.h"
 
@@ -22,7 +24,7 @@ constexpr const char* kTables[] = {
     "  country INTEGER NOT NULL,"
     "  order_type INTEGER NOT NULL,"
     "  conversion_rate REAL NOT NULL,"
-    "  ordered_amount REAL NOT NULL,"
+    "  ordered_minor_units INTEGER NOT NULL,"
     "  date_taken TEXT)",
     "CREATE TABLE IF NOT EXISTS credit_cards ("
     "  order_id INTEGER NOT NULL REFERENCES orders (id) ON DELETE CASCADE,"
@@ -35,7 +37,7 @@ constexpr const char* kTables[] = {
     "  type_id INTEGER NOT NULL REFERENCES payment_types (id),"
     "  reference TEXT NOT NULL DEFAULT '',"
     "  authorization_code TEXT NOT NULL DEFAULT '',"
-    "  amount REAL NOT NULL,"
+    "  amount_minor_units INTEGER NOT NULL,"
     "  payment_date TEXT)",
     "CREATE INDEX IF NOT EXISTS payments_by_order ON payments (order_id, sequence)",
 };
@@ -110,7 +112,8 @@ std::vector<OrderSummary> OrderStore::Orders() const {
 OrderContext OrderStore::Context(int order_id) const {
   QSqlQuery query = sql::Run(db(),
                              QStringLiteral("SELECT mode, country, order_type, conversion_rate,"
-                                            " ordered_amount, date_taken FROM orders WHERE id = ?"),
+                                            " ordered_minor_units, date_taken FROM orders"
+                                            " WHERE id = ?"),
                              {order_id});
   if (!query.next()) throw StoreError("there is no order " + std::to_string(order_id));
   OrderContext context;
@@ -118,7 +121,7 @@ OrderContext OrderStore::Context(int order_id) const {
   context.country = query.value(1).toInt();
   context.order_type = query.value(2).toInt();
   context.conversion_rate = query.value(3).toDouble();
-  context.ordered_amount = query.value(4).toDouble();
+  context.ordered_amount = Money(query.value(4).toLongLong(), kAmountDecimals).ToDouble();
   context.date_taken = sql::ReadDateValue(query.value(5)).value_or(QDate());
   return context;
 }
@@ -136,13 +139,14 @@ std::vector<StoredPayment> OrderStore::Payments(int order_id) const {
   QSqlQuery query =
       sql::Run(db(),
                QStringLiteral("SELECT sequence, type_id, reference, authorization_code,"
-                              " amount, payment_date FROM payments"
+                              " amount_minor_units, payment_date FROM payments"
                               " WHERE order_id = ? ORDER BY sequence"),
                {order_id});
   std::vector<StoredPayment> payments;
   while (query.next()) {
     payments.push_back({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
-                        query.value(3).toString(), query.value(4).toDouble(),
+                        query.value(3).toString(),
+                        Money(query.value(4).toLongLong(), kAmountDecimals),
                         sql::ReadDateValue(query.value(5))});
   }
   return payments;
@@ -168,9 +172,10 @@ int OrderStore::AddOrder(const QString& name, const OrderContext& context,
   QSqlQuery query = sql::Run(
       db(),
       QStringLiteral("INSERT INTO orders (name, mode, country, order_type, conversion_rate,"
-                     " ordered_amount, date_taken) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                     " ordered_minor_units, date_taken) VALUES (?, ?, ?, ?, ?, ?, ?)"),
       {name, context.mode, context.country, context.order_type, context.conversion_rate,
-       context.ordered_amount, sql::DateValue(context.date_taken)});
+       static_cast<qlonglong>(Cents(context.ordered_amount, QStringLiteral("the ordered amount"))),
+       sql::DateValue(context.date_taken)});
   const int order_id = query.lastInsertId().toInt();
   for (int position = 0; position < cards.size(); ++position) {
     sql::Run(db(),
@@ -185,13 +190,39 @@ int OrderStore::AddOrder(const QString& name, const OrderContext& context,
 int OrderStore::AddPayment(int order_id, const StoredPayment& payment) {
   const QVariant sequence =
       payment.sequence == 0 ? QVariant(QMetaType::fromType<int>()) : QVariant(payment.sequence);
-  QSqlQuery query = sql::Run(
-      db(),
-      QStringLiteral("INSERT INTO payments (sequence, order_id, type_id, reference,"
-                     " authorization_code, amount, payment_date) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-      {sequence, order_id, payment.type_id, payment.reference, payment.authorization,
-       payment.amount, sql::DateValue(payment.date)});
+  const auto cents = static_cast<qlonglong>(Cents(payment.amount, QStringLiteral("the amount")));
+  QSqlQuery query =
+      sql::Run(db(),
+               QStringLiteral("INSERT INTO payments (sequence, order_id, type_id, reference,"
+                              " authorization_code, amount_minor_units, payment_date)"
+                              " VALUES (?, ?, ?, ?, ?, ?, ?)"),
+               {sequence, order_id, payment.type_id, payment.reference, payment.authorization,
+                cents, sql::DateValue(payment.date)});
   return query.lastInsertId().toInt();
+}
+
+OrderValues OrderStore::Values(int order_id) const {
+  ExpectOrder(order_id);
+  OrderValues values;
+  for (const QString& card : CreditCards(order_id))
+    values.credit_cards.push_back(card.toStdString());
+  auto type_id = [](int id) {
+    if (id < std::numeric_limits<std::int16_t>::min() ||
+        id > std::numeric_limits<std::int16_t>::max()) {
+      throw StoreError("payment type ID " + std::to_string(id) + " does not fit 16 bits");
+    }
+    return static_cast<std::int16_t>(id);
+  };
+  for (const PaymentType& type : PaymentTypes()) {
+    values.payment_types.push_back(
+        {type_id(type.id), type.name.toStdString(), type.non_selectable});
+  }
+  for (const StoredPayment& p : Payments(order_id)) {
+    values.payments.push_back(
+        {type_id(p.type_id), p.reference.toStdString(), p.authorization.toStdString(), p.amount,
+         p.date ? ControlDate(*p.date).toStdString() : std::string(), std::to_string(p.sequence)});
+  }
+  return values;
 }
 
 }  // namespace corvane::demo

@@ -1,15 +1,20 @@
 // The demo's orders in an SQLite database (Qt SQL): the payment types, each order with its
-// context, credit cards and stored payments. The store builds the texts WritePaymentData
-// takes from the rows and applies the change list ReadPaymentData gives back.
+// context, credit cards and stored payments. The store gives an order as the values
+// LoadPayments takes and applies the changes Changes gives back; for the developer panel it
+// also builds the texts WritePaymentData takes and applies a change list ReadPaymentData
+// gives.
 //
 // Tables: payment_types (id from 0 in order, name, non_selectable); orders (id, name and the
-// context); credit_cards (order_id, position, number); payments (sequence primary key,
-// order_id, type_id, reference, authorization_code, amount in the host's currency,
+// context, the ordered amount in cents as ordered_minor_units); credit_cards (order_id,
+// position, number); payments (sequence primary key, order_id, type_id, reference,
+// authorization_code, amount_minor_units: the amount in the host's currency in cents,
 // payment_date as YYYY-MM-DD or NULL). Every failure throws StoreError.
 //
-// A database made by an earlier demo, whose sample payment types gave Credit Card the ID 5,
-// is upgraded when it is opened: Credit Card moves to ID 8 (its payments with it), and
-// Money Order, Store Credit and Wire Transfer take IDs 5 to 7. Its orders stay.
+// Databases of earlier demos are upgraded when they are opened, their orders kept: one
+// whose sample payment types gave Credit Card the ID 5 has Credit Card moved to ID 8 (its
+// payments with it), and Money Order, Store Credit and Wire Transfer take IDs 5 to 7; one
+// that kept amounts as floating-point numbers (REAL columns, where 60.55 was 60.549999...)
+// has them turned into cents, each rounded to the nearest as the control rounded it.
 #pragma once
 
 #include <QSqlDatabase>
@@ -50,9 +55,11 @@ class OrderStore {
   // Returns the sequence.
   int AddPayment(int order_id, const StoredPayment& payment);
 
-  // The credit cards, payment types and payments of the order as WritePaymentData takes
-  // them; a payment's type position is its type ID. Throws StoreError when a stored text
-  // holds a separator, or the type IDs do not run 0, 1, 2, ...
+  // The credit cards, payment types and payments of the order as LoadPayments takes them.
+  // Throws StoreError when a type ID does not fit 16 bits.
+  OrderValues Values(int order_id) const;
+  // The same as WritePaymentData takes them; a payment's type position is its type ID. Throws
+  // StoreError when a stored text holds a separator, or the type IDs do not run 0, 1, 2, ...
   OrderTexts Texts(int order_id, const QString& fs, const QString& rs) const;
 
   // Stores the order's context and applies the change list, all in one transaction: "N"
@@ -64,13 +71,24 @@ class OrderStore {
   // the database as it was.
   SaveReport SaveOrder(int order_id, const OrderContext& context, const QString& change_list,
                        const QString& fs, const QString& rs);
+  // The same with the changes as values (Corvane::Changes); none is left unapplied, since
+  // each names its type by ID.
+  SaveReport SaveOrder(int order_id, const OrderContext& context,
+                       const std::vector<PaymentChange>& changes);
 
  private:
   QSqlDatabase db() const;
   void CreateTables();
-  // Moves a database made before the credit card type's ID became 8 to today's types.
+  // Moves a database made by an earlier demo to today's types and columns.
   void Upgrade();
+  // Keeps the amounts of a database whose columns were REAL in cents.
+  void UpgradeAmountsToCents();
   void ExpectOrder(int order_id) const;
+  // The context into the order's row.
+  void StoreContext(int order_id, const OrderContext& context);
+  // One change, checked and read, applied: see save_order.cpp.
+  struct Change;
+  void Apply(int order_id, const Change& change, SaveReport& report);
 
   QString connection_;
   int transaction_depth_ = 0;

@@ -37,8 +37,6 @@ class TextBuilder {
   bool open_ = false;
 };
 
-QString Amount(double amount) { return QString::number(amount, 'g', 15); }
-
 }  // namespace
 
 OrderTexts OrderStore::Texts(int order_id, const QString& fs, const QString& rs) const {
@@ -75,7 +73,7 @@ OrderTexts OrderStore::Texts(int order_id, const QString& fs, const QString& rs)
     payments.Field(QString::number(p.type_id), which + "type");
     payments.Field(p.reference, which + "reference");
     payments.Field(p.authorization, which + "authorization");
-    payments.Field(Amount(p.amount), which + "amount");
+    payments.Field(AmountText(p.amount), which + "amount");
     payments.Field(p.date ? ControlDate(*p.date) : QString(), which + "date");
     payments.Field(QString::number(p.sequence), which + "sequence");
     payments.EndRecord();

@@ -39,9 +39,9 @@ int OrderStore::AddSampleOrderIfEmpty() {
   const int order_id =
       AddOrder(QStringLiteral("Sample order"), context,
                {"4111 1111 1111 1111", "5500 0000 0000 0004", "3400 000000 00009"});
-  AddPayment(order_id, {501, 2, "1001", "", 100, QDate(2026, 11, 28)});
-  AddPayment(order_id, {502, 8, "4111 1111 1111 1111", "A1234", 50.25, QDate(2026, 11, 29)});
-  AddPayment(order_id, {503, 0, "", "", 20, QDate(2026, 11, 30)});
+  AddPayment(order_id, {501, 2, "1001", "", Money(10000), QDate(2026, 11, 28)});
+  AddPayment(order_id, {502, 8, "4111 1111 1111 1111", "A1234", Money(5025), QDate(2026, 11, 29)});
+  AddPayment(order_id, {503, 0, "", "", Money(2000), QDate(2026, 11, 30)});
   transaction.Commit();
   return order_id;
 }

@@ -1,4 +1,5 @@
-// Applying the control's change list to the stored payments, all or nothing.
+// Applying the control's changes to the stored payments, all or nothing: as values
+// (Changes) or as the delimited change list (ReadPaymentData).
 #include <QSqlQuery>
 #include <QVariant>
 #include <cmath>
@@ -9,124 +10,181 @@
 #include "tools/corvane_demo/sql.h"
 
 namespace corvane::demo {
-namespace {
 
-// One change record read into what the database takes.
-class ChangeRecord {
- public:
-  ChangeRecord(const QStringList& fields, int number) : fields_(fields), number_(number) {}
-
-  [[noreturn]] void Fail(const QString& what) const {
-    throw StoreError(QStringLiteral("change record %1: %2; nothing was saved")
-                         .arg(number_)
-                         .arg(what)
-                         .toStdString());
-  }
-
-  int Sequence() const {
-    const std::optional<int> sequence = WholeNumber(fields_[kChangeSequence]);
-    if (!sequence) Fail("sequence '" + fields_[kChangeSequence] + "' is not a number");
-    return *sequence;
-  }
-
-  double Amount() const {
-    bool ok = false;
-    const double amount = fields_[kChangeAmount].toDouble(&ok);
-    if (!ok || !std::isfinite(amount)) {
-      Fail("amount '" + fields_[kChangeAmount] + "' is not a number");
-    }
-    return amount;
-  }
-
-  QVariant Date() const {
-    const QString& text = fields_[kChangeDate];
-    if (text.trimmed().isEmpty()) return sql::DateValue(std::nullopt);
-    const std::optional<QDate> date = ReadControlDate(text);
-    if (!date) Fail("payment date '" + text + "' is not a date");
-    return sql::DateValue(date);
-  }
-
-  // After an update or delete by sequence: exactly one stored payment of the order.
-  void ExpectOneRow(const QSqlQuery& query, int order_id) const {
-    if (query.numRowsAffected() != 1) {
-      Fail(QStringLiteral("order %1 has no stored payment %2").arg(order_id).arg(Sequence()));
-    }
-  }
-
-  const QString& operator[](ChangeField field) const { return fields_[field]; }
-
- private:
-  const QStringList& fields_;
-  int number_;
+// One change read into what the database takes. A delete needs only its sequence.
+struct OrderStore::Change {
+  int number = 0;  // from 1, in the order of the changes, for the messages
+  QChar mark;      // 'N', 'U' or 'D'
+  int sequence = 0;
+  int type_id = 0;
+  QString reference;
+  QString authorization;
+  qlonglong cents = 0;
+  QVariant date;
 };
 
+namespace {
+
+[[noreturn]] void Fail(int number, const QString& what) {
+  throw StoreError(QStringLiteral("change record %1: %2; nothing was saved")
+                       .arg(number)
+                       .arg(what)
+                       .toStdString());
+}
+
+int Sequence(const QString& text, int number) {
+  const std::optional<int> sequence = WholeNumber(text);
+  if (!sequence) Fail(number, "sequence '" + text + "' is not a number");
+  return *sequence;
+}
+
+QVariant Date(const QString& text, int number) {
+  if (text.trimmed().isEmpty()) return sql::DateValue(std::nullopt);
+  const std::optional<QDate> date = ReadControlDate(text);
+  if (!date) Fail(number, "payment date '" + text + "' is not a date");
+  return sql::DateValue(date);
+}
+
+qlonglong CentsOf(const Money& amount, int number) {
+  try {
+    return static_cast<qlonglong>(Cents(amount, QStringLiteral("amount")));
+  } catch (const StoreError& e) {
+    Fail(number, QString::fromStdString(e.what()));
+  }
+}
+
+// The amount of a change record: exact when it is written to the cent ("12.5"), else the
+// nearest cent (a rate's quotient, "3.33333333333333").
+qlonglong CentsOf(const QString& text, int number) {
+  if (const std::optional<Money> exact = Money::Parse(text.toStdString(), kAmountDecimals)) {
+    return CentsOf(*exact, number);
+  }
+  bool ok = false;
+  const double amount = text.toDouble(&ok);
+  const std::optional<Money> nearest =
+      ok ? Money::Nearest(amount, kAmountDecimals) : std::optional<Money>();
+  if (!nearest) Fail(number, "amount '" + text + "' is not a number");
+  return CentsOf(*nearest, number);
+}
+
 }  // namespace
+
+void OrderStore::StoreContext(int order_id, const OrderContext& context) {
+  ExpectOrder(order_id);
+  sql::Run(
+      db(),
+      QStringLiteral("UPDATE orders SET mode = ?, country = ?, order_type = ?,"
+                     " conversion_rate = ?, ordered_minor_units = ?, date_taken = ?"
+                     " WHERE id = ?"),
+      {context.mode, context.country, context.order_type, context.conversion_rate,
+       static_cast<qlonglong>(Cents(context.ordered_amount, QStringLiteral("the ordered amount"))),
+       sql::DateValue(context.date_taken), order_id});
+}
+
+void OrderStore::Apply(int order_id, const Change& change, SaveReport& report) {
+  // After an update or delete by sequence: exactly one stored payment of the order.
+  auto expect_one_row = [&](const QSqlQuery& query) {
+    if (query.numRowsAffected() != 1) {
+      Fail(change.number,
+           QStringLiteral("order %1 has no stored payment %2").arg(order_id).arg(change.sequence));
+    }
+  };
+  if (change.mark == 'D') {
+    expect_one_row(
+        sql::Run(db(), QStringLiteral("DELETE FROM payments WHERE sequence = ? AND order_id = ?"),
+                 {change.sequence, order_id}));
+    ++report.deleted;
+    return;
+  }
+  if (sql::Scalar(db(), QStringLiteral("SELECT 1 FROM payment_types WHERE id = ?"),
+                  {change.type_id})
+          .isNull()) {
+    Fail(change.number, QStringLiteral("no payment type has ID %1").arg(change.type_id));
+  }
+  const QVariantList values = {change.type_id, change.reference, change.authorization, change.cents,
+                               change.date};
+  if (change.mark == 'N') {
+    const QSqlQuery query = sql::Run(
+        db(),
+        QStringLiteral("INSERT INTO payments (type_id, reference, authorization_code,"
+                       " amount_minor_units, payment_date, order_id) VALUES (?, ?, ?, ?, ?, ?)"),
+        values + QVariantList{order_id});
+    report.inserted.push_back(query.lastInsertId().toInt());
+  } else {
+    expect_one_row(sql::Run(db(),
+                            QStringLiteral("UPDATE payments SET type_id = ?, reference = ?,"
+                                           " authorization_code = ?, amount_minor_units = ?,"
+                                           " payment_date = ? WHERE sequence = ? AND order_id = ?"),
+                            values + QVariantList{change.sequence, order_id}));
+    ++report.updated;
+  }
+}
+
+SaveReport OrderStore::SaveOrder(int order_id, const OrderContext& context,
+                                 const std::vector<PaymentChange>& changes) {
+  sql::Transaction transaction(db(), transaction_depth_);
+  StoreContext(order_id, context);
+  SaveReport report;
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    const PaymentInfo& p = changes[i].payment;
+    Change change;
+    change.number = static_cast<int>(i) + 1;
+    change.mark = QChar(static_cast<char>(changes[i].mark));
+    if (changes[i].mark != ChangeMark::kNew) {
+      change.sequence = Sequence(QString::fromStdString(p.sequence), change.number);
+    }
+    if (changes[i].mark != ChangeMark::kDeleted) {
+      change.type_id = p.type_id;
+      change.reference = QString::fromStdString(p.reference);
+      change.authorization = QString::fromStdString(p.authorization);
+      change.cents = CentsOf(p.amount, change.number);
+      change.date = Date(QString::fromStdString(p.date), change.number);
+    }
+    Apply(order_id, change, report);
+  }
+  transaction.Commit();
+  return report;
+}
 
 SaveReport OrderStore::SaveOrder(int order_id, const OrderContext& context,
                                  const QString& change_list, const QString& fs, const QString& rs) {
   if (fs.isEmpty() || rs.isEmpty()) throw StoreError("the separators must not be empty");
   sql::Transaction transaction(db(), transaction_depth_);
-  ExpectOrder(order_id);
-  sql::Run(db(),
-           QStringLiteral("UPDATE orders SET mode = ?, country = ?, order_type = ?,"
-                          " conversion_rate = ?, ordered_amount = ?, date_taken = ?"
-                          " WHERE id = ?"),
-           {context.mode, context.country, context.order_type, context.conversion_rate,
-            context.ordered_amount, sql::DateValue(context.date_taken), order_id});
-
+  StoreContext(order_id, context);
   SaveReport report;
   const QList<QStringList> records = SplitChangeList(change_list, fs, rs);
   for (int i = 0; i < records.size(); ++i) {
-    const ChangeRecord record(records[i], i + 1);
-    if (records[i].size() != kChangeFieldCount) {
-      record.Fail(QStringLiteral("has %1 fields; a change record has %2")
-                      .arg(records[i].size())
-                      .arg(kChangeFieldCount));
+    const QStringList& fields = records[i];
+    Change change;
+    change.number = i + 1;
+    if (fields.size() != kChangeFieldCount) {
+      Fail(change.number, QStringLiteral("has %1 fields; a change record has %2")
+                              .arg(fields.size())
+                              .arg(kChangeFieldCount));
     }
-    const QString& mark = record[kChangeMark];
+    const QString& mark = fields[kChangeMark];
     if (mark != "N" && mark != "U" && mark != "D") {
-      record.Fail("mark '" + mark + "' is not N, U or D");
+      Fail(change.number, "mark '" + mark + "' is not N, U or D");
     }
-    const std::optional<int> type_id = WholeNumber(record[kChangeType]);
+    change.mark = mark[0];
+    const std::optional<int> type_id = WholeNumber(fields[kChangeType]);
     if (!type_id) {
       report.skipped.push_back(
-          {i + 1, records[i].join(fs),
-           "the payment type '" + record[kChangeType] +
+          {change.number, fields.join(fs),
+           "the payment type '" + fields[kChangeType] +
                "' came back as a name, not a type ID (the control's payment types have no "
                "type of that name)"});
       continue;
     }
-    if (mark == "D") {
-      const QSqlQuery query =
-          sql::Run(db(), QStringLiteral("DELETE FROM payments WHERE sequence = ? AND order_id = ?"),
-                   {record.Sequence(), order_id});
-      record.ExpectOneRow(query, order_id);
-      ++report.deleted;
-      continue;
+    if (change.mark != 'N') change.sequence = Sequence(fields[kChangeSequence], change.number);
+    if (change.mark != 'D') {
+      change.type_id = *type_id;
+      change.reference = fields[kChangeReference];
+      change.authorization = fields[kChangeAuthorization];
+      change.cents = CentsOf(fields[kChangeAmount], change.number);
+      change.date = Date(fields[kChangeDate], change.number);
     }
-    if (sql::Scalar(db(), QStringLiteral("SELECT 1 FROM payment_types WHERE id = ?"), {*type_id})
-            .isNull()) {
-      record.Fail(QStringLiteral("no payment type has ID %1").arg(*type_id));
-    }
-    const QVariantList values = {*type_id, record[kChangeReference], record[kChangeAuthorization],
-                                 record.Amount(), record.Date()};
-    if (mark == "N") {
-      const QSqlQuery query = sql::Run(
-          db(),
-          QStringLiteral("INSERT INTO payments (type_id, reference, authorization_code, amount,"
-                         " payment_date, order_id) VALUES (?, ?, ?, ?, ?, ?)"),
-          values + QVariantList{order_id});
-      report.inserted.push_back(query.lastInsertId().toInt());
-    } else {
-      const QSqlQuery query =
-          sql::Run(db(),
-                   QStringLiteral("UPDATE payments SET type_id = ?, reference = ?,"
-                                  " authorization_code = ?, amount = ?, payment_date = ?"
-                                  " WHERE sequence = ? AND order_id = ?"),
-                   values + QVariantList{record.Sequence(), order_id});
-      record.ExpectOneRow(query, order_id);
-      ++report.updated;
-    }
+    Apply(order_id, change, report);
   }
   transaction.Commit();
   return report;
