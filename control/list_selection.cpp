@@ -38,12 +38,16 @@ void PaymentControl::ShowInEntryFields(const Payment& payment) {
   }
   // A card payment's number is kept whole beside the boxes, which show it as masking wants.
   const bool card = TakesCard(GetPaymentID(payment.type));
+  std::string card_shown;
   if (card) {
-    card_combo_.SetText(CardShown(payment.reference));
+    card_shown = CardShown(payment.reference);
+    card_combo_.SetText(card_shown);
     card_in_card_combo_ = payment.reference;
+    card_in_reference_box_ = payment.reference;
+  } else {
+    card_in_reference_box_.reset();
   }
-  const std::string reference = card ? CardShown(payment.reference) : payment.reference;
-  card_in_reference_box_ = card ? std::optional(payment.reference) : std::nullopt;
+  const std::string& reference = card ? card_shown : payment.reference;
   for (auto [box, text] : {std::pair{&reference_box_, &reference},
                            std::pair{&authorization_box_, &payment.authorization}}) {
     box->SetText(*text);

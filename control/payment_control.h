@@ -163,7 +163,7 @@ class PaymentControl : private Events {
 
   // The texts the operator reads, through the catalog (texts.cpp).
   /// `classic` as the catalog gives it.
-  std::string Tr(std::string_view classic) const { return catalog_.Text(classic); }
+  std::string_view Tr(std::string_view classic) const { return catalog_.View(classic); }
   /// Sets the caption `classic` stands for on `button`, and keeps `classic`: a new catalog
   /// shows it in its own language.
   void ShowCaption(CommandButton& button, std::string_view classic);

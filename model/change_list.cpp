@@ -1,5 +1,6 @@
 #include "model/change_list.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -27,6 +28,18 @@ void ExpectSplitsBack(std::string_view text, std::size_t record_start,
                       std::string_view field_separator, std::string_view record_separator,
                       int row) {
   if (field_separator.empty() || record_separator.empty()) return;
+  // The usual separators are single, different characters: then the record splits back
+  // exactly when it holds no more of them than were written around its fields. Counting
+  // them is one quick pass; the search below runs only to name what went wrong.
+  if (field_separator.size() == 1 && record_separator.size() == 1 &&
+      field_separator != record_separator) {
+    const std::string_view record = text.substr(record_start);
+    if (std::ranges::count(record, field_separator[0]) ==
+            static_cast<std::ptrdiff_t>(fields.size() - 1) &&
+        std::ranges::count(record, record_separator[0]) == 1) {
+      return;
+    }
+  }
   auto refuse = [&](std::size_t field, std::string_view what) {
     throw HostError(Where("ReadPaymentData", row) + ": " + std::string(kFieldNames[field]) + " " +
                     QuoteForMessage(fields[field]) + " " + std::string(what));

@@ -41,9 +41,12 @@ constexpr std::string_view kClassicTexts[] = {
 
 }  // namespace
 
-std::string Catalog::Text(std::string_view classic) const {
+std::string Catalog::Text(std::string_view classic) const { return std::string(View(classic)); }
+
+std::string_view Catalog::View(std::string_view classic) const {
+  if (translations_.empty()) return classic;
   const auto found = translations_.find(classic);
-  return std::string(found == translations_.end() ? classic : std::string_view(found->second));
+  return found == translations_.end() ? classic : std::string_view(found->second);
 }
 
 std::string Catalog::Text(std::string_view classic, std::string_view name) const {

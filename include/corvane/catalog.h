@@ -48,6 +48,9 @@ class Catalog {
 
   /// The text the operator sees for `classic`: its translation, or `classic` itself.
   std::string Text(std::string_view classic) const;
+  /// As Text, without a copy: the view stays good while the catalog and `classic` do,
+  /// unchanged.
+  std::string_view View(std::string_view classic) const;
   /// As Text, with each "%1" of the text replaced by `name` (which is not searched again).
   std::string Text(std::string_view classic, std::string_view name) const;
 
