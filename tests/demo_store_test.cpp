@@ -168,6 +168,85 @@ TEST_F(DemoStoreTest, StoredTextHoldingASeparatorIsRefused) {
   EXPECT_EQ(S(store().Texts(order_, "~", "^").payments.section('^', 3, 3)), "2~A|B~~1~~504");
 }
 
+// An order keeps its amounts in its currency's minor units: what the control gives back
+// for a yen or a dinar order is stored and read back exactly, the texts written with as
+// many decimals as it has (a yen amount with cents is refused, as the control would).
+TEST_F(DemoStoreTest, OrdersInYenAndDinarsKeepTheirAmountsExactly) {
+  struct Case {
+    const char* currency;
+    Money ordered;
+    Money paid;
+    const char* text;
+    const char* stored_units;
+  };
+  for (const Case& c : {Case{"JPY", Money(123457, 0), Money(98765, 0), "98765", "98765"},
+                        Case{"KWD", Money(1234567, 3), Money(60555, 3), "60.555", "60555"}}) {
+    OrderContext context = SampleContext();
+    context.currency = c.currency;
+    context.ordered_amount = c.ordered.ToDouble();
+    const int order = store().AddOrder(c.currency, context, {});
+    const SaveReport report = store().SaveOrder(
+        order, context,
+        std::vector<PaymentChange>{{ChangeMark::kNew, {2, "R1", "", c.paid, "Dec 01, 2026", ""}}});
+    ASSERT_EQ(report.inserted.size(), 1u) << c.currency;
+
+    OrderStore reopened(File());
+    EXPECT_TRUE(reopened.Context(order) == context) << c.currency;
+    ASSERT_EQ(reopened.Payments(order).size(), 1u);
+    EXPECT_EQ(reopened.Payments(order)[0].amount, c.paid) << c.currency;
+    EXPECT_EQ(S(reopened.Texts(order, "~", "|").payments.section('~', 3, 3)), c.text);
+    EXPECT_EQ(reopened.Values(order).payments[0].amount, c.paid);
+    // The change list's text reads at the currency's decimals too.
+    reopened.SaveOrder(
+        order, context,
+        QStringLiteral("Dec 01, 2026~2~R1~~%1~%2~U|").arg(c.text).arg(report.inserted[0]), "~",
+        "|");
+    EXPECT_EQ(reopened.Payments(order)[0].amount, c.paid) << c.currency;
+  }
+  OrderContext yen = SampleContext();
+  yen.currency = "JPY";
+  const int order = store().AddOrder("Yen", yen, {});
+  EXPECT_THROW(store().AddPayment(order, {0, 0, "", "", Money(1050), {}}), StoreError)
+      << "10.50 has no yen";
+  EXPECT_NO_THROW(store().AddPayment(order, {0, 0, "", "", Money(1000), {}})) << "10.00 is 10";
+  EXPECT_EQ(store().Payments(order)[0].amount, Money(10, 0));
+}
+
+// The stored minor units mean amounts only in the order's currency: an order with payments
+// keeps it; an empty one may take another. An unknown code is refused.
+TEST_F(DemoStoreTest, AnOrderWithPaymentsKeepsItsCurrency) {
+  OrderContext context = SampleContext();
+  context.currency = "KWD";
+  try {
+    store().SaveOrder(order_, context, std::vector<PaymentChange>{});
+    ADD_FAILURE() << "the currency changed";
+  } catch (const StoreError& e) {
+    EXPECT_EQ(std::string(e.what()), "order 1 has payments in $; its currency cannot become KWD");
+  }
+  EXPECT_EQ(S(store().Currency(order_)), "");
+  const int empty = store().AddOrder("Empty", SampleContext(), {});
+  store().SaveOrder(empty, context, std::vector<PaymentChange>{});
+  EXPECT_EQ(S(store().Currency(empty)), "KWD");
+  context.currency = "XAU";
+  EXPECT_THROW(store().AddOrder("Gold", context, {}), StoreError);
+}
+
+// Each sample order in a currency is added once; the classic one is the first.
+TEST_F(DemoStoreTest, SampleOrderInACurrencyIsAddedOnce) {
+  EXPECT_EQ(store().SampleOrderIn(""), order_);
+  const int dinars = store().SampleOrderIn("KWD");
+  EXPECT_NE(dinars, order_);
+  EXPECT_EQ(store().SampleOrderIn("KWD"), dinars);
+  EXPECT_EQ(S(store().Orders().back().name), "Sample order in KWD");
+  const int yen = store().SampleOrderIn("JPY");
+  std::vector<std::string> amounts;
+  for (const StoredPayment& p : store().Payments(yen)) amounts.push_back(p.amount.Text());
+  EXPECT_THAT(amounts, ElementsAre("100", "50", "20"));
+  EXPECT_EQ(store().Payments(dinars)[1].amount, Money(50250, 3));
+  EXPECT_EQ(Stored(store(), order_), kSamplePayments);
+  EXPECT_THROW(store().SampleOrderIn("XAU"), StoreError);
+}
+
 TEST_F(DemoStoreTest, PaymentTypeIdsRunFromZeroInOrder) {
   EXPECT_THROW(store().AddPaymentType({10, "Wire", false}), StoreError);
   store().AddPaymentType({9, "Wire", false});

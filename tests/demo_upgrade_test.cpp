@@ -1,7 +1,8 @@
 // Databases made by earlier demos are upgraded when the store opens them, their orders
 // kept: where the sample types gave Credit Card the ID 5, Credit Card and its payments move
 // to ID 8 (a type table a person changed is left as it is); amounts kept in REAL columns
-// become whole cents, as the control showed them.
+// become whole cents, as the control showed them; orders made before orders had a currency
+// stay in the classic one.
 #include <gmock/gmock.h>
 
 #include <QSqlDatabase>
@@ -128,7 +129,7 @@ TEST_F(DemoUpgradeTest, EarlierSampleTypesMoveCreditCardToEightWithItsPayments) 
   EXPECT_EQ(store.AddSampleOrderIfEmpty(), 0) << "the order was kept";
   EXPECT_EQ(store.Texts(1, "~", "|").payments.section('|', 1, 1).toStdString(),
             "8~4111 1111 1111 1111~A1234~50.25~Nov 29, 2026~502");
-  EXPECT_EQ(UserVersion(file_), 2);
+  EXPECT_EQ(UserVersion(file_), 3);
 }
 
 TEST_F(DemoUpgradeTest, UpgradeRunsOnceAndLeavesOtherTablesAlone) {
@@ -149,14 +150,14 @@ TEST_F(DemoUpgradeTest, TypesAPersonChangedAreKept) {
   EXPECT_EQ(store.PaymentTypes(), changed);
   EXPECT_THAT(Payments(store, 1), ElementsAre("501|2|1001", "502|5|4111 1111 1111 1111", "503|0|",
                                               "504|5|4111 1111 1111 1111"));
-  EXPECT_EQ(UserVersion(file_), 2);
+  EXPECT_EQ(UserVersion(file_), 3);
 }
 
 TEST_F(DemoUpgradeTest, FreshDatabaseStartsWithTodaysTypes) {
   OrderStore store(file_);
   EXPECT_NE(store.AddSampleOrderIfEmpty(), 0);
   EXPECT_EQ(store.PaymentTypes(), SamplePaymentTypes());
-  EXPECT_EQ(UserVersion(file_), 2);
+  EXPECT_EQ(UserVersion(file_), 3);
 }
 
 // A database of the demo before amounts were kept in cents: today's types, REAL amounts as
@@ -182,7 +183,7 @@ TEST_F(DemoUpgradeTest, RealAmountsBecomeTheCentsTheControlShowed) {
     EXPECT_EQ(store.Context(2).ordered_amount, 0.3);
     EXPECT_EQ(store.PaymentTypes(), SamplePaymentTypes()) << "the types stay";
   }
-  EXPECT_EQ(UserVersion(file_), 2);
+  EXPECT_EQ(UserVersion(file_), 3);
   EXPECT_EQ(Column(file_,
                    "SELECT typeof(amount_minor_units) || amount_minor_units FROM payments"
                    " ORDER BY sequence"),
@@ -192,6 +193,33 @@ TEST_F(DemoUpgradeTest, RealAmountsBecomeTheCentsTheControlShowed) {
       << "the REAL column is gone";
   OrderStore reopened(file_);
   EXPECT_EQ(reopened.Payments(1)[0].amount, Money(6055)) << "converted once";
+}
+
+// The demo before orders had a currency: amounts in cents, no currency column. Its orders
+// stay in the classic currency, their cents as they were, and take no code on saving.
+TEST_F(DemoUpgradeTest, OrdersWithoutACurrencyStayClassic) {
+  QStringList tables = kEarlierTables;
+  tables.replaceInStrings("ordered_amount REAL", "ordered_minor_units INTEGER");
+  tables.replaceInStrings("amount REAL", "amount_minor_units INTEGER");
+  Execute(file_, tables + TypeRows(SamplePaymentTypes()) +
+                     QStringList{
+                         "INSERT INTO orders VALUES (1, 'Sample order', 1, 44, 1, 0, 25010, NULL)",
+                         "INSERT INTO payments VALUES (501, 1, 2, '1001', '', 6055, NULL)",
+                         "PRAGMA user_version = 2",
+                     });
+  {
+    OrderStore store(file_);
+    EXPECT_EQ(store.Currency(1).toStdString(), "");
+    EXPECT_EQ(store.Context(1).ordered_amount, 250.1);
+    EXPECT_EQ(store.Payments(1)[0].amount, Money(6055));
+    store.SaveOrder(1, store.Context(1), std::vector<PaymentChange>{});
+    EXPECT_EQ(store.SampleOrderIn("KWD"), 2) << "a new order takes a currency";
+  }
+  EXPECT_EQ(UserVersion(file_), 3);
+  EXPECT_EQ(Column(file_, "SELECT IFNULL(currency, 'NULL') FROM orders ORDER BY id"),
+            (std::vector<std::string>{"NULL", "KWD"}));
+  EXPECT_EQ(Column(file_, "SELECT amount_minor_units FROM payments ORDER BY sequence"),
+            (std::vector<std::string>{"6055", "100000", "50250", "20000"}));
 }
 
 // An amount no whole number of cents can hold stops the upgrade: the store does not open

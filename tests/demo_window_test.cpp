@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QTest>
 #include <QTimer>
 
@@ -282,6 +284,102 @@ TEST_F(DemoWindowTest, TheLanguageBoxSwitchesTheControl) {
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes").toStdString(), "&Yes");
   EXPECT_FALSE(window_->language().Choose(QLocale::French));
   EXPECT_EQ(window_->language().language(), QLocale::English);
+}
+
+// The Mask card numbers box masks the card payment's reference in the list and in the
+// reference box at once, and shows it whole again; what is saved keeps the whole number.
+TEST_F(DemoWindowTest, TheMaskBoxMasksCardNumbersAtOnce) {
+  const std::string whole = "Credit Card|4111 1111 1111 1111|A1234|50.25|Nov 29, 2026|502";
+  const std::string masked = "Credit Card|4111 11•• •••• 1111|A1234|50.25|Nov 29, 2026|502";
+  person().ClickRow(W::lstPayment, 1);
+  EXPECT_FALSE(window_->mask_card_numbers().isChecked());
+  EXPECT_EQ(Row(1), whole);
+  window_->mask_card_numbers().click();
+  EXPECT_EQ(Row(1), masked);
+  EXPECT_EQ(Text(W::txtReference).Text(), "4111 11•• •••• 1111");
+  EXPECT_EQ(Row(0), "Check|1001||100.00|Nov 28, 2026|501") << "only card payments";
+  EXPECT_THAT(window_->log().toStdString(), ::testing::HasSubstr("Card numbers masked"));
+
+  StartCheck("75");
+  person().Click(W::cmdAdd);
+  ASSERT_TRUE(window_->SaveOrder()) << window_->status().toStdString();
+  EXPECT_EQ(StoredRows(store_, 1)[1], kSamplePayments[1]) << "stored whole";
+  EXPECT_EQ(Row(1), masked) << "masked after the reload too";
+  window_->mask_card_numbers().click();
+  EXPECT_EQ(Row(1), whole);
+  EXPECT_FALSE(window_->corvane().maskCardNumbers());
+}
+
+// The amount captions, and the amount column's header.
+std::string Captions(DemoWindow& window) {
+  Screen& screen = window.corvane().screen();
+  std::string out;
+  for (W id : {W::lblAmount, W::lblTotalAmountCaption}) out += screen.label(id).Caption() + " ";
+  return out + screen.list_view(W::lstPayment).Columns()[3].text;
+}
+
+// A dinar order: the control takes its currency before its payments, the operator enters
+// fils, the store keeps them exactly; the classic order afterwards shows "$" again.
+TEST_F(DemoWindowTest, ADinarOrderIsEnteredAndStoredToTheFils) {
+  ASSERT_TRUE(window_->LoadOrderIn("KWD")) << window_->status().toStdString();
+  const int order = window_->order_id();
+  EXPECT_NE(order, 1);
+  EXPECT_EQ(window_->context().currency()->currentText(), "KWD");
+  EXPECT_EQ(Captions(*window_), "Amount KWD: Total Amount KWD: Amount (KWD)");
+  EXPECT_EQ(Text(W::txtOrderedAmount).Text(), "250.000");
+  const std::string card = std::to_string(store_.Payments(order)[1].sequence);
+  EXPECT_EQ(Row(1), "Credit Card|4111 1111 1111 1111|A1234|50.250|Nov 29, 2026|" + card);
+
+  StartCheck("12.345");
+  person().Click(W::cmdAdd);
+  EXPECT_THAT(window_->log().toStdString(), ::testing::HasSubstr("AmountTotal 182.595"));
+  ASSERT_TRUE(window_->SaveOrder()) << window_->status().toStdString();
+  EXPECT_EQ(store_.Payments(order).back().amount, Money(12345, 3));
+  EXPECT_EQ(Row(3).substr(0, 25), "Check|1002||12.345|Dec 01");
+  EXPECT_EQ(window_->corvane().ExactTotal(), Money(182595, 3));
+
+  ASSERT_TRUE(window_->LoadOrder(1));
+  EXPECT_EQ(Captions(*window_), "Amount $: Total Amount $: Amount ($)");
+  EXPECT_EQ(Row(1), "Credit Card|4111 1111 1111 1111|A1234|50.25|Nov 29, 2026|502");
+  EXPECT_EQ(StoredRows(store_, 1), kSamplePayments);
+}
+
+// A yen order: the amount box refuses the decimal point; the yen are stored whole.
+TEST_F(DemoWindowTest, AYenOrderTakesWholeYen) {
+  ASSERT_TRUE(window_->LoadOrderIn("JPY")) << window_->status().toStdString();
+  const int order = window_->order_id();
+  StartCheck("7.5");
+  EXPECT_EQ(Text(W::txtAmount).Text(), "75");
+  person().Click(W::cmdAdd);
+  ASSERT_TRUE(window_->SaveOrder()) << window_->status().toStdString();
+  EXPECT_EQ(store_.Payments(order).back().amount, Money(75, 0));
+  EXPECT_EQ(List().SubItem(3, 3), "75");
+  EXPECT_EQ(Text(W::txtTotalAmount).Text(), "245");
+}
+
+// While the control holds payments it keeps its currency: Apply with another one is refused
+// and said in the status bar, and saving the order with it is refused by the store.
+TEST_F(DemoWindowTest, AnOrdersCurrencyCannotChangeUnderItsPayments) {
+  QComboBox& currency = *window_->context().currency();
+  currency.setCurrentIndex(currency.findText("JPY"));
+  EXPECT_FALSE(window_->ApplyContext());
+  EXPECT_EQ(window_->status().toStdString(),
+            "CurrencyCode failed: CurrencyCode: the list holds payments; set the currency before "
+            "WritePaymentData");
+  EXPECT_EQ(Captions(*window_), "Amount $: Total Amount $: Amount ($)");
+  EXPECT_FALSE(window_->SaveOrder());
+  EXPECT_THAT(window_->status().toStdString(),
+              ::testing::HasSubstr("order 1 has payments in $; its currency cannot become JPY"));
+  EXPECT_EQ(store_.Currency(1).toStdString(), "");
+}
+
+// The currencies the demo offers have the decimals the control knows for their codes.
+TEST_F(DemoWindowTest, OfferedCurrenciesHaveTheControlsDecimals) {
+  for (const OfferedCurrency& offered : kOfferedCurrencies) {
+    qt::CorvaneWidget control;
+    EXPECT_TRUE(control.setCurrencyCode(offered.code)) << control.lastError().toStdString();
+    EXPECT_EQ(control.currencyDecimals(), offered.decimals) << offered.code;
+  }
 }
 
 // Without a function of the test's, the question is a real message box: Escape is Cancel

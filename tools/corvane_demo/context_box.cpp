@@ -1,5 +1,6 @@
 #include "tools/corvane_demo/context_box.h"
 
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -8,6 +9,7 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -39,6 +41,7 @@ ContextBox::ContextBox(QWidget* parent)
       rate_(new QDoubleSpinBox(this)),
       ordered_amount_(new QDoubleSpinBox(this)),
       date_taken_(new QDateEdit(this)),
+      currency_(new QComboBox(this)),
       apply_(new QPushButton(tr("Apply (PaymentDetails)"), this)) {
   mode_->setRange(0, 2);
   mode_->setToolTip(tr("0: view only, 1: add, edit and delete, 2: add only"));
@@ -52,6 +55,15 @@ ContextBox::ContextBox(QWidget* parent)
   date_taken_->setDisplayFormat(QStringLiteral("MMM dd, yyyy"));
   date_taken_->setCalendarPopup(true);
   date_taken_->setDate(QDate(2026, 12, 1));
+  currency_->addItem(QStringLiteral("$"), QString());
+  for (const QString& code : OfferedCodes()) currency_->addItem(code, code);
+  currency_->setToolTip(
+      tr("$: the classic currency, two decimals; a code: ISO 4217's decimals, the code in "
+         "the captions. Set before the payments are loaded."));
+  // The ordered amount takes the currency's decimals.
+  connect(currency_, &QComboBox::currentIndexChanged, this, [this] {
+    ordered_amount_->setDecimals(CurrencyDecimals(currency_->currentData().toString()));
+  });
 
   auto* form = new QFormLayout(this);
   auto* numbers = new QHBoxLayout;
@@ -68,6 +80,8 @@ ContextBox::ContextBox(QWidget* parent)
   form->addRow(LabelFor(tr("Rate"), rate_, this), amounts);
   auto* date = new QHBoxLayout;
   date->addWidget(date_taken_);
+  date->addWidget(LabelFor(tr("Currency"), currency_, this));
+  date->addWidget(currency_);
   date->addStretch();
   date->addWidget(apply_);
   form->addRow(LabelFor(tr("Taken"), date_taken_, this), date);
@@ -78,6 +92,7 @@ void ContextBox::Set(const OrderContext& context) {
   country_->setValue(context.country);
   order_type_->setValue(context.order_type);
   rate_->setValue(context.conversion_rate);
+  currency_->setCurrentIndex(std::max(0, currency_->findData(context.currency)));
   ordered_amount_->setValue(context.ordered_amount);
   date_taken_->setDate(context.date_taken);
 }
@@ -90,6 +105,7 @@ OrderContext ContextBox::Get() const {
   context.conversion_rate = rate_->value();
   context.ordered_amount = ordered_amount_->value();
   context.date_taken = date_taken_->date();
+  context.currency = currency_->currentData().toString();
   return context;
 }
 

@@ -25,8 +25,6 @@ namespace {
 
 std::string Std(const QString& text) { return text.toStdString(); }
 
-QString Amount(double value) { return QString::number(value, 'f', 2); }
-
 }  // namespace
 
 DemoWindow::DemoWindow(OrderStore& store, ScriptedServices* scripted, Corvane::Today today,
@@ -108,6 +106,7 @@ QWidget* DemoWindow::BuildHostCalls() {
   new_payment_ = new QCheckBox(tr("EnableNewPayment"), calls);
   new_payment_->setChecked(true);
   language_ = new LanguageSwitch(calls);
+  mask_card_numbers_ = new QCheckBox(tr("Mask card numbers"), calls);
   auto* row = new QHBoxLayout(calls);
   row->setContentsMargins(0, 0, 0, 0);
   auto* ordered_label = new QLabel(tr("Ordered amount"), calls);
@@ -119,6 +118,7 @@ QWidget* DemoWindow::BuildHostCalls() {
   row->addStretch();
   row->addWidget(new_payment_);
   row->addWidget(language_);
+  row->addWidget(mask_card_numbers_);
   connect(set_ordered, &QPushButton::clicked, this, [this] {
     const double amount = ordered_amount_->value();
     if (Attempt(tr("OrderedAmount"), [&] { corvane_->OrderedAmount(amount); })) {
@@ -131,6 +131,11 @@ QWidget* DemoWindow::BuildHostCalls() {
   });
   connect(language_, &QComboBox::currentIndexChanged, this,
           [this] { Log(tr("Language: %1").arg(language_->currentText())); });
+  connect(mask_card_numbers_, &QCheckBox::toggled, this, [this](bool on) {
+    if (Attempt(tr("MaskCardNumbers"), [&] { corvane_->MaskCardNumbers(on); })) {
+      Log(on ? tr("Card numbers masked") : tr("Card numbers shown whole"));
+    }
+  });
   return calls;
 }
 
@@ -157,6 +162,12 @@ bool DemoWindow::LoadOrder(int order_id) {
       })) {
     return false;
   }
+  // The control takes another currency only with its list empty: a load of the types alone
+  // starts it over.
+  if (CurrencyDiffers(context.currency) &&
+      !Attempt(tr("LoadPayments"), [&] { corvane_->LoadPayments({}, values.payment_types, {}); })) {
+    return false;
+  }
   order_id_ = order_id;
   ListOrders(order_id);
   context_->Set(context);
@@ -171,6 +182,15 @@ bool DemoWindow::LoadOrder(int order_id) {
   if (!ApplyContext() || !LoadValues(values)) return false;
   Report(tr("Order %1 loaded: %2 stored payments").arg(order_id).arg(values.payments.size()));
   return true;
+}
+
+bool DemoWindow::LoadOrderIn(const QString& currency) {
+  int order_id = 0;
+  if (!Attempt(tr("Order in %1").arg(currency.isEmpty() ? QStringLiteral("$") : currency),
+               [&] { order_id = store_.SampleOrderIn(currency); })) {
+    return false;
+  }
+  return LoadOrder(order_id);
 }
 
 bool DemoWindow::SaveOrder() {
@@ -252,9 +272,30 @@ bool DemoWindow::ApplyContext() {
                              static_cast<std::int16_t>(c.order_type), c.conversion_rate,
                              c.ordered_amount, Std(ControlDate(c.date_taken)));
   });
+  const bool currency_taken = ApplyCurrency(c.currency);
+  ordered_amount_->setDecimals(corvane_->currencyDecimals());
   if (done) ordered_amount_->setValue(c.ordered_amount);
   SyncNewPaymentBox();
-  return done;
+  return done && currency_taken;
+}
+
+bool DemoWindow::CurrencyDiffers(const QString& currency) const {
+  if (currency.isEmpty()) {
+    return !corvane_->currencyCode().isEmpty() || corvane_->currencyDecimals() != kClassicDecimals;
+  }
+  return corvane_->currencyCode() != currency;
+}
+
+bool DemoWindow::ApplyCurrency(const QString& currency) {
+  if (!CurrencyDiffers(currency)) return true;
+  if (currency.isEmpty()) {
+    return Attempt(tr("CurrencyDecimals"), [&] { corvane_->CurrencyDecimals(kClassicDecimals); });
+  }
+  return Attempt(tr("CurrencyCode"), [&] { corvane_->CurrencyCode(Std(currency)); });
+}
+
+QString DemoWindow::Amount(double value) const {
+  return QString::number(value, 'f', corvane_->currencyDecimals());
 }
 
 bool DemoWindow::LoadValues(const OrderValues& values) {

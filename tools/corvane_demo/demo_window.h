@@ -5,7 +5,9 @@
 // and loads them on request, and shows the change list ReadPaymentData gives. Host errors
 // and store errors go to the status bar and the log; nothing throws out of the window.
 // Save order refuses while a payment is open in the control, and closing the window with
-// work not yet stored asks whether to save it.
+// work not yet stored asks whether to save it. Each order has its currency, which the
+// window gives the control before the order's payments (the control takes a currency only
+// while its list is empty); the Mask card numbers box masks card numbers at once.
 #pragma once
 
 #include <QMainWindow>
@@ -51,6 +53,7 @@ class DemoWindow : public QMainWindow {
   ChangesBox& changes() { return *changes_; }
   ContextBox& context() { return *context_; }
   LanguageSwitch& language() { return *language_; }
+  QCheckBox& mask_card_numbers() { return *mask_card_numbers_; }
   TextsBox& texts() { return *texts_; }
   QString status() const;
   QString log() const;
@@ -58,7 +61,11 @@ class DemoWindow : public QMainWindow {
   // Each returns false, with the error in the status bar and the log, when it failed.
   // The order's context and values from the store into the control, its texts into the
   // texts box (when the texts can carry it: a stored text may hold a separator).
+  // An order in another currency than the control's starts the control's list over first.
   bool LoadOrder(int order_id);
+  // Loads the first stored order in `currency` (an offered code, or "" for the classic
+  // currency), adding the sample order in it when there is none.
+  bool LoadOrderIn(const QString& currency);
   // The changes (and the context in the boxes) into the store, then LoadOrder again; the
   // change list is shown in the changes box on the way. While an entry is open in the
   // control, refuses with a message box and saves nothing.
@@ -66,7 +73,8 @@ class DemoWindow : public QMainWindow {
   // True when closing would lose work: an entry open in the control, changes it would
   // give in its change list, or a context in the boxes that differs from the one loaded.
   bool HasUnsavedChanges();
-  // The boxes' context and texts into the control.
+  // The boxes' context and texts into the control. The currency is given only when it
+  // differs from the control's, and refused while the control's list holds payments.
   bool ApplyContext();
   bool LoadTexts();
   // The change list, shown in the changes box.
@@ -91,6 +99,12 @@ class DemoWindow : public QMainWindow {
   void Report(const QString& message);
   void Log(const QString& line);
   void SyncNewPaymentBox();
+  // The order's currency into the control when it differs: its code, or two decimals for
+  // the classic currency (the captions' "$" again).
+  bool ApplyCurrency(const QString& currency);
+  bool CurrencyDiffers(const QString& currency) const;
+  // An amount with the control's currency's decimals.
+  QString Amount(double value) const;
   // The separators the control's change list is written with: those of its last
   // WritePaymentData, "~" and "|" before one.
   QString FieldSeparator() const;
@@ -108,6 +122,7 @@ class DemoWindow : public QMainWindow {
   QDoubleSpinBox* ordered_amount_ = nullptr;
   QCheckBox* new_payment_ = nullptr;
   LanguageSwitch* language_ = nullptr;
+  QCheckBox* mask_card_numbers_ = nullptr;
   QPlainTextEdit* log_;
   MessageBox message_box_;
 };

@@ -1,5 +1,6 @@
 // corvane-demo: the order-entry window around the Qt control, its orders in SQLite.
 #include <QApplication>
+#include <QCheckBox>
 #include <iostream>
 
 #include "tools/corvane_demo/demo_window.h"
@@ -33,6 +34,11 @@ int main(int argc, char** argv) {
                             demo::TodayFor(options.today));
     window.setWindowTitle(QStringLiteral("Corvane demo - %1").arg(database));
     window.language().Choose(options.language);
+    window.mask_card_numbers().setChecked(options.mask_card_numbers);
+    if (!options.currency.isEmpty() && !window.LoadOrderIn(options.currency)) {
+      std::cerr << "corvane-demo: " << window.status().toStdString() << "\n";
+      return 1;
+    }
     window.show();
     if (scripted_session) return demo::RunScreenshotSession(window, scripted, options.screenshot);
     return QApplication::exec();

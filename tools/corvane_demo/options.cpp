@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include "tools/corvane_demo/order_data.h"
+
 namespace corvane::demo {
 
 Options ReadOptions(const QStringList& arguments) {
@@ -13,8 +15,12 @@ Options ReadOptions(const QStringList& arguments) {
       options.help = true;
       continue;
     }
+    if (name == "--mask-card-numbers") {
+      options.mask_card_numbers = true;
+      continue;
+    }
     if (name != "--database" && name != "--screenshot" && name != "--today" &&
-        name != "--language") {
+        name != "--language" && name != "--currency") {
       throw UsageError("unknown argument '" + name.toStdString() + "'");
     }
     if (i + 1 == arguments.size() || arguments[i + 1].isEmpty()) {
@@ -30,6 +36,12 @@ Options ReadOptions(const QStringList& arguments) {
         throw UsageError("--language takes en or de, not '" + value.toStdString() + "'");
       }
       options.language = value == "de" ? QLocale::German : QLocale::English;
+    } else if (name == "--currency") {
+      if (!OfferedCodes().contains(value)) {
+        throw UsageError("--currency takes one of " + OfferedCodes().join(", ").toStdString() +
+                         ", not '" + value.toStdString() + "'");
+      }
+      options.currency = value;
     } else {
       options.today = QDate::fromString(value, Qt::ISODate);
       if (!options.today.isValid() || options.today < QDate(1900, 1, 1) ||

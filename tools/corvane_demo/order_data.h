@@ -16,9 +16,18 @@
 
 namespace corvane::demo {
 
-// The demo's orders are in a currency of two decimals; the database keeps amounts as whole
-// numbers of its minor units (cents).
-inline constexpr int kAmountDecimals = 2;
+// An order's currency: none (an empty code) is the classic one, two decimals and "$" in the
+// control's captions; or one of the ISO 4217 codes the demo offers. The database keeps each
+// order's amounts as whole numbers of its currency's minor units (cents, yen, fils).
+inline constexpr int kClassicDecimals = 2;
+
+struct OfferedCurrency {
+  const char* code;
+  int decimals;  // the minor unit ISO 4217 gives the code
+};
+inline constexpr OfferedCurrency kOfferedCurrencies[] = {
+    {"USD", 2}, {"EUR", 2}, {"GBP", 2}, {"JPY", 0}, {"KRW", 0}, {"KWD", 3}, {"BHD", 3},
+};
 
 // A database failure, or data the control's texts cannot carry; the message says which.
 class StoreError : public std::runtime_error {
@@ -32,8 +41,11 @@ struct OrderContext {
   int country = 44;
   int order_type = 1;
   double conversion_rate = 0;  // displayed amount = stored amount * rate; 0 counts as 1
-  double ordered_amount = 0;   // kept to the cent
+  double ordered_amount = 0;   // kept to the currency's minor unit
   QDate date_taken;
+  // Empty: the classic currency; else an offered ISO 4217 code. ({}: a context written
+  // without it, {1, 44, 1, 0, 250, date}, is a classic one.)
+  QString currency{};
 
   bool operator==(const OrderContext&) const = default;
 };
@@ -60,7 +72,7 @@ struct StoredPayment {
   int type_id = 0;
   QString reference;
   QString authorization;
-  Money amount;  // with kAmountDecimals decimals or fewer
+  Money amount;  // with the order currency's decimals or fewer
   std::optional<QDate> date;
 
   bool operator==(const StoredPayment&) const = default;
@@ -94,11 +106,18 @@ struct SaveReport {
   std::vector<SkippedChange> skipped;
 };
 
-// `amount` in whole cents. Throws StoreError, naming `what`, for an amount with more
-// decimals than kAmountDecimals or beyond the range of whole cents.
-std::int64_t Cents(const Money& amount, const QString& what);
-// `amount` to the nearest cent, as the control rounds; throws StoreError as Cents does.
-std::int64_t Cents(double amount, const QString& what);
+// The decimals of the order currency `code`: kClassicDecimals for none (""). Throws
+// StoreError for a code the demo does not offer.
+int CurrencyDecimals(const QString& code);
+// The offered codes, in kOfferedCurrencies' order.
+QStringList OfferedCodes();
+
+// `amount` in whole minor units of a currency with `decimals` decimals. Throws StoreError,
+// naming `what`, for an amount with more decimals than that or beyond the range of whole
+// minor units.
+std::int64_t MinorUnits(const Money& amount, int decimals, const QString& what);
+// `amount` to the nearest minor unit, as the control rounds; throws StoreError as above.
+std::int64_t MinorUnits(double amount, int decimals, const QString& what);
 // An amount as the delimited texts write it: its digits without trailing zeros ("100",
 // "50.25", "0.1").
 QString AmountText(const Money& amount);

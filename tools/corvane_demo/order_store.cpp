@@ -25,7 +25,8 @@ constexpr const char* kTables[] = {
     "  order_type INTEGER NOT NULL,"
     "  conversion_rate REAL NOT NULL,"
     "  ordered_minor_units INTEGER NOT NULL,"
-    "  date_taken TEXT)",
+    "  date_taken TEXT,"
+    "  currency TEXT)",
     "CREATE TABLE IF NOT EXISTS credit_cards ("
     "  order_id INTEGER NOT NULL REFERENCES orders (id) ON DELETE CASCADE,"
     "  position INTEGER NOT NULL,"
@@ -112,8 +113,8 @@ std::vector<OrderSummary> OrderStore::Orders() const {
 OrderContext OrderStore::Context(int order_id) const {
   QSqlQuery query = sql::Run(db(),
                              QStringLiteral("SELECT mode, country, order_type, conversion_rate,"
-                                            " ordered_minor_units, date_taken FROM orders"
-                                            " WHERE id = ?"),
+                                            " ordered_minor_units, date_taken, currency"
+                                            " FROM orders WHERE id = ?"),
                              {order_id});
   if (!query.next()) throw StoreError("there is no order " + std::to_string(order_id));
   OrderContext context;
@@ -121,9 +122,18 @@ OrderContext OrderStore::Context(int order_id) const {
   context.country = query.value(1).toInt();
   context.order_type = query.value(2).toInt();
   context.conversion_rate = query.value(3).toDouble();
-  context.ordered_amount = Money(query.value(4).toLongLong(), kAmountDecimals).ToDouble();
   context.date_taken = sql::ReadDateValue(query.value(5)).value_or(QDate());
+  context.currency = query.value(6).toString();
+  context.ordered_amount =
+      Money(query.value(4).toLongLong(), CurrencyDecimals(context.currency)).ToDouble();
   return context;
+}
+
+QString OrderStore::Currency(int order_id) const {
+  QSqlQuery query =
+      sql::Run(db(), QStringLiteral("SELECT currency FROM orders WHERE id = ?"), {order_id});
+  if (!query.next()) throw StoreError("there is no order " + std::to_string(order_id));
+  return query.value(0).toString();
 }
 
 QStringList OrderStore::CreditCards(int order_id) const {
@@ -136,6 +146,7 @@ QStringList OrderStore::CreditCards(int order_id) const {
 }
 
 std::vector<StoredPayment> OrderStore::Payments(int order_id) const {
+  const int decimals = CurrencyDecimals(Currency(order_id));
   QSqlQuery query =
       sql::Run(db(),
                QStringLiteral("SELECT sequence, type_id, reference, authorization_code,"
@@ -145,8 +156,7 @@ std::vector<StoredPayment> OrderStore::Payments(int order_id) const {
   std::vector<StoredPayment> payments;
   while (query.next()) {
     payments.push_back({query.value(0).toInt(), query.value(1).toInt(), query.value(2).toString(),
-                        query.value(3).toString(),
-                        Money(query.value(4).toLongLong(), kAmountDecimals),
+                        query.value(3).toString(), Money(query.value(4).toLongLong(), decimals),
                         sql::ReadDateValue(query.value(5))});
   }
   return payments;
@@ -168,14 +178,17 @@ void OrderStore::AddPaymentType(const PaymentType& type) {
 
 int OrderStore::AddOrder(const QString& name, const OrderContext& context,
                          const QStringList& cards) {
+  const int decimals = CurrencyDecimals(context.currency);
   sql::Transaction transaction(db(), transaction_depth_);
   QSqlQuery query = sql::Run(
       db(),
       QStringLiteral("INSERT INTO orders (name, mode, country, order_type, conversion_rate,"
-                     " ordered_minor_units, date_taken) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                     " ordered_minor_units, date_taken, currency)"
+                     " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
       {name, context.mode, context.country, context.order_type, context.conversion_rate,
-       static_cast<qlonglong>(Cents(context.ordered_amount, QStringLiteral("the ordered amount"))),
-       sql::DateValue(context.date_taken)});
+       static_cast<qlonglong>(
+           MinorUnits(context.ordered_amount, decimals, QStringLiteral("the ordered amount"))),
+       sql::DateValue(context.date_taken), sql::CurrencyValue(context.currency)});
   const int order_id = query.lastInsertId().toInt();
   for (int position = 0; position < cards.size(); ++position) {
     sql::Run(db(),
@@ -190,14 +203,15 @@ int OrderStore::AddOrder(const QString& name, const OrderContext& context,
 int OrderStore::AddPayment(int order_id, const StoredPayment& payment) {
   const QVariant sequence =
       payment.sequence == 0 ? QVariant(QMetaType::fromType<int>()) : QVariant(payment.sequence);
-  const auto cents = static_cast<qlonglong>(Cents(payment.amount, QStringLiteral("the amount")));
+  const auto units = static_cast<qlonglong>(MinorUnits(
+      payment.amount, CurrencyDecimals(Currency(order_id)), QStringLiteral("the amount")));
   QSqlQuery query =
       sql::Run(db(),
                QStringLiteral("INSERT INTO payments (sequence, order_id, type_id, reference,"
                               " authorization_code, amount_minor_units, payment_date)"
                               " VALUES (?, ?, ?, ?, ?, ?, ?)"),
                {sequence, order_id, payment.type_id, payment.reference, payment.authorization,
-                cents, sql::DateValue(payment.date)});
+                units, sql::DateValue(payment.date)});
   return query.lastInsertId().toInt();
 }
 

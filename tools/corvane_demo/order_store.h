@@ -5,16 +5,18 @@
 // gives.
 //
 // Tables: payment_types (id from 0 in order, name, non_selectable); orders (id, name and the
-// context, the ordered amount in cents as ordered_minor_units); credit_cards (order_id,
-// position, number); payments (sequence primary key, order_id, type_id, reference,
-// authorization_code, amount_minor_units: the amount in the host's currency in cents,
+// context, the ordered amount in minor units as ordered_minor_units, currency: an ISO 4217
+// code or NULL for the classic currency); credit_cards (order_id, position, number);
+// payments (sequence primary key, order_id, type_id, reference, authorization_code,
+// amount_minor_units: the amount in the host's currency in its order's minor units,
 // payment_date as YYYY-MM-DD or NULL). Every failure throws StoreError.
 //
 // Databases of earlier demos are upgraded when they are opened, their orders kept: one
 // whose sample payment types gave Credit Card the ID 5 has Credit Card moved to ID 8 (its
 // payments with it), and Money Order, Store Credit and Wire Transfer take IDs 5 to 7; one
 // that kept amounts as floating-point numbers (REAL columns, where 60.55 was 60.549999...)
-// has them turned into cents, each rounded to the nearest as the control rounded it.
+// has them turned into cents, each rounded to the nearest as the control rounded it; one
+// made before orders had a currency keeps its orders in the classic currency.
 #pragma once
 
 #include <QSqlDatabase>
@@ -39,10 +41,16 @@ class OrderStore {
   // the sample order with its cards and payments. Returns the sample order's id, or 0 when
   // the database already held orders.
   int AddSampleOrderIfEmpty();
+  // The first order in `currency` (an offered code, or "" for the classic currency); when
+  // there is none, a new sample order in it: the sample's cards and payments, each amount
+  // the same number rounded to the currency's decimals. Returns its id.
+  int SampleOrderIn(const QString& currency);
 
   std::vector<PaymentType> PaymentTypes() const;
   std::vector<OrderSummary> Orders() const;
   OrderContext Context(int order_id) const;
+  // The order's currency code; empty for the classic currency.
+  QString Currency(int order_id) const;
   QStringList CreditCards(int order_id) const;
   // In sequence order.
   std::vector<StoredPayment> Payments(int order_id) const;
@@ -68,7 +76,8 @@ class OrderStore {
   // the type's name when the name is not in its table) is not applied and is reported.
   // Anything else that cannot be applied (a malformed record, a sequence not in this order,
   // an unknown type ID, an amount or date that does not read) throws StoreError and leaves
-  // the database as it was.
+  // the database as it was. The amounts are in the context's currency; an order that has
+  // stored payments keeps its currency (another one throws StoreError).
   SaveReport SaveOrder(int order_id, const OrderContext& context, const QString& change_list,
                        const QString& fs, const QString& rs);
   // The same with the changes as values (Corvane::Changes); none is left unapplied, since
@@ -83,9 +92,12 @@ class OrderStore {
   void Upgrade();
   // Keeps the amounts of a database whose columns were REAL in cents.
   void UpgradeAmountsToCents();
+  // Adds the sample order in `currency`; `numbered` gives its payments the sample's
+  // sequence numbers (501, 502, ...), else new ones.
+  int AddSampleOrder(const QString& currency, bool numbered);
   void ExpectOrder(int order_id) const;
-  // The context into the order's row.
-  void StoreContext(int order_id, const OrderContext& context);
+  // The context into the order's row; gives the decimals of its currency.
+  int StoreContext(int order_id, const OrderContext& context);
   // One change, checked and read, applied: see save_order.cpp.
   struct Change;
   void Apply(int order_id, const Change& change, SaveReport& report);

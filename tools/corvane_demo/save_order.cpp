@@ -19,7 +19,7 @@ struct OrderStore::Change {
   int type_id = 0;
   QString reference;
   QString authorization;
-  qlonglong cents = 0;
+  qlonglong minor_units = 0;
   QVariant date;
 };
 
@@ -45,40 +45,53 @@ QVariant Date(const QString& text, int number) {
   return sql::DateValue(date);
 }
 
-qlonglong CentsOf(const Money& amount, int number) {
+qlonglong UnitsOf(const Money& amount, int decimals, int number) {
   try {
-    return static_cast<qlonglong>(Cents(amount, QStringLiteral("amount")));
+    return static_cast<qlonglong>(MinorUnits(amount, decimals, QStringLiteral("amount")));
   } catch (const StoreError& e) {
     Fail(number, QString::fromStdString(e.what()));
   }
 }
 
-// The amount of a change record: exact when it is written to the cent ("12.5"), else the
-// nearest cent (a rate's quotient, "3.33333333333333").
-qlonglong CentsOf(const QString& text, int number) {
-  if (const std::optional<Money> exact = Money::Parse(text.toStdString(), kAmountDecimals)) {
-    return CentsOf(*exact, number);
+// The amount of a change record: exact when it is written to the currency's minor unit
+// ("12.5" in cents), else the nearest minor unit (a rate's quotient, "3.33333333333333").
+qlonglong UnitsOf(const QString& text, int decimals, int number) {
+  if (const std::optional<Money> exact = Money::Parse(text.toStdString(), decimals)) {
+    return UnitsOf(*exact, decimals, number);
   }
   bool ok = false;
   const double amount = text.toDouble(&ok);
   const std::optional<Money> nearest =
-      ok ? Money::Nearest(amount, kAmountDecimals) : std::optional<Money>();
+      ok ? Money::Nearest(amount, decimals) : std::optional<Money>();
   if (!nearest) Fail(number, "amount '" + text + "' is not a number");
-  return CentsOf(*nearest, number);
+  return UnitsOf(*nearest, decimals, number);
 }
 
 }  // namespace
 
-void OrderStore::StoreContext(int order_id, const OrderContext& context) {
-  ExpectOrder(order_id);
-  sql::Run(
-      db(),
-      QStringLiteral("UPDATE orders SET mode = ?, country = ?, order_type = ?,"
-                     " conversion_rate = ?, ordered_minor_units = ?, date_taken = ?"
-                     " WHERE id = ?"),
-      {context.mode, context.country, context.order_type, context.conversion_rate,
-       static_cast<qlonglong>(Cents(context.ordered_amount, QStringLiteral("the ordered amount"))),
-       sql::DateValue(context.date_taken), order_id});
+int OrderStore::StoreContext(int order_id, const OrderContext& context) {
+  const QString stored = Currency(order_id);
+  const int decimals = CurrencyDecimals(context.currency);
+  // The stored amounts are minor units of the order's currency: another currency would
+  // read them as other amounts.
+  if (context.currency != stored &&
+      !sql::Scalar(db(), QStringLiteral("SELECT 1 FROM payments WHERE order_id = ?"), {order_id})
+           .isNull()) {
+    throw StoreError(QStringLiteral("order %1 has payments in %2; its currency cannot become %3")
+                         .arg(order_id)
+                         .arg(stored.isEmpty() ? QStringLiteral("$") : stored,
+                              context.currency.isEmpty() ? QStringLiteral("$") : context.currency)
+                         .toStdString());
+  }
+  sql::Run(db(),
+           QStringLiteral("UPDATE orders SET mode = ?, country = ?, order_type = ?,"
+                          " conversion_rate = ?, ordered_minor_units = ?, date_taken = ?,"
+                          " currency = ? WHERE id = ?"),
+           {context.mode, context.country, context.order_type, context.conversion_rate,
+            static_cast<qlonglong>(
+                MinorUnits(context.ordered_amount, decimals, QStringLiteral("the ordered amount"))),
+            sql::DateValue(context.date_taken), sql::CurrencyValue(context.currency), order_id});
+  return decimals;
 }
 
 void OrderStore::Apply(int order_id, const Change& change, SaveReport& report) {
@@ -101,8 +114,8 @@ void OrderStore::Apply(int order_id, const Change& change, SaveReport& report) {
           .isNull()) {
     Fail(change.number, QStringLiteral("no payment type has ID %1").arg(change.type_id));
   }
-  const QVariantList values = {change.type_id, change.reference, change.authorization, change.cents,
-                               change.date};
+  const QVariantList values = {change.type_id, change.reference, change.authorization,
+                               change.minor_units, change.date};
   if (change.mark == 'N') {
     const QSqlQuery query = sql::Run(
         db(),
@@ -123,7 +136,7 @@ void OrderStore::Apply(int order_id, const Change& change, SaveReport& report) {
 SaveReport OrderStore::SaveOrder(int order_id, const OrderContext& context,
                                  const std::vector<PaymentChange>& changes) {
   sql::Transaction transaction(db(), transaction_depth_);
-  StoreContext(order_id, context);
+  const int decimals = StoreContext(order_id, context);
   SaveReport report;
   for (std::size_t i = 0; i < changes.size(); ++i) {
     const PaymentInfo& p = changes[i].payment;
@@ -137,7 +150,7 @@ SaveReport OrderStore::SaveOrder(int order_id, const OrderContext& context,
       change.type_id = p.type_id;
       change.reference = QString::fromStdString(p.reference);
       change.authorization = QString::fromStdString(p.authorization);
-      change.cents = CentsOf(p.amount, change.number);
+      change.minor_units = UnitsOf(p.amount, decimals, change.number);
       change.date = Date(QString::fromStdString(p.date), change.number);
     }
     Apply(order_id, change, report);
@@ -150,7 +163,7 @@ SaveReport OrderStore::SaveOrder(int order_id, const OrderContext& context,
                                  const QString& change_list, const QString& fs, const QString& rs) {
   if (fs.isEmpty() || rs.isEmpty()) throw StoreError("the separators must not be empty");
   sql::Transaction transaction(db(), transaction_depth_);
-  StoreContext(order_id, context);
+  const int decimals = StoreContext(order_id, context);
   SaveReport report;
   const QList<QStringList> records = SplitChangeList(change_list, fs, rs);
   for (int i = 0; i < records.size(); ++i) {
@@ -181,7 +194,7 @@ SaveReport OrderStore::SaveOrder(int order_id, const OrderContext& context,
       change.type_id = *type_id;
       change.reference = fields[kChangeReference];
       change.authorization = fields[kChangeAuthorization];
-      change.cents = CentsOf(fields[kChangeAmount], change.number);
+      change.minor_units = UnitsOf(fields[kChangeAmount], decimals, change.number);
       change.date = Date(fields[kChangeDate], change.number);
     }
     Apply(order_id, change, report);

@@ -31,6 +31,10 @@ QVariant DateValue(const std::optional<QDate>& date) {
                                  : QVariant(QMetaType::fromType<QString>());
 }
 
+QVariant CurrencyValue(const QString& code) {
+  return code.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(code);
+}
+
 std::optional<QDate> ReadDateValue(const QVariant& value) {
   const QDate date = QDate::fromString(value.toString(), Qt::ISODate);
   if (value.isNull() || !date.isValid()) return std::nullopt;

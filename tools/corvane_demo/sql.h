@@ -20,6 +20,8 @@ QVariant Scalar(const QSqlDatabase& db, const QString& statement, const QVariant
 // A date as stored: YYYY-MM-DD, or NULL for none.
 QVariant DateValue(const std::optional<QDate>& date);
 std::optional<QDate> ReadDateValue(const QVariant& value);
+// An order's currency as stored: its code, or NULL for the classic currency.
+QVariant CurrencyValue(const QString& code);
 
 // Transactions nest: only the outermost one (depth 0 when it starts) begins and ends the
 // database's transaction, so an inner failure rolls back the whole of the outer one.

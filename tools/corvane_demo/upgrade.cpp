@@ -1,7 +1,7 @@
 // Demo databases of earlier demos are upgraded in place when the store opens them, so that
 // the orders saved in them stay. SQLite's user_version says which layout a database has:
-// 0, made before the credit card type moved to ID 8; 1, amounts in REAL columns; 2, today's,
-// amounts in cents.
+// 0, made before the credit card type moved to ID 8; 1, amounts in REAL columns; 2, amounts
+// in cents, orders without a currency; 3, today's, each order's currency in its row.
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -12,7 +12,7 @@
 namespace corvane::demo {
 namespace {
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 bool HasColumn(const QSqlDatabase& db, const QString& table, const QString& column) {
   QSqlQuery query = sql::Run(db, QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table});
@@ -33,7 +33,7 @@ void MoveToCents(const QSqlDatabase& db, const QString& table, const QString& ke
   while (rows.next()) {
     const QString row_what =
         QStringLiteral("%1 %2: the amount").arg(what, rows.value(0).toString());
-    const qlonglong value = Cents(rows.value(1).toDouble(), row_what);
+    const qlonglong value = MinorUnits(rows.value(1).toDouble(), kClassicDecimals, row_what);
     sql::Run(db, QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(table, cents, key),
              {value, rows.value(0)});
   }
@@ -62,6 +62,10 @@ void OrderStore::Upgrade() {
              {card, former_card});
   }
   UpgradeAmountsToCents();
+  // Orders made before they had a currency are in the classic one: NULL, "$" as before.
+  if (!HasColumn(db(), QStringLiteral("orders"), QStringLiteral("currency"))) {
+    sql::Run(db(), QStringLiteral("ALTER TABLE orders ADD COLUMN currency TEXT"));
+  }
   sql::Run(db(), QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
   transaction.Commit();
 }
