@@ -1,7 +1,8 @@
 #include "model/change_list.h"
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 #include "corvane/host_error.h"
@@ -16,6 +17,30 @@ constexpr std::array<std::string_view, 7> kFieldNames = {
 
 std::string Where(std::string_view operation, int row) {
   return std::string(operation) + ": payment row " + std::to_string(row + 1);
+}
+
+// How many bytes of `text` equal `a` or `b` (which differ), eight bytes at a time: the
+// change list counts the separators of every record it writes, and a byte loop took three
+// times as long (GCC leaves it unvectorized at -O2).
+std::size_t CountBytes(std::string_view text, char a, char b) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101;
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+  // One in each byte that is zero in `x`, none elsewhere: exact, no byte carries into the next.
+  auto zero_bytes = [](std::uint64_t x) { return (~(((x & kLow7) + kLow7) | x) >> 7) & kOnes; };
+  const std::uint64_t all_a = kOnes * static_cast<unsigned char>(a);
+  const std::uint64_t all_b = kOnes * static_cast<unsigned char>(b);
+  std::size_t count = 0;
+  std::size_t at = 0;
+  for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    // Each byte of the sum is 0 or 1, so their total is the top byte of the product.
+    count += static_cast<std::size_t>(
+        ((zero_bytes(word ^ all_a) | zero_bytes(word ^ all_b)) * kOnes) >> 56);
+  }
+  for (; at < text.size(); ++at)
+    count += static_cast<std::size_t>((text[at] == a) + (text[at] == b));
+  return count;
 }
 
 // Throws unless the record just written at the end of `text` from `record_start` splits
@@ -33,10 +58,9 @@ void ExpectSplitsBack(std::string_view text, std::size_t record_start,
   // them is one quick pass; the search below runs only to name what went wrong.
   if (field_separator.size() == 1 && record_separator.size() == 1 &&
       field_separator != record_separator) {
-    const std::string_view record = text.substr(record_start);
-    if (std::ranges::count(record, field_separator[0]) ==
-            static_cast<std::ptrdiff_t>(fields.size() - 1) &&
-        std::ranges::count(record, record_separator[0]) == 1) {
+    // Each occurrence in a field adds to the ones written between and after the fields.
+    if (CountBytes(text.substr(record_start), field_separator[0], record_separator[0]) ==
+        fields.size()) {
       return;
     }
   }
