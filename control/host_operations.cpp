@@ -101,8 +101,9 @@ void PaymentControl::EnableNewPayment(bool enabled) { add_button_.SetEnabled(ena
 
 std::string PaymentControl::ReadPaymentData() {
   // Payments loaded as values came without separators: until a WritePaymentData gives
-  // some, the change list is written with those the host guide's examples use.
-  if (field_separator_.empty()) {
+  // some, the change list is written with those the host guide's examples use. A host
+  // that never loaded values keeps the classic answer, separators or none.
+  if (values_loaded_ && field_separator_.empty() && record_separator_.empty()) {
     return ChangeList(payments_, types_, order_.conversion_rate, "~", "|");
   }
   return ChangeList(payments_, types_, order_.conversion_rate, field_separator_, record_separator_);

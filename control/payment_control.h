@@ -218,6 +218,7 @@ class PaymentControl : private Events {
   Entry entry_;
   std::string field_separator_;            ///< of the last load
   std::string record_separator_;           ///< of the last load
+  bool values_loaded_ = false;             ///< LoadPayments has loaded the control
   bool undelete_offered_ = false;          ///< the delete button reads "Undelete"
   std::optional<bool> mask_card_numbers_;  ///< none until the host sets it
   Catalog catalog_;

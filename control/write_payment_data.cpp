@@ -21,6 +21,7 @@ void PaymentControl::LoadPayments(const std::vector<std::string>& credit_cards,
                                   const std::vector<PaymentInfo>& payments) {
   TakeLoad(
       PlanPaymentLoad(PaymentValuesInput{credit_cards, payment_types, payments}, LoadContext()));
+  values_loaded_ = true;
 }
 
 PaymentLoadContext PaymentControl::LoadContext() const {

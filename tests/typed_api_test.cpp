@@ -80,6 +80,17 @@ TEST_F(TypedApiTest, AnOrderLoadedAsValuesComesBackAsValuesAfterTheOperatorsWork
   EXPECT_EQ(control.Snapshot().field_separator, "") << "the values gave no separators";
 }
 
+TEST_F(TypedApiTest, WithoutAValuesLoadTheChangeListKeepsItsClassicEmptySeparators) {
+  // A payment entered before any load: a host that loads nothing as values reads it back
+  // as it always has, without separators.
+  control.PaymentDetails(1, 44, 1, 0, 250, "Dec 01, 2026");
+  op.Click(W::cmdAdd);
+  op.Type(W::txtReference, "R1");
+  op.Type(W::txtAmount, "10");
+  op.Click(W::cmdAdd);
+  EXPECT_EQ(control.ReadPaymentData(), "Dec 01, 2026R110N");
+}
+
 TEST_F(TypedApiTest, FieldsHoldingTheSeparatorsLoadAndComeBackWhole) {
   control.PaymentDetails(1, 44, 1, 0, 250, "Dec 01, 2026");
   control.LoadPayments({"Visa~Gold|1", "Amex"}, {{2, "Check|Cheque", false}, {8, "Card~", false}},

@@ -132,7 +132,8 @@ class Corvane {
   /// conversion rate (exactly, without one). All or nothing: throws HostError, changing
   /// nothing, naming the payment (from 1) and the field ("LoadPayments: payment 2:
   /// payment type 9 names no payment type"). The separators ReadPaymentData writes with
-  /// stay those of the last WritePaymentData; "~" and "|" before one.
+  /// stay those of the last WritePaymentData; "~" and "|" before one (without a
+  /// LoadPayments, the change list keeps the classic empty separators).
   void LoadPayments(const std::vector<std::string>& credit_cards,
                     const std::vector<PaymentTypeInfo>& payment_types,
                     const std::vector<PaymentInfo>& payments);
