@@ -26,6 +26,9 @@ bool NamesTheCurrency(W id) {
 
 void PaymentControl::SetCatalog(Catalog catalog) {
   if (catalog == catalog_) return;  // the same texts: nothing to show again
+  // What the operator typed over the card box's "Not Found" is no text of the catalog's:
+  // it stays as typed.
+  if (card_box_not_found_ && card_box_.Text() != Tr("Not Found")) card_box_not_found_ = false;
   catalog_ = std::move(catalog);
   ShowTexts();
 }

@@ -63,15 +63,22 @@ class Writer {
   std::string out_;
 };
 
-void Write(Writer& w, Screen& screen, const WidgetDesign& design) {
+// Writes a widget's state; without `texts`, only what the catalog leaves alone: no caption,
+// no row's description, no date form, and not the card number box's text (which may be the
+// catalog's "Not Found").
+void Write(Writer& w, Screen& screen, const WidgetDesign& design, bool texts = true) {
   Widget& widget = screen.widget(design.id);
   w << design.name;
   w.Flag(widget.Enabled()).Flag(widget.Visible()) << widget.ZIndex();
   switch (design.kind) {
     case WidgetKind::kTextBox: {
       const TextBox& box = screen.text_box(design.id);
-      w << box.Text() << box.BackColor() << box.SelStart() << box.SelLength();
+      w << box.BackColor();
       w.Flag(box.Locked());
+      // The text and the selection in it.
+      if (texts || design.id != WidgetId::txtCreditCard) {
+        w << box.Text() << box.SelStart() << box.SelLength();
+      }
       break;
     }
     case WidgetKind::kComboBox: {
@@ -82,20 +89,20 @@ void Write(Writer& w, Screen& screen, const WidgetDesign& design) {
       break;
     }
     case WidgetKind::kCommandButton:
-      w << screen.button(design.id).Caption();
+      if (texts) w << screen.button(design.id).Caption();
       break;
     case WidgetKind::kLabel:
-      w << screen.label(design.id).Caption();
+      if (texts) w << screen.label(design.id).Caption();
       break;
     case WidgetKind::kFrame:
-      w << screen.frame(design.id).Caption();
+      if (texts) w << screen.frame(design.id).Caption();
       break;
     case WidgetKind::kListView: {
       const ListView& list = screen.list_view(design.id);
       w.Flag(list.HideSelection())
           << list.BackColor() << list.Selected().value_or(-1) << list.Count();
       for (int row = 0; row < list.Count(); ++row) {
-        w << list.Text(row) << list.Description(row) << list.ForeColor(row);
+        w << list.Text(row) << (texts ? list.Description(row) : "") << list.ForeColor(row);
         for (int c = 1; c <= ListView::kSubItems; ++c) w << list.SubItem(row, c);
       }
       break;
@@ -103,7 +110,7 @@ void Write(Writer& w, Screen& screen, const WidgetDesign& design) {
     case WidgetKind::kDatePicker: {
       const DatePicker& picker = screen.date_picker(design.id);
       const std::optional<DatePicker::Date> value = picker.Value();
-      w << picker.CustomFormat();
+      if (texts) w << picker.CustomFormat();
       w << (value ? std::chrono::sys_days(*value).time_since_epoch().count() : -1000000);
       break;
     }
@@ -229,17 +236,11 @@ const PaymentTypeEntry* FindType(const ControlSnapshot& state, std::string_view 
   return nullptr;
 }
 
-}  // namespace
-
-void Violation(const std::string& what) {
-  std::fprintf(stderr, "invariant violated: %s\n", what.c_str());
-  std::fflush(stderr);
-  __builtin_trap();
-}
-
-std::string Snapshot(Screen& screen, const ControlSnapshot& state) {
-  Writer w;
-  for (const WidgetDesign& design : kScreenLayout) Write(w, screen, design);
+// The control's fields and the focus; with `widgets`, every widget's state first.
+void WriteState(Writer& w, Screen& screen, const ControlSnapshot& state, bool widgets) {
+  if (widgets) {
+    for (const WidgetDesign& design : kScreenLayout) Write(w, screen, design);
+  }
   const std::optional<WidgetId> focus = screen.Focus();
   w << (focus ? DesignOf(*focus).name : "-");
   w.Flag(state.mode.has_value());
@@ -255,7 +256,116 @@ std::string Snapshot(Screen& screen, const ControlSnapshot& state) {
       for (const std::string& field : entry) w << field;
     }
   }
+}
+
+}  // namespace
+
+void Violation(const std::string& what) {
+  std::fprintf(stderr, "invariant violated: %s\n", what.c_str());
+  std::fflush(stderr);
+  __builtin_trap();
+}
+
+std::string Snapshot(Screen& screen, const ControlSnapshot& state) {
+  Writer w;
+  WriteState(w, screen, state, /*widgets=*/true);
   return w.Take();
+}
+
+DataParts DataSnapshot(Corvane& control) {
+  DataParts parts;
+  Screen& screen = control.screen();
+  const ControlSnapshot state = control.Snapshot();
+  for (const WidgetDesign& design : kScreenLayout) {
+    Writer w;
+    Write(w, screen, design, /*texts=*/false);
+    parts.emplace_back(design.name, w.Take());
+  }
+  Writer w;
+  WriteState(w, screen, state, /*widgets=*/false);
+  parts.emplace_back("the control's state", w.Take());
+  // What the host reads back, a refusal's message included.
+  try {
+    parts.emplace_back("ReadPaymentData", control.ReadPaymentData());
+  } catch (const HostError& e) {
+    parts.emplace_back("ReadPaymentData", std::string("refused: ") + e.what());
+  }
+  Writer changes;
+  try {
+    for (const PaymentChange& change : control.Changes()) {
+      const PaymentInfo& p = change.payment;
+      changes << static_cast<char>(change.mark) << p.type_id << p.reference << p.authorization
+              << p.amount.minor_units() << p.amount.decimals() << p.date << p.sequence;
+    }
+  } catch (const HostError& e) {
+    changes << "refused: " << e.what();
+  }
+  parts.emplace_back("Changes", changes.Take());
+  for (const auto& [name, exact] : {std::pair{"ExactTotal", &Corvane::ExactTotal},
+                                    std::pair{"ExactBalance", &Corvane::ExactBalance}}) {
+    try {
+      parts.emplace_back(name, (control.*exact)().Text());
+    } catch (const HostError& e) {
+      parts.emplace_back(name, std::string("refused: ") + e.what());
+    }
+  }
+  return parts;
+}
+
+void CheckCatalogShown(Corvane& control) {
+  const Catalog& catalog = control.catalog();
+  Screen& screen = control.screen();
+  const ControlSnapshot state = control.Snapshot();
+  for (const WidgetDesign& design : kScreenLayout) {
+    if (design.kind != WidgetKind::kLabel || design.id == WidgetId::lblVersionNumber) continue;
+    // The amounts' labels name the currency by its code when the host gave one.
+    if (!state.currency_code.empty() && design.text.find('$') != std::string_view::npos) continue;
+    const std::string caption = screen.label(design.id).Caption();
+    Expect(caption == catalog.Text(design.text),
+           std::string(design.name) + " shows " + QuoteForMessage(caption) + " for " +
+               QuoteForMessage(design.text) + ", the catalog says " +
+               QuoteForMessage(catalog.Text(design.text)));
+  }
+  // A deleted payment's row says so to a screen reader, in the operator's language.
+  const PaymentBook& payments = Internals(control).Payments();
+  const ListView& list = screen.list_view(WidgetId::lstPayment);
+  for (int row = 0; row < payments.size() && row < list.Count(); ++row) {
+    if (payments[row].mark != Mark::kDeleted) continue;
+    Expect(list.Description(row) == catalog.Text("Deleted"),
+           "deleted row " + std::to_string(row + 1) + " is described as " +
+               QuoteForMessage(list.Description(row)));
+  }
+}
+
+void CheckMessagesTranslated(const std::vector<MessageRecord>& messages, const Catalog& catalog) {
+  static constexpr std::string_view kTitles[] = {" Corvane", "Corvane", "Payment"};
+  static constexpr std::string_view kPrompts[] = {
+      "Please enter the Reference Number",
+      "Autorization Number cannot exceed 20 characters",
+      "Reference Number cannot exceed  20 characters",
+      "Please enter the Payment Amount",
+      "The Total Amount of all payments has to be less than or equal to Ordered Amount ",
+      "Do you want to delete the selected payment record",
+      "Do you want to Undelete the selected payment record"};
+  constexpr std::string_view kNamed =
+      "%1 cannot be selected from the center for use on a new or existing payment.";
+  for (const MessageRecord& m : messages) {
+    Expect(std::ranges::any_of(kTitles,
+                               [&](std::string_view t) { return catalog.Text(t) == m.title; }),
+           "a message box has the title " + QuoteForMessage(m.title));
+    if (std::ranges::any_of(kPrompts,
+                            [&](std::string_view t) { return catalog.Text(t) == m.prompt; })) {
+      continue;
+    }
+    // The text that names a payment type: the translation with a name for each "%1".
+    const std::string named = catalog.Text(kNamed);
+    const std::size_t first = named.find("%1");
+    const std::size_t last = named.rfind("%1");
+    Expect(first != std::string::npos && m.prompt.starts_with(named.substr(0, first)) &&
+               m.prompt.ends_with(named.substr(last + 2)) &&
+               m.prompt.size() >= first + named.size() - last - 2,
+           "a message box says " + QuoteForMessage(m.prompt));
+  }
 }
 
 std::optional<std::string> RunningTotal(const ListView& list, int decimals) {

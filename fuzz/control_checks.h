@@ -11,7 +11,9 @@
 
 #include "control/payment_control.h"
 #include "control/payment_record.h"
+#include "corvane/corvane.h"
 #include "corvane/screen.h"
+#include "corvane/scripted_services.h"
 
 namespace corvane::fuzz {
 
@@ -23,6 +25,22 @@ inline void Expect(bool ok, const std::string& what) {
 // Everything the control and its screen hold, as one text: every widget's state, every
 // row with its tag and colour, and the control's fields. Equal texts: nothing changed.
 std::string Snapshot(Screen& screen, const ControlSnapshot& state);
+
+// What a catalog leaves alone: Snapshot without the texts the operator reads (captions, a
+// row's description, the date form, the card number box's text,
+// which may be the catalog's "Not Found"), with what the host reads
+// back (the change list, the changes as values, the exact total and balance): named parts,
+// equal when nothing of them changed.
+using DataParts = std::vector<std::pair<std::string, std::string>>;
+DataParts DataSnapshot(Corvane& control);
+
+// The labels show the control's catalog's texts (those naming the currency unless the host
+// gave a code), and a deleted payment's row is described by its "Deleted".
+void CheckCatalogShown(Corvane& control);
+
+// Every message box has one of the catalog's titles and says one of its messages (the one
+// naming a payment type with some name in place of "%1").
+void CheckMessagesTranslated(const std::vector<MessageRecord>& messages, const Catalog& catalog);
 
 // The total of the rows not marked "D", carried at `decimals` decimals from row to row, each
 // row's amount cell read leniently; written as FormatAmount writes it. None when the sum

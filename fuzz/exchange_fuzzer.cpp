@@ -4,7 +4,9 @@
 // Input: five context bytes, then texts split at 0xFF bytes:
 //   byte 0 mode, 1 order type, 2 conversion rate, 3 ordered amount (each an index into a
 //   small table), 4 flags (bit 0: no PaymentDetails call; bit 1: a second load; bit 2: the
-//   first load as values; bits 3 and 4: the currency's decimals, 2, 0, 3 or 2);
+//   first load as values; bits 3 and 4: the currency's decimals, 2, 0, 3 or 2; bits 5 to 7:
+//   none, or the currency by ISO code instead, one of a few known ones, refused ones among
+//   them, or (7) text 10);
 //   text 0 credit cards, 1 payment types, 2 payments, 3 field separator, 4 record separator;
 //   texts 5 to 9 the second load's. Every text is also looked up as a type name.
 //
@@ -14,13 +16,18 @@
 // reads as one. The values then hold any text but the separators they were split at, and
 // the change list is written with "~" and "|": their fields may well hold those.
 //
-// Each input runs on a fresh control: PaymentDetails, the loads, the name lookups,
+// A currency code is taken exactly when it is in ISO 4217's list with a minor unit of 0, 2 or
+// 3: the decimals are its minor unit and the captions that say "$" name it; a refused code
+// changes nothing.
+//
+// Each input runs on a fresh control: PaymentDetails, the currency, the loads, the name lookups,
 // TotalAmount, ReadPaymentData and Changes. A host operation may fail only with HostError,
 // and a load that fails changes nothing. After a load the total box is the running total of
 // the rows, every amount is a finite number, ExactTotal is the total and exactly the sum of
 // the payments in minor units wherever that sum is exact, and, once every row is marked,
 // the change list reads back with the rows' amounts and agrees with the changes as values;
 // it refuses exactly the records that would not split back into their fields.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -45,6 +52,19 @@ constexpr std::int16_t kOrderTypes[] = {1, 2, 0, 3, 4};
 constexpr double kRates[] = {0, 1, 1.25, 0.5, 3, -1, 0.01, 100, 1e-5, 1e5, 7.77, 1e300};
 constexpr double kOrdered[] = {250, 0, 500, 99999999999.99, -50, 0.005, 1e13, 1e300};
 constexpr std::int16_t kDecimals[] = {2, 0, 3, 2};
+
+// Codes whose fate is known: taken with their decimals, or refused (-1): a minor unit of 4,
+// none ("N.A."), not upper case, not three letters, a withdrawn code.
+struct KnownCode {
+  std::string_view code;
+  int decimals;
+};
+constexpr KnownCode kKnownCodes[] = {
+    {"JPY", 0},  {"KWD", 3},  {"EUR", 2}, {"USD", 2},   {"BHD", 3},  {"KRW", 0},  {"CHF", 2},
+    {"TND", 3},  {"OMR", 3},  {"ISK", 0}, {"CLF", -1},  {"UYW", -1}, {"XAU", -1}, {"XXX", -1},
+    {"XDR", -1}, {"usd", -1}, {"EU", -1}, {"EURO", -1}, {"", -1},    {"DEM", -1}, {" USD", -1}};
+// The codes bits 5 to 7 of the flags choose (from 1; 7 is text 10).
+constexpr std::string_view kFlagCodes[] = {"JPY", "KWD", "EUR", "CLF", "XAU", "usd"};
 
 template <class T, std::size_t N>
 T Pick(const T (&table)[N], std::uint8_t byte) {
@@ -221,6 +241,52 @@ void CheckLoaded(Corvane& control) {
   CheckChangeList(control, /*compare_sum=*/true);
 }
 
+// CurrencyCode(code) on a control without payments: taken or refused as the header says.
+void CheckCurrencyCode(Corvane& control, std::string_view code) {
+  const std::string before = Snapshot(control.screen(), control.Snapshot());
+  const int decimals_before = control.Snapshot().currency_decimals.value_or(2);
+  const std::string quoted = QuoteForMessage(code);
+  bool taken = false;
+  try {
+    control.CurrencyCode(code);
+    taken = true;
+  } catch (const HostError& e) {
+    Expect(std::string_view(e.what()).starts_with("CurrencyCode: "),
+           "CurrencyCode(" + quoted + ") refused with " + QuoteForMessage(e.what()));
+    Expect(Snapshot(control.screen(), control.Snapshot()) == before,
+           "a refused CurrencyCode(" + quoted + ") changed the control");
+  } catch (const std::exception& e) {
+    Violation("CurrencyCode(" + quoted + ") threw a non-HostError: " + e.what());
+  }
+  const bool upper_three =
+      code.size() == 3 && std::ranges::all_of(code, [](char c) { return c >= 'A' && c <= 'Z'; });
+  Expect(!taken || upper_three, "CurrencyCode took " + quoted);
+  for (const KnownCode& known : kKnownCodes) {
+    if (known.code != code) continue;
+    Expect(taken == (known.decimals >= 0),
+           "CurrencyCode(" + quoted + ") was " + (taken ? "taken" : "refused"));
+  }
+  const ControlSnapshot state = control.Snapshot();
+  const int decimals = state.currency_decimals.value_or(2);
+  if (!taken) {
+    Expect(decimals == decimals_before, "a refused code changed the decimals");
+    return;
+  }
+  Expect(state.currency_code == code && (decimals == 0 || decimals == 2 || decimals == 3),
+         "CurrencyCode(" + quoted + ") set the code " + QuoteForMessage(state.currency_code) +
+             " with " + std::to_string(decimals) + " decimals");
+  for (const KnownCode& known : kKnownCodes) {
+    Expect(known.code != code || known.decimals == decimals,
+           quoted + " has " + std::to_string(known.decimals) + " decimals, not " +
+               std::to_string(decimals));
+  }
+  const std::string caption = control.screen().label(WidgetId::lblAmount).Caption();
+  Expect(caption.find(code) != std::string::npos && caption.find('$') == std::string::npos,
+         "with the code " + quoted + " the amount's label says " + QuoteForMessage(caption));
+  Expect(control.screen().text_box(WidgetId::txtTotalAmount).Text() == FormatAmount(0, decimals),
+         "with the code " + quoted + " the total box does not show zero at its decimals");
+}
+
 }  // namespace
 }  // namespace corvane::fuzz
 
@@ -240,6 +306,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (const std::int16_t decimals = Pick(kDecimals, static_cast<std::uint8_t>(data[4] >> 3));
       decimals != 2) {
     control.CurrencyDecimals(decimals);
+  }
+  if (const int code = data[4] >> 5; code != 0) {
+    CheckCurrencyCode(control, code == 7 ? TextAt(texts, 10) : kFlagCodes[code - 1]);
   }
   bool loaded = (data[4] & 4) ? LoadAsValues(control, texts) : Load(control, texts, 0);
   if (data[4] & 2) loaded = Load(control, texts, 5) || loaded;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <limits>
 #include <set>
 #include <string>
 #include <utility>
@@ -14,6 +15,7 @@
 #include "fuzz/control_checks.h"
 #include "model/amount.h"
 #include "readings/card_mask.h"
+#include "readings/numbers.h"
 #include "readings/split.h"
 #include "tools/corvane_host/host_calls.h"
 #include "tools/corvane_host/inspect.h"
@@ -37,8 +39,9 @@ std::multiset<std::string> StoredPayments(const ListView& list) {
   return stored;
 }
 
-// The payment types text of a load request, if the request is one.
-std::optional<std::string> LoadedTypes(const Json& request) {
+// Whether the request, carried out, loaded payment types (and so started the screen over).
+bool LoadsTypes(const Json& request) {
+  if (request[0] == "LoadPayments") return !request[2].empty();
   std::size_t at = 0;
   if (request[0] == "WritePaymentData") {
     at = 2;
@@ -46,8 +49,8 @@ std::optional<std::string> LoadedTypes(const Json& request) {
              request[1] == kDispIdWritePaymentData) {
     at = 3;
   }
-  if (at == 0 || request.size() <= at || !request[at].is_string()) return std::nullopt;
-  return request[at].get<std::string>();
+  return at != 0 && request.size() > at && request[at].is_string() &&
+         !IsBlank(request[at].get_ref<const std::string&>());
 }
 
 // CORVANE_FUZZ_TRACE=1 prints every step with its outcome, to read a crash's input.
@@ -76,6 +79,7 @@ void FuzzHost::Create() {
   // the old control, screen and operator go.
   host::HostedScreen hosted = make_screen_();
   auto control = std::make_unique<Corvane>(*hosted.screen, [] { return kToday; });
+  control->SetCatalog(catalog_);
   control->SubscribeAmountTotal([this](double) { OnAmountTotal(); });
   control_.reset();
   {
@@ -94,19 +98,21 @@ void FuzzHost::OnAmountTotal() {
   const Json call = std::move(*hook_);
   hook_.reset();
   if (Execute(call) == Outcome::kDone) {
-    if (const std::optional<std::string> types = LoadedTypes(call); types && !IsBlank(*types)) {
-      typed_load_ = true;
-    }
+    if (LoadsTypes(call)) typed_load_ = true;
   }
 }
 
 FuzzHost::Outcome FuzzHost::Execute(const Json& request) {
   const std::string verb = request.at(0).get<std::string>();
-  const bool host_call = host::IsHostCall(verb) || verb == "invoke";
+  const bool host_call = host::IsHostCall(verb) || verb == "invoke" || verb == "LoadPayments";
   const bool action = host::IsOperatorAction(verb);
   try {
     const host::Arguments args(request);
-    if (host::IsHostCall(verb)) {
+    if (verb == "catalog") {
+      SetCatalog(request);
+    } else if (verb == "LoadPayments") {
+      LoadValues(request);
+    } else if (host::IsHostCall(verb)) {
       host::CallHost(*control_, args);
     } else if (verb == "invoke") {
       host::InvokeByNumber(*control_, args);
@@ -130,6 +136,9 @@ FuzzHost::Outcome FuzzHost::Execute(const Json& request) {
     return Outcome::kDone;
   } catch (const host::RequestError&) {
     return Outcome::kRefused;
+  } catch (const CatalogError&) {
+    Expect(verb == "catalog", verb + " threw CatalogError");
+    return Outcome::kRefused;
   } catch (const DispatchError& e) {
     Expect(host_call, verb + " threw DispatchError: " + e.what());
     return Outcome::kRefused;
@@ -144,11 +153,80 @@ FuzzHost::Outcome FuzzHost::Execute(const Json& request) {
   }
 }
 
-void FuzzHost::CheckState(const std::string& request) {
+void FuzzHost::SetCatalog(const Json& request) {
+  Catalog catalog;
+  if (request[1] == "german") {
+    catalog = Catalog::German();
+  } else if (request[1] == "ts") {
+    catalog = Catalog::FromTs(request[2].get_ref<const std::string&>());
+  }
+  catalog_ = catalog;
+  control_->SetCatalog(std::move(catalog));
+}
+
+void FuzzHost::LoadValues(const Json& request) {
+  const int decimals = control_->Snapshot().currency_decimals.value_or(Amount::kDefaultDecimals);
+  std::vector<std::string> cards = request[1].get<std::vector<std::string>>();
+  std::vector<PaymentTypeInfo> types;
+  for (const Json& t : request[2]) {
+    types.push_back({t[0].get<std::int16_t>(), t[1].get<std::string>(), t[2].get<bool>()});
+  }
+  std::vector<PaymentInfo> payments;
+  for (const Json& p : request[3]) {
+    payments.push_back(
+        {p[0].get<std::int16_t>(), p[1].get<std::string>(), p[2].get<std::string>(),
+         Money(p[3].get<std::int64_t>(), p[4].is_null() ? decimals : p[4].get<int>()),
+         p[5].get<std::string>(), p[6].get<std::string>()});
+  }
+  control_->LoadPayments(cards, types, payments);
+}
+
+void FuzzHost::CheckValuesLoaded(const Json& request, int rows_before) {
+  const PaymentBook& book = Internals(*control_).Payments();
+  const Json& payments = request[3];
+  const int first = request[2].empty() ? rows_before : 0;
+  Expect(book.size() == first + static_cast<int>(payments.size()),
+         "a load of " + std::to_string(payments.size()) + " payments left " +
+             std::to_string(book.size()) + " in the list, " + std::to_string(rows_before) +
+             " before");
+  const ControlSnapshot state = control_->Snapshot();
+  const int decimals = state.currency_decimals.value_or(Amount::kDefaultDecimals);
+  for (std::size_t i = 0; i < payments.size(); ++i) {
+    const Json& value = payments[i];
+    const PaymentView p = book[first + static_cast<int>(i)];
+    const std::string row = "loaded payment " + std::to_string(i + 1);
+    Expect(p.mark == Mark::kNone && p.reference == value[1].get_ref<const std::string&>() &&
+               p.authorization == value[2].get_ref<const std::string&>() &&
+               p.date == value[5].get_ref<const std::string&>() &&
+               p.sequence == value[6].get_ref<const std::string&>(),
+           row + " shows otherwise");
+    // Without a conversion rate the amount is the value's, in the currency's decimals.
+    const int own = value[4].is_null() ? decimals : value[4].get<int>();
+    std::int64_t units = value[3].get<std::int64_t>();
+    bool fits = own <= decimals;
+    for (int d = own; fits && d < decimals; ++d) {
+      fits = units > std::numeric_limits<std::int64_t>::min() / 10 &&
+             units < std::numeric_limits<std::int64_t>::max() / 10;
+      units *= fits ? 10 : 1;
+    }
+    if (state.conversion_rate == 0 && fits) {
+      const std::string expected = Money(units, decimals).Text();
+      Expect(p.amount == expected, row + " shows the amount " + QuoteForMessage(p.amount) +
+                                       " for " + QuoteForMessage(expected));
+    }
+  }
+}
+
+void FuzzHost::CheckState(const std::string& request, bool compare_sum) {
   const EntryKind entry = control_->Snapshot().entry;
   const std::string captions = hosted_.screen->button(WidgetId::cmdAdd).Caption() + "/" +
                                hosted_.screen->button(WidgetId::cmdEdit).Caption();
-  const std::string expected = entry == EntryKind::kNone ? "New Payment/Edit" : "Save/Cancel";
+  // The captions are the catalog's: an open entry's "Save" and "Cancel", else "New
+  // Payment" and "Edit".
+  const Catalog& catalog = control_->catalog();
+  const std::string expected = entry == EntryKind::kNone
+                                   ? catalog.Text("New Payment") + "/" + catalog.Text("Edit")
+                                   : catalog.Text("Save") + "/" + catalog.Text("Cancel");
   Expect(captions == expected, "after " + request + " the entry is '" +
                                    std::string(host::ActionText(entry)) + "' with the buttons " +
                                    captions);
@@ -158,15 +236,19 @@ void FuzzHost::CheckState(const std::string& request) {
                                                   ", which cannot take it");
   }
   CheckAmountsFinite(hosted_.screen->list_view(WidgetId::lstPayment));
-  CheckChangeList(*control_);
+  CheckChangeList(*control_, compare_sum);
   CheckModelShown(*control_);
+  CheckCatalogShown(*control_);
   CheckCardsMasked(*control_);
   if (!mask_given_) CheckNoMaskInData(*control_);
 }
 
 void FuzzHost::Run(const host::Step& step) {
   const Json& request = step.request;
-  if (HoldsMask(request) || (step.hook && HoldsMask(*step.hook))) mask_given_ = true;
+  // A catalog's texts are no data: they never give the mask character to the payments.
+  if ((request[0] != "catalog" && HoldsMask(request)) || (step.hook && HoldsMask(*step.hook))) {
+    mask_given_ = true;
+  }
   if (request[0] == "hook") {
     hook_ = step.hook;
     return;
@@ -177,12 +259,21 @@ void FuzzHost::Run(const host::Step& step) {
     Expect(Snapshot(*hosted_.screen, control_->Snapshot()) == snapshot_,
            "the events pending before " + shown + " changed the control");
   }
+  // A click on the add button while an entry is open is a save (whatever the caption says
+  // in the catalog's language).
   const bool save = request[0] == "click" && request.size() == 2 && request[1] == "cmdAdd" &&
-                    hosted_.screen->button(WidgetId::cmdAdd).Caption() == "Save";
+                    control_->EntryOpen();
   const bool delete_click =
       request[0] == "click" && request.size() == 2 && request[1] == "cmdDelete";
   const std::multiset<std::string> stored_before =
       StoredPayments(hosted_.screen->list_view(WidgetId::lstPayment));
+  const int rows_before = Internals(*control_).Payments().size();
+  // A new catalog changes texts only: the data and the card number box (unless it shows
+  // "Not Found", which changes with the language) stay.
+  const bool catalog_step = request[0] == "catalog";
+  const Catalog catalog_before = control_->catalog();
+  const DataParts data_before = catalog_step ? DataSnapshot(*control_) : DataParts();
+  const std::string card_before = hosted_.screen->text_box(WidgetId::txtCreditCard).Text();
   // Nothing changes between two steps: the state after the last one is the state before.
   const std::string before = std::move(snapshot_);
   amount_totals_ = 0;
@@ -199,17 +290,32 @@ void FuzzHost::Run(const host::Step& step) {
   hosted_.services->TakeBeeps();
   snapshot_ = Snapshot(*hosted_.screen, control_->Snapshot());
   if (request[0] == "new" && outcome == Outcome::kDone) return;
+  CheckMessagesTranslated(messages, control_->catalog());
+  if (catalog_step) {
+    const DataParts data = DataSnapshot(*control_);
+    for (std::size_t i = 0; i < data.size() && i < data_before.size(); ++i) {
+      Expect(data[i] == data_before[i], shown + " changed " + data[i].first);
+    }
+    const std::string card = hosted_.screen->text_box(WidgetId::txtCreditCard).Text();
+    Expect(card == card_before || (card_before == catalog_before.Text("Not Found") &&
+                                   card == control_->catalog().Text("Not Found")),
+           shown + " changed the card number box from " + QuoteForMessage(card_before) + " to " +
+               QuoteForMessage(card));
+  }
 
   if (outcome == Outcome::kRefused ||
       (outcome == Outcome::kHostError && !IsOrderedAmount(request))) {
     Expect(snapshot_ == before, shown + " failed but changed the control");
   }
   if (outcome == Outcome::kDone) {
-    if (const std::optional<std::string> types = LoadedTypes(request); types && !IsBlank(*types)) {
-      typed_load_ = true;
-    }
+    if (LoadsTypes(request)) typed_load_ = true;
   }
-  CheckState(shown);
+  if (typed_load_) cents_lost_ = false;
+  cents_lost_ = cents_lost_ || !CentsExact(*hosted_.screen);
+  CheckState(shown, /*compare_sum=*/!cents_lost_);
+  if (request[0] == "LoadPayments" && outcome == Outcome::kDone) {
+    CheckValuesLoaded(request, rows_before);
+  }
 
   const ListView& list = hosted_.screen->list_view(WidgetId::lstPayment);
   if (!typed_load_) {
@@ -225,8 +331,6 @@ void FuzzHost::Run(const host::Step& step) {
   const bool confirmed = delete_click && std::ranges::any_of(messages, [](const MessageRecord& m) {
                            return m.style == kMbYesNoQuestion && m.answer == kAnswerYes;
                          });
-  if (typed_load_) cents_lost_ = false;
-  cents_lost_ = cents_lost_ || !CentsExact(*hosted_.screen);
   if ((typed_load_ && outcome == Outcome::kDone) || completed_save || confirmed) {
     CheckTotals(*hosted_.screen, !cents_lost_,
                 control_->Snapshot().currency_decimals.value_or(Amount::kDefaultDecimals));

@@ -13,7 +13,15 @@
 //    balance boxes agree with the rows and the ordered amount;
 //  - with card numbers masked, the list shows card payments' references masked, and with
 //    no entry open neither the reference box nor the credit card box shows one whole;
-//  - no payment and no change record holds the mask character, unless the host gave it.
+//  - no payment and no change record holds the mask character, unless the host gave it;
+//  - the labels, a deleted row's description and every message box are in the language of
+//    the catalog in force, and a new catalog changes no data: no amount, date or host text
+//    on the screen, nothing the host reads back;
+//  - a load of values shows its payments whole, an amount exactly without a conversion
+//    rate; ExactTotal is, wherever that sum is exact, the sum in minor units of the
+//    payments not deleted, and Changes agrees with ReadPaymentData.
+// Besides corvane-host's requests, the steps may set a catalog (the classic texts, the
+// German one, or one read from the input's .ts text) and load payments as values.
 #pragma once
 
 #include <functional>
@@ -48,11 +56,19 @@ class FuzzHost {
   void Create();
   // Carries out the request as corvane-host does.
   Outcome Execute(const Json& request);
+  // The fuzzer's own steps: a catalog for every control from now on; a load of values.
+  void SetCatalog(const Json& request);
+  void LoadValues(const Json& request);
+  // After a load of values: its payments are the list's (all of it, when it gave payment
+  // types; its end otherwise).
+  void CheckValuesLoaded(const Json& request, int rows_before);
   void OnAmountTotal();
   // The checks that hold after any step; `request` names the step in a report.
-  void CheckState(const std::string& request);
+  void CheckState(const std::string& request, bool compare_sum);
 
   host::ScreenFactory make_screen_;
+  // The operator's language, as corvane-host's --catalog: every new control takes it.
+  Catalog catalog_;
   std::function<void()> event_loop_;
   // Declared in this order so that the control goes before its screen.
   host::HostedScreen hosted_;

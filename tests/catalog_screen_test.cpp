@@ -151,6 +151,26 @@ TEST_P(CatalogScreenTest, ASwitchDuringAnEntryChangesTheTextsInPlace) {
                                       "[Payment] 36"));
 }
 
+// The card box's "Not Found" follows the language only while it is the control's: text the
+// operator typed into the box stays through a switch, until the control writes the box again.
+TEST_P(CatalogScreenTest, TextTypedIntoTheCardBoxStaysThroughASwitch) {
+  control.SetCatalog(Catalog::German());
+  op.Type(W::txtCreditCard, "x");
+  const std::string typed = screen.text_box(W::txtCreditCard).Text();
+  ASSERT_NE(typed, "Nicht gefunden");
+  control.SetCatalog(Catalog());
+  EXPECT_EQ(screen.text_box(W::txtCreditCard).Text(), typed);
+  control.SetCatalog(Catalog::German());
+  EXPECT_EQ(screen.text_box(W::txtCreditCard).Text(), typed);
+
+  Shop("Not Found|");
+  op.Click(W::cmdAdd);
+  op.Choose(W::cboPaymentType, "Card");
+  EXPECT_EQ(screen.text_box(W::txtCreditCard).Text(), "Nicht gefunden");
+  control.SetCatalog(Catalog());
+  EXPECT_EQ(screen.text_box(W::txtCreditCard).Text(), "Not Found");
+}
+
 // The code of a currency goes where the translation keeps the "$".
 TEST_P(CatalogScreenTest, ACurrencyCodeInTheTranslatedCaptions) {
   control.SetCatalog(Catalog::German());

@@ -1,6 +1,9 @@
 #include "tools/corvane_host/session_steps.h"
 
+#include <algorithm>
 #include <array>
+#include <limits>
+#include <span>
 #include <string_view>
 
 namespace corvane::host {
@@ -87,9 +90,126 @@ const char* const kPickDates[] = {"2026-03-04", "1900-01-01", "2060-12-31", "206
                                   "1899-12-31", "2024-02-30", "2024-02-29", "06/12/2026"};
 const char* const kAnswers[] = {"yes", "yes", "no", "maybe"};
 
+// The operator's language: whole Qt Linguist files (a small French one, one whose texts
+// swap and repeat the classic captions, broken ones), and messages that go into a file's
+// one context.
+const char* const kTsFiles[] = {
+    R"(<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Corvane</name>
+    <message><source>New Payment</source><translation>Nouveau paiement</translation></message>
+    <message><source>Save</source><translation>Enregistrer</translation></message>
+    <message><source>Edit</source><translation>Modifier</translation></message>
+    <message><source>Cancel</source><translation type="unfinished">Annuler</translation></message>
+    <message><source>Amount $:</source><translation>Montant $ :</translation></message>
+    <message><source>Not Found</source><translation>Introuvable</translation></message>
+    <message><source>Deleted</source><translation>Supprim&#xe9;</translation></message>
+    <message><source>MMM dd, yyyy</source><translation>dd/MM/yyyy</translation></message>
+    <message><source>%1 cannot be selected from the center for use on a new or existing payment.</source>
+        <translation>Le type %1 ne peut pas &#xEA;tre choisi.</translation></message>
+    <message><source>Please enter the Payment Amount</source><translation><![CDATA[Montant <requis>]]></translation></message>
+    <message><source>Payment</source><translation>Paiement</translation></message>
+</context>
+</TS>
+)",
+    R"(<?xml version="1.0" encoding="utf-8"?>
+<TS version="2.1" language="xx">
+<context><name>Corvane</name>
+<message><source>New Payment</source><translation>Save</translation></message>
+<message><source>Save</source><translation>New Payment</translation></message>
+<message><source>Edit</source><translation>Cancel</translation></message>
+<message><source>Cancel</source><translation>Cancel</translation></message>
+<message><source>Delete</source><translation>Save</translation></message>
+<message><source>Not Found</source><translation>Visa</translation></message>
+<message><source>Deleted</source><translation>~|</translation></message>
+<message><source>Total Amount $:</source><translation>$%1$</translation></message>
+<message><source>MMM dd, yyyy</source><translation>yyyy</translation></message>
+<message><source>Corvane</source><translation>&lt;F&gt;</translation></message>
+<message><source>Payment</source><comment>other</comment><translation>P</translation></message>
+<message><source>Edit</source><translation type="vanished">Gone</translation></message>
+</context>
+<context><name>Other</name>
+<message><source>Save</source><translation>Elsewhere</translation></message>
+</context>
+</TS>
+)",
+    "<TS><context><name>Corvane</name><message><source>Save</source>",
+    "<TS version=\"2.1\"><context><name>Corvane</name></context></TS>",
+    "<TS>\xff\xfe</TS>",
+    "",
+};
+const char* const kTsHead =
+    "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n<TS version=\"2.1\" "
+    "language=\"de\">\n<context>\n<name>Corvane</name>\n";
+const char* const kTsTail = "</context>\n</TS>\n";
+const char* const kTsMessages[] = {
+    "<message><source>Save</source><translation>Sichern</translation></message>",
+    "<message><source>MMM dd, yyyy</source><translation>yyyy-MM-dd</translation></message>",
+    "<message><source>MMM dd, yyyy</source><translation>d</translation></message>",
+    "<message><source>Not Found</source><translation>Nicht gefunden</translation></message>",
+    "<message><source>Deleted</source><translation></translation></message>",
+    "<message><source>Amount $:</source><translation>$ %1 &amp; $</translation></message>",
+    ("<message><source>New Payment</source><translation>Save</translation></message>"
+     "<message><source>Save</source><translation>New Payment</translation></message>"),
+    "<message><source>&amp;Save</source><translation>Si&amp;chern</translation></message>",
+    "<message numerus=\"yes\"><source>Edit</source><translation>E</translation></message>",
+    "<message><source>Edit</source><translation type=\"obsolete\">E</translation></message>",
+    "<message><source>Please enter the Reference "
+    "Number</source><translation>\xe2\x80\xa2</translation></message>",
+    "<!-- a comment --><message><source>Cancel</source><translation>Abbr.</translation></message>",
+};
+
+// The typed load's values: card lists (entries split at new lines), payment type lists, and
+// the payments' fields; an amount in minor units of the current currency's decimals unless a
+// payment gives its own.
+const char* const kCardLists[] = {"Visa\nAmex", "Visa\nAmex",   "",      "Not Found",
+                                  "Visa",       "Visa~Amex\n|", "\n \n", "\xe2\x80\xa2"};
+struct TypeValue {
+  std::int16_t id;
+  const char* name;
+  bool non_selectable;
+};
+constexpr TypeValue kStandardTypes[] = {{0, "Cash", false},       {1, "On Account", false},
+                                        {2, "Check", false},      {3, "Gift Card", false},
+                                        {4, "Voucher", false},    {8, "Credit Card", false},
+                                        {6, "Store Credit", true}};
+constexpr TypeValue kSmallTypes[] = {{0, "Cash", false}, {8, "Card", false}};
+constexpr TypeValue kOddTypes[] = {{8, "Card~x", false},  {2, "Check|", false},
+                                   {9, "", false},        {-1, "Minus", false},
+                                   {32767, "Max", false}, {-32768, "Min", true},
+                                   {2, "Twice", false},   {0, "Not Found", true},
+                                   {1, "Deleted", false}, {3, "\xc3\xa9\xe2\x82\xac", false}};
+constexpr std::span<const TypeValue> kTypeLists[] = {
+    kStandardTypes, kStandardTypes, kSmallTypes, {}, kOddTypes};
+constexpr std::int64_t kTypeIds[] = {0, 1, 2, 8, 8, 6, 9, -1, 32767, 3, 2};
+const char* const kReferences[] = {"1001", "4111 1111 1111 1111", "",          "a~b|c",
+                                   "<R>",  "\xe2\x80\xa2",        "Not Found", "4111111111111111"};
+const char* const kAuthorizations[] = {"", "A1", "A~1", "123456789012345678901", "|"};
+constexpr std::int64_t kMinorUnits[] = {8000,
+                                        4000,
+                                        2500,
+                                        1,
+                                        0,
+                                        -300,
+                                        5,
+                                        999'999'999'999'999,
+                                        123'456'789'012'345'678,
+                                        std::numeric_limits<std::int64_t>::max(),
+                                        std::numeric_limits<std::int64_t>::min()};
+constexpr std::int64_t kOwnDecimals[] = {0, 1, 2, 3};
+const char* const kPaymentDates[] = {"Nov 28, 2026", "",          "Dec 31, 2060", "not a date",
+                                     "Feb 30, 2024", "28.11.2026"};
+const char* const kSequences[] = {"501", "502", "", "S~1", "S|2", "501"};
+
 std::string Name(WidgetId id) { return std::string(DesignOf(id).name); }
 
 }  // namespace
+
+bool FuzzerOnly(const Json& request) {
+  return request[0] == "hook" || request[0] == "catalog" || request[0] == "LoadPayments";
+}
 
 std::optional<std::string> StepReader::Raw(std::uint8_t byte) {
   if (byte < 0xF0) return std::nullopt;
@@ -168,9 +288,71 @@ Json StepReader::HostCall(std::string_view verb) {
   return request;
 }
 
+Json StepReader::CatalogStep() {
+  switch (Byte() % 4) {
+    case 0:
+      return Json::array({"catalog", "classic"});
+    case 1:
+      return Json::array({"catalog", "german"});
+    case 2:
+      return Json::array({"catalog", "ts", Text(kTsFiles)});
+    default:
+      return Json::array({"catalog", "ts", kTsHead + Text(kTsMessages) + kTsTail});
+  }
+}
+
+Json StepReader::LoadPaymentsStep() {
+  Json cards = Json::array();
+  const std::uint8_t card_byte = Byte();
+  if (std::optional<std::string> raw = Raw(card_byte)) {
+    cards.push_back(*raw);
+  } else {
+    const std::string_view list = kCardLists[card_byte % std::size(kCardLists)];
+    for (std::size_t from = 0; !list.empty() && from <= list.size();) {
+      const std::size_t end = std::min(list.find('\n', from), list.size());
+      cards.push_back(list.substr(from, end - from));
+      from = end + 1;
+    }
+  }
+  Json types = Json::array();
+  const std::uint8_t type_byte = Byte();
+  const std::optional<std::string> extra = Raw(type_byte);
+  for (const TypeValue& type :
+       extra ? std::span<const TypeValue>(kStandardTypes) : kTypeLists[type_byte % 5]) {
+    types.push_back(Json::array({type.id, type.name, type.non_selectable}));
+  }
+  if (extra) types.push_back(Json::array({5, *extra, false}));
+  Json payments = Json::array();
+  for (int count = Byte() % 5; count > 0; --count) {
+    const std::int64_t type_id = From(kTypeIds);
+    std::string reference = Text(kReferences);
+    std::string authorization = Text(kAuthorizations);
+    const std::int64_t units = From(kMinorUnits);
+    const std::uint8_t decimals = Byte();
+    std::string date = Text(kPaymentDates);
+    Json payment =
+        Json::array({type_id, std::move(reference), std::move(authorization), units,
+                     decimals % 8 < 6 ? Json(nullptr) : Json(kOwnDecimals[(decimals >> 3) % 4]),
+                     std::move(date), Text(kSequences)});
+    payments.push_back(std::move(payment));
+  }
+  return Json::array({"LoadPayments", std::move(cards), std::move(types), std::move(payments)});
+}
+
 Step StepReader::Next() {
   Step step;
-  const std::uint8_t verb = Byte() % 26;
+  const std::uint8_t byte = Byte();
+  // The steps added last take the two bytes that meant screen and state before, so that
+  // older inputs keep their meaning but for those two inspections.
+  if (byte == kCatalogByte) {
+    step.request = CatalogStep();
+    return step;
+  }
+  if (byte == kLoadPaymentsByte) {
+    step.request = LoadPaymentsStep();
+    return step;
+  }
+  const std::uint8_t verb = byte % 26;
   switch (verb) {
     case 9: {  // the dispatch numbers are in the order of kHostVerbs; the last is unknown
       const std::size_t which = Byte() % std::size(kDispIds);

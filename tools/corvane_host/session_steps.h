@@ -12,6 +12,12 @@
 // hook reach too). A host call's
 // argument bytes are read even when its shape byte (the first after the verb) asks for a
 // wrong count or a wrong type.
+//
+// Two verb bytes are taken whole, for the fuzzer's own steps, which have no corvane-host
+// verb: kCatalogByte, ["catalog", "classic" | "german" | "ts", the .ts text] (the operator's
+// language), and kLoadPaymentsByte, ["LoadPayments", [cards...], [[id, name, non-selectable],
+// ...], [[type ID, reference, authorization, minor units, decimals or null for the current
+// currency's, date, sequence], ...]] (a load of values).
 #pragma once
 
 #include <cstddef>
@@ -25,6 +31,13 @@ namespace corvane::host {
 
 // The steps of one session.
 inline constexpr int kMaxSteps = 48;
+// The verb bytes of the fuzzer's own steps (see above).
+inline constexpr std::uint8_t kCatalogByte = 0xFE;
+inline constexpr std::uint8_t kLoadPaymentsByte = 0xFF;
+
+// Whether the step is one of the fuzzer's own, with no corvane-host verb: the hook, the
+// catalog and the typed load.
+bool FuzzerOnly(const Json& request);
 
 // NOLINTNEXTLINE(bugprone-exception-escape): a false alarm inside nlohmann::json's moves
 struct Step {
@@ -52,6 +65,8 @@ class StepReader {
   }
 
   Json HostCall(std::string_view verb);
+  Json CatalogStep();
+  Json LoadPaymentsStep();
   Json HostArguments(std::string_view verb, Json request);
   Json Widget();
 
