@@ -99,14 +99,19 @@ std::int16_t PaymentControl::OrderType() { return order_.order_type; }
 
 void PaymentControl::EnableNewPayment(bool enabled) { add_button_.SetEnabled(enabled); }
 
-std::string PaymentControl::ReadPaymentData() {
+std::pair<std::string_view, std::string_view> PaymentControl::ChangeListSeparators() const {
   // Payments loaded as values came without separators: until a WritePaymentData gives
   // some, the change list is written with those the host guide's examples use. A host
   // that never loaded values keeps the classic answer, separators or none.
   if (values_loaded_ && field_separator_.empty() && record_separator_.empty()) {
-    return ChangeList(payments_, types_, order_.conversion_rate, "~", "|");
+    return {"~", "|"};
   }
-  return ChangeList(payments_, types_, order_.conversion_rate, field_separator_, record_separator_);
+  return {field_separator_, record_separator_};
+}
+
+std::string PaymentControl::ReadPaymentData() {
+  const auto [field_separator, record_separator] = ChangeListSeparators();
+  return ChangeList(payments_, types_, order_.conversion_rate, field_separator, record_separator);
 }
 
 std::vector<PaymentChange> PaymentControl::Changes() const {

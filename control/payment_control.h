@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "control/payment_rows.h"
@@ -75,6 +76,9 @@ class PaymentControl : private Events {
                     const std::vector<PaymentTypeInfo>& payment_types,
                     const std::vector<PaymentInfo>& payments);
   std::vector<PaymentChange> Changes() const;
+  /// The field and record separators ReadPaymentData writes with: the last
+  /// WritePaymentData's, or "~" and "|" when the control was loaded only as values.
+  std::pair<std::string_view, std::string_view> ChangeListSeparators() const;
   Money ExactTotal() const;
   Money ExactBalance() const;
   int SubscribeAmountTotal(AmountTotalHandler handler);

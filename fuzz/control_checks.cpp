@@ -428,12 +428,20 @@ void CheckAmountsFinite(const ListView& list) {
 }
 
 std::pair<std::string, std::string> Separators(const ControlSnapshot& state) {
-  if (state.field_separator.empty()) return {"~", "|"};
   return {state.field_separator, state.record_separator};
+}
+
+ControlSnapshot ChangeListState(Corvane& control) {
+  ControlSnapshot state = control.Snapshot();
+  const auto [fs, rs] = Internals(control).ChangeListSeparators();
+  state.field_separator = fs;
+  state.record_separator = rs;
+  return state;
 }
 
 std::optional<int> FirstRecordCut(const PaymentBook& payments, const ControlSnapshot& state) {
   const auto [fs, rs] = Separators(state);
+  if (fs.empty() || rs.empty()) return std::nullopt;  // nothing is split, nothing refused
   const double rate = state.conversion_rate == 0 ? 1 : state.conversion_rate;
   std::vector<std::pair<int, std::vector<std::string>>> records;
   std::string text;
@@ -471,7 +479,7 @@ void CheckChangeList(Corvane& control, bool compare_sum) {
   }
   // From the payments, not the list: the list may show references masked.
   const PaymentBook& payments = Internals(control).Payments();
-  const ControlSnapshot state = control.Snapshot();
+  const ControlSnapshot state = ChangeListState(control);
   const std::optional<int> cut = FirstRecordCut(payments, state);
   if (text) {
     Expect(!cut, "ReadPaymentData wrote payment row " + std::to_string(cut.value_or(0) + 1) +
@@ -489,7 +497,7 @@ void CheckChangeList(Corvane& control, bool compare_sum) {
 
 void CheckValues(Corvane& control, const std::optional<std::string>& delimited, bool compare_sum) {
   Screen& screen = control.screen();
-  const ControlSnapshot state = control.Snapshot();
+  const ControlSnapshot state = ChangeListState(control);
   const int decimals = state.currency_decimals.value_or(Amount::kDefaultDecimals);
   // The exact total and balance are the model's (the balance box takes typing until a load
   // locks it); where the payments add up exactly, the total is their sum.
@@ -561,10 +569,10 @@ void CheckChangesMatch(const std::vector<PaymentChange>& changes, const PaymentB
                c.date == p.date && c.sequence == p.sequence && c.amount.decimals() == decimals,
            "Changes gave payment row " + std::to_string(marked[i] + 1) + " otherwise");
   }
-  if (!delimited) return;
+  const auto [fs, rs] = Separators(state);
+  if (!delimited || fs.empty() || rs.empty()) return;  // without separators it is one text
   // The records of the delimited list say the same, where they can: the type's ID as the
   // host gave it, the amount to the minor unit while 15 significant digits reach it.
-  const auto [fs, rs] = Separators(state);
   const std::vector<std::string_view> records = SplitRecords(*delimited, rs);
   Expect(records.size() == changes.size(), "the change list and Changes differ in length");
   for (std::size_t i = 0; i < changes.size(); ++i) {

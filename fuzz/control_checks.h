@@ -65,14 +65,18 @@ void CheckAmountsFinite(const ListView& list);
 // ReadPaymentData gives, in list order, one record per row with a change mark: date, type
 // ID (or the name when no type has it), reference, authorization, amount in the host's
 // currency, sequence and mark, the fields and records ended by the separators in force
-// ("~" and "|" before any WritePaymentData). The amounts times the rate are the rows'
+// (ChangeListState: the last WritePaymentData's, none before one, "~" and "|" after a load
+// of values alone). The amounts times the rate are the rows'
 // amounts to the minor unit. It refuses, naming the payment's row, exactly when a record,
 // split as a host splits the list (records, then fields), would not give back its fields.
 // Then CheckValues, comparing the total with the sum when `compare_sum`.
 void CheckChangeList(Corvane& control, bool compare_sum = false);
 
-// The separators the change list is written with: the last load's, "~" and "|" before one.
+// The separators of `state`.
 std::pair<std::string, std::string> Separators(const ControlSnapshot& state);
+// The control's snapshot with the separators the change list is written with: the last
+// WritePaymentData's, "~" and "|" when the control was loaded only as values.
+ControlSnapshot ChangeListState(Corvane& control);
 
 // The row (from 0) of the first payment of `payments` with a change mark whose record,
 // written as ReadPaymentData writes it under the separators and types of `state` and split

@@ -216,7 +216,7 @@ void CheckLoaded(Corvane& control) {
     rows.push_back(PaymentRecord::FromRow(list, row));
     rows.back().cells[kColIsUpdate] = kMarkUpdated;
   }
-  const ControlSnapshot state = control.Snapshot();
+  const ControlSnapshot state = ChangeListState(control);
   const auto [fs, rs] = Separators(state);
   std::optional<std::string> all;
   try {
