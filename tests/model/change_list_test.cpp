@@ -159,6 +159,34 @@ TEST(ChangeListTest, ARecordThatWouldNotSplitBackIsRefused) {
   }
 }
 
+// A separator in a long reference is found wherever it lies, in the words the check reads
+// eight bytes at a time or in the bytes after them; bytes above 127 are no separators.
+TEST(ChangeListTest, ASeparatorIsFoundAtEveryPlaceOfALongField) {
+  const auto change_list = [](const std::string& reference, const std::string& fs) {
+    PaymentBook book;
+    book.Add({.type = "Check",
+              .reference = reference,
+              .authorization = "\xC3\xA9",
+              .amount = "15.00",
+              .date = "Dec 01, 2026",
+              .sequence = "S1",
+              .mark = Mark::kUpdated,
+              .mark_before_delete = Mark::kNone});
+    return ChangeList(book, Types(), 0, fs, "|");
+  };
+  for (const char separator : {'~', '|', '\xA4'}) {
+    const std::string fs = separator == '\xA4' ? "\xA4" : "~";
+    for (std::size_t at = 0; at < 24; ++at) {
+      std::string reference(24, '\xFF');
+      reference[at] = separator;
+      EXPECT_THROW(change_list(reference, fs), HostError)
+          << "separator " << int(separator) << " at " << at;
+      reference[at] = 'x';
+      EXPECT_NO_THROW(change_list(reference, fs)) << "none, at " << at;
+    }
+  }
+}
+
 TEST(ChangeListTest, ValuesCarryTheTypeIdAndAnExactAmountInTheHostsCurrency) {
   PaymentBook book;
   book.Add(Paid("Check", "18.75", "S1", Mark::kUpdated, "~1|"));
